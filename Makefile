@@ -1,0 +1,23 @@
+# The two everyday commands: `make run` and `make test`.
+BUILD ?= build
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: deps configure build run test bench clean
+
+deps:
+	@./tools/install-deps.sh
+
+configure: deps
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: configure
+	@cmake --build $(BUILD)
+
+run: build
+	@./tools/run.sh $(BUILD)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j2
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "app/program.h"
+#include "platform/qtplatform.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QtPlatform platform;
+    const auto program = startProgram(platform);
+    return program ? application.exec() : 0;
+}

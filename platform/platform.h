@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+#include "platform/randomsource.h"
+
+class QPagedPaintDevice;
+
+// Everything the program asks of the outside world. The Qt implementation is
+// QtPlatform; tests use a scripted fake so that every flow runs headless.
+class Platform
+{
+public:
+    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Icon { None, Information, Question, Warning, Critical };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~Platform() = default;
+
+    // A modal message box; returns the button pressed (closing the box counts
+    // as Cancel or No).
+    virtual Answer messageBox(const QString &title, const QString &text, Buttons buttons,
+                              Icon icon = Icon::None) = 0;
+
+    // File dialogs with one file type, such as "Text Files (*.txt)".
+    // An empty result means Cancel.
+    virtual QString openFileName(const QString &filter) = 0;
+    virtual QString saveFileName(const QString &filter, const QString &initialName) = 0;
+
+    // Shows the print dialog; on OK calls paint with the chosen printer and
+    // finishes the job. Returns false on Cancel, when paint is never called.
+    virtual bool print(const std::function<void(QPagedPaintDevice &)> &paint) = 0;
+
+    // Plays a sound file without waiting for it to end.
+    virtual void playSound(const QString &fileName) = 0;
+
+    // Opens the address in the user's browser without waiting; false on failure.
+    virtual bool openUrl(const QUrl &url) = 0;
+
+    virtual QDateTime now() = 0;
+    // Today's date in the user's short date format.
+    virtual QString shortDate() = 0;
+
+    virtual RandomSource &random() = 0;
+
+    // Size of the primary screen in pixels.
+    virtual QSize screenSize() = 0;
+
+    // Ends the program at once (Quit, or a display that is too small).
+    virtual void exitProgram() = 0;
+};

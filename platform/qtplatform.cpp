@@ -1,0 +1,149 @@
+#include "platform/qtplatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QStandardPaths>
+
+#include <chrono>
+
+namespace {
+
+QMessageBox::Icon toQt(Platform::Icon icon)
+{
+    switch (icon) {
+    case Platform::Icon::Information: return QMessageBox::Information;
+    case Platform::Icon::Question: return QMessageBox::Question;
+    case Platform::Icon::Warning: return QMessageBox::Warning;
+    case Platform::Icon::Critical: return QMessageBox::Critical;
+    case Platform::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The working directory first, then beside the program, then the installed data folder.
+QString locateSound(const QString &fileName)
+{
+    const QStringList places{QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                             QCoreApplication::applicationDirPath() + QStringLiteral("/../share/sumdrop")};
+    for (const QString &place : places) {
+        const QFileInfo candidate(QDir(place), fileName);
+        if (candidate.isFile())
+            return candidate.absoluteFilePath();
+    }
+    return {};
+}
+
+} // namespace
+
+QtPlatform::MersenneSource::MersenneSource()
+    : engine(static_cast<std::mt19937::result_type>(
+          std::chrono::high_resolution_clock::now().time_since_epoch().count()))
+{
+}
+
+double QtPlatform::MersenneSource::next()
+{
+    return std::uniform_real_distribution<double>(0.0, 1.0)(engine);
+}
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+Platform::Answer QtPlatform::messageBox(const QString &title, const QString &text, Buttons buttons,
+                                        Icon icon)
+{
+    QMessageBox box(toQt(icon), title, text);
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
+}
+
+QString QtPlatform::openFileName(const QString &filter)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter);
+}
+
+QString QtPlatform::saveFileName(const QString &filter, const QString &initialName)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), initialName, filter);
+}
+
+bool QtPlatform::print(const std::function<void(QPagedPaintDevice &)> &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    paint(printer);
+    return true;
+}
+
+void QtPlatform::playSound(const QString &fileName)
+{
+    const QString path = locateSound(fileName);
+    if (path.isEmpty())
+        return;
+    if (!sound)
+        sound = std::make_unique<QSoundEffect>();
+    sound->stop();
+    sound->setSource(QUrl::fromLocalFile(path));
+    sound->play();
+}
+
+bool QtPlatform::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+QDateTime QtPlatform::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+QString QtPlatform::shortDate()
+{
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+RandomSource &QtPlatform::random()
+{
+    return randomSource;
+}
+
+QSize QtPlatform::screenSize()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize();
+}
+
+void QtPlatform::exitProgram()
+{
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <random>
+
+#include "platform/platform.h"
+
+class QSoundEffect;
+
+class QtPlatform final : public Platform
+{
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    Answer messageBox(const QString &title, const QString &text, Buttons buttons,
+                      Icon icon) override;
+    QString openFileName(const QString &filter) override;
+    QString saveFileName(const QString &filter, const QString &initialName) override;
+    bool print(const std::function<void(QPagedPaintDevice &)> &paint) override;
+    void playSound(const QString &fileName) override;
+    bool openUrl(const QUrl &url) override;
+    QDateTime now() override;
+    QString shortDate() override;
+    RandomSource &random() override;
+    QSize screenSize() override;
+    void exitProgram() override;
+
+private:
+    class MersenneSource final : public RandomSource
+    {
+    public:
+        MersenneSource();
+        double next() override;
+
+    private:
+        std::mt19937 engine;
+    };
+
+    MersenneSource randomSource;
+    std::unique_ptr<QSoundEffect> sound;
+};

@@ -1,0 +1,101 @@
+#include "fakes/fakeplatform.h"
+
+#include <QPainter>
+
+double FakePlatform::QueuedRandom::next()
+{
+    if (values.empty())
+        return fallback;
+    const double r = values.front();
+    values.pop_front();
+    return r;
+}
+
+FakePlatform::FakePlatform() = default;
+FakePlatform::~FakePlatform() = default;
+
+Platform::Answer FakePlatform::messageBox(const QString &title, const QString &text, Buttons buttons,
+                                          Icon icon)
+{
+    const Message message{title, text, buttons, icon};
+    messages.append(message);
+    if (duringMessage)
+        duringMessage(message);
+    if (!answers.empty()) {
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+QString FakePlatform::openFileName(const QString &filter)
+{
+    fileDialogs.append({filter, QString()});
+    if (fileNames.empty())
+        return {};
+    const QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+QString FakePlatform::saveFileName(const QString &filter, const QString &initialName)
+{
+    fileDialogs.append({filter, initialName});
+    if (fileNames.empty())
+        return {};
+    const QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+bool FakePlatform::print(const std::function<void(QPagedPaintDevice &)> &paint)
+{
+    if (!printAccepted)
+        return false;
+    const QString path = printDir.filePath(QStringLiteral("print%1.pdf").arg(printedFiles.size() + 1));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        paint(printer);
+    }
+    printedFiles.append(path);
+    return true;
+}
+
+void FakePlatform::playSound(const QString &fileName)
+{
+    sounds.append(fileName);
+}
+
+bool FakePlatform::openUrl(const QUrl &url)
+{
+    urls.append(url);
+    return browserWorks;
+}
+
+QDateTime FakePlatform::now()
+{
+    return clock;
+}
+
+QString FakePlatform::shortDate()
+{
+    return dateText;
+}
+
+RandomSource &FakePlatform::random()
+{
+    return queuedRandom;
+}
+
+QSize FakePlatform::screenSize()
+{
+    return screen;
+}
+
+void FakePlatform::exitProgram()
+{
+    ++exitCount;
+}

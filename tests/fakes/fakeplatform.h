@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QList>
+#include <QPrinter>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "platform/platform.h"
+
+// A scripted platform: answers are queued by the test, everything the
+// program asks for is recorded.
+class FakePlatform final : public Platform
+{
+public:
+    struct Message
+    {
+        QString title;
+        QString text;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    class QueuedRandom final : public RandomSource
+    {
+    public:
+        double next() override;
+        std::deque<double> values;
+        double fallback = 0.0; // used once the queue is empty
+    };
+
+    FakePlatform();
+    ~FakePlatform() override;
+
+    Answer messageBox(const QString &title, const QString &text, Buttons buttons, Icon icon) override;
+    QString openFileName(const QString &filter) override;
+    QString saveFileName(const QString &filter, const QString &initialName) override;
+    bool print(const std::function<void(QPagedPaintDevice &)> &paint) override;
+    void playSound(const QString &fileName) override;
+    bool openUrl(const QUrl &url) override;
+    QDateTime now() override;
+    QString shortDate() override;
+    RandomSource &random() override;
+    QSize screenSize() override;
+    void exitProgram() override;
+
+    // Script
+    std::deque<Answer> answers;           // next message box answers; Ok/Yes-like default when empty
+    std::function<void(const Message &)> duringMessage; // runs while a box is "open"
+    std::deque<QString> fileNames;        // next dialog results; empty string = Cancel
+    bool printAccepted = true;
+    bool browserWorks = true;
+    QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(10, 0));
+    QString dateText = QStringLiteral("12/8/2026");
+    QSize screen = QSize(1280, 1024);
+    QueuedRandom queuedRandom;
+
+    // Record
+    QList<Message> messages;
+    QList<QPair<QString, QString>> fileDialogs; // filter, initial name ("" for open)
+    QStringList sounds;
+    QList<QUrl> urls;
+    QStringList printedFiles; // one PDF per print job
+    int exitCount = 0;
+
+private:
+    QTemporaryDir printDir;
+};

@@ -1,0 +1,26 @@
+#!/bin/sh
+# Installs the Debian packages the project needs, only those not yet present.
+set -eu
+
+packages="cmake ninja-build g++ make ccache
+qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+fonts-dejavu-core fonts-liberation2
+xvfb xauth imagemagick xdotool poppler-utils"
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO=sudo
+else
+    SUDO=
+fi
+echo "Installing:$missing"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
