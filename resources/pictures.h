@@ -2,6 +2,8 @@
 
 #include <QPixmap>
 
+#include "resources/pictureids.h"
+
 // Bitmaps and icons live in separate numbering spaces, as 101 and 104 are
 // both a card picture and an icon.
 enum class PictureKind { Bitmap, Icon };
@@ -39,9 +41,4 @@ struct PictureSet
     QPixmap bracket;
 
     static PictureSet load(bool small);
-
-    // Ids of the pictures loaded per card.
-    int divisionDigitId(int digit) const; // 0 counts as 10
-    int divisionBlankId() const;
-    int struckDigitId(int digit) const;
 };
