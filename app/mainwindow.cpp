@@ -1,9 +1,145 @@
 #include "app/mainwindow.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/clicklabel.h"
 #include "app/program.h"
+#include "app/scale.h"
+#include "app/widgets.h"
+#include "entry/answerarea.h"
+#include "entry/feedbackview.h"
+#include "entry/keypad.h"
+#include "game/cardview.h"
+#include "game/timerdisplay.h"
+#include "setup/setuppanel.h"
+
+namespace {
+
+QAction *addCommand(QMenu *menu, const QString &name, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+QAction *addUnderscoreLine(QMenu *menu, const QString &name)
+{
+    QAction *line = addCommand(menu, name, QString(20, QLatin1Char('_')));
+    line->setEnabled(false);
+    return line;
+}
+
+} // namespace
 
 MainWindow::MainWindow(Program &program)
     : program(program)
 {
     setObjectName(QStringLiteral("frmProgram"));
+    buildMenus();
+
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmProgramClient"));
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, darkRed);
+    client->setPalette(palette);
+    setCentralWidget(client);
+
+    imgBanner = makePicture(client, QStringLiteral("imgBanner"));
+    imgBanner->setPixmap(loadPicture(PictureId::Logo));
+
+    card = new CardView(client, program.pictures, program.screenScale);
+    answers = new AnswerArea(client, program.screenScale);
+    feedback = new FeedbackView(client);
+    timers = new TimerDisplay(client);
+
+    imgStart = makePicture(client, QStringLiteral("imgStart"));
+    imgStart->setPixmap(loadPicture(PictureId::StartFace));
+    imgStart->hide();
+    imgStop = makePicture(client, QStringLiteral("imgStop"));
+    imgStop->setPixmap(loadPicture(PictureId::StopFace));
+    imgStop->hide();
+    cmdStart = makeNamed<QPushButton>(client, QStringLiteral("cmdStart"));
+    cmdStart->setFlat(true);
+    cmdStart->setCursor(Qt::PointingHandCursor);
+    cmdStart->setGeometry(330, 14, 154, 60);
+    cmdStart->setIconSize(QSize(150, 56));
+    cmdStart->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+    showStartFace(false);
+
+    lblCardReport = makeNamed<QLabel>(client, QStringLiteral("lblCardReport"));
+    lblCardReport->setText(QStringLiteral("Card Counter"));
+    QFont counterFont(QStringLiteral("MS Sans Serif"));
+    counterFont.setPointSizeF(12);
+    counterFont.setBold(true);
+    lblCardReport->setFont(counterFont);
+    setTextColour(lblCardReport, Qt::white);
+    lblCardReport->setAutoFillBackground(true);
+    QPalette counterPalette = lblCardReport->palette();
+    counterPalette.setColor(QPalette::Window, darkRed);
+    lblCardReport->setPalette(counterPalette);
+    lblCardReport->resize(130, 24);
+
+    keypad = new Keypad(client);
+
+    setup = new SetupPanel(program.settings, client);
+    setup->setFixedSize(400, 420);
+    setup->attachMenu(mnuAdvanced, mnuBasic, mnuToolTips, mnuSetup);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+}
+
+void MainWindow::buildMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuSavedGame = addCommand(mnuFile, QStringLiteral("mnuSavedGame"), QStringLiteral("Open Saved Game Report"));
+    addUnderscoreLine(mnuFile, QStringLiteral("separator"));
+    mnuQuit = addCommand(mnuFile, QStringLiteral("mnuQuit"), QStringLiteral("Quit"));
+
+    mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuWorksheet = addCommand(mnuOptions, QStringLiteral("mnuWorksheet"), QStringLiteral("Print Worksheet"));
+    mnuToolTips = addCommand(mnuOptions, QStringLiteral("mnuToolTips"), QStringLiteral("Enable Tool Tips"));
+    mnuAdvanced = addCommand(mnuOptions, QStringLiteral("mnuAdvanced"), QStringLiteral("Advanced Set Up"));
+    mnuBasic = addCommand(mnuOptions, QStringLiteral("mnuBasic"), QStringLiteral("Basic Set Up"));
+    mnuBasic->setVisible(false);
+    mnuSetup = addCommand(mnuOptions, QStringLiteral("mnuSetup"), QStringLiteral("Hide Setup Tabs"));
+    mnuPrevious = addCommand(mnuOptions, QStringLiteral("mnuPrevious"), QStringLiteral("View Previous Game Summary"));
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuContents = addCommand(mnuHelp, QStringLiteral("mnuContents"), QStringLiteral("Instructions..."));
+    mnuAbout = addCommand(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("About"));
+    addUnderscoreLine(mnuHelp, QStringLiteral("mnuSpacer1"));
+    mnuWeb = addCommand(mnuHelp, QStringLiteral("mnuWeb"), QStringLiteral("Sumdrop On The Web"));
+}
+
+void MainWindow::layOut()
+{
+    const double s = program.screenScale;
+    keypad->hide();
+    keypad->move(scaled(250, s), scaled(420, s));
+    keypad->key[10]->hide();
+    keypad->key[11]->hide();
+    lblCardReport->move(scaled(405, s), 80);
+    const QSize screen = program.platform.screenSize();
+    resize(screen);
+    imgBanner->move(0, 0);
+    setup->move(16, 112);
+    card->showIdleCard();
+    timers->imgTotalTime->hide();
+    timers->imgCardTime->hide();
+    setup->raise();
+}
+
+void MainWindow::showStartFace(bool stop)
+{
+    cmdStart->setIcon(QIcon((stop ? imgStop : imgStart)->pixmap()));
 }

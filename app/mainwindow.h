@@ -2,15 +2,66 @@
 
 #include <QMainWindow>
 
+class AnswerArea;
+class CardView;
+class FeedbackView;
+class Keypad;
 class Program;
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class SetupPanel;
+class TimerDisplay;
 
-// frmProgram: the banner, the setup tabs, the card and the menu bar.
+// frmProgram: the banner, the setup tabs, the card and the menu bar. The
+// control groups are owned by their own objects; this window places them.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit MainWindow(Program &program);
 
+    // The start states and places of the start-up, by screenScale.
+    void layOut();
+
+    // The Start button's face: the picture of imgStart or imgStop.
+    void showStartFace(bool stop);
+
+    QWidget *client = nullptr; // the client area every position is measured in
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuSavedGame = nullptr;
+    QAction *mnuQuit = nullptr;
+    QMenu *mnuOptions = nullptr;
+    QAction *mnuWorksheet = nullptr;
+    QAction *mnuToolTips = nullptr;
+    QAction *mnuAdvanced = nullptr;
+    QAction *mnuBasic = nullptr;
+    QAction *mnuSetup = nullptr;
+    QAction *mnuPrevious = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuContents = nullptr;
+    QAction *mnuAbout = nullptr;
+    QAction *mnuWeb = nullptr;
+
+    QLabel *imgBanner = nullptr;
+    QPushButton *cmdStart = nullptr;
+    QLabel *imgStart = nullptr;
+    QLabel *imgStop = nullptr;
+    QLabel *lblCardReport = nullptr;
+    QTimer *Timer1 = nullptr;
+
+    SetupPanel *setup = nullptr;
+    CardView *card = nullptr;
+    AnswerArea *answers = nullptr;
+    Keypad *keypad = nullptr;
+    FeedbackView *feedback = nullptr;
+    TimerDisplay *timers = nullptr;
+
 private:
+    void buildMenus();
+
     Program &program;
 };

@@ -1,7 +1,20 @@
 #include "app/program.h"
 
+#include <QCheckBox>
+#include <QLabel>
+
+#include "app/fonts.h"
+#include "app/helpintro.h"
 #include "app/mainwindow.h"
+#include "setup/setuppanel.h"
 #include "version.h"
+
+namespace {
+
+constexpr int minimumScreenWidth = 800;
+constexpr int wideScreenWidth = 1024;
+
+} // namespace
 
 Program::Program(Platform &platform)
     : platform(platform)
@@ -10,11 +23,57 @@ Program::Program(Platform &platform)
 
 Program::~Program() = default;
 
+HelpIntro *Program::frmHelpIntro()
+{
+    if (!helpIntro)
+        helpIntro = std::make_unique<HelpIntro>(mainWindow.get());
+    return helpIntro.get();
+}
+
+QString Program::versionLabel()
+{
+    return QStringLiteral("Version ") + QLatin1String(sumdropVersion);
+}
+
 std::unique_ptr<Program> startProgram(Platform &platform)
 {
+    installFontSubstitutes();
     auto program = std::make_unique<Program>(platform);
+    program->screenScale = 0;
+    program->session.state = 0;
+    program->idleEntryColour = QColor(0, 0, 255);
+
+    const int width = platform.screenSize().width();
+    if (width < minimumScreenWidth) {
+        platform.messageBox(Program::programTitle(),
+                            QStringLiteral("Minimum display size is 800 x 600. Reset display properties an "
+                                           "restart the program."),
+                            Platform::Buttons::Ok);
+        platform.exitProgram();
+        return nullptr;
+    }
+    const bool wide = width >= wideScreenWidth;
+    program->screenScale = wide ? 1.0 : 0.78;
+    program->fontScale = wide ? 0.78 : 0.61;
+    program->pictures = PictureSet::load(!wide);
+
     program->mainWindow = std::make_unique<MainWindow>(*program);
-    program->mainWindow->setWindowTitle(QStringLiteral("Sumdrop Version ") + QLatin1String(sumdropVersion));
-    program->mainWindow->show();
+    MainWindow &window = *program->mainWindow;
+    window.setWindowTitle(QStringLiteral("Sumdrop ") + Program::versionLabel());
+    window.setWindowIcon(QIcon(loadPicture(PictureId::AppIcon)));
+    window.layOut();
+    window.show();
+
+    const SettingsRecord settings = loadSettingsFile();
+    window.setup->applySettings(settings);
+    window.lblCardReport->show();
+
+    HelpIntro *intro = program->frmHelpIntro();
+    if (settings.skipIntroHelp) {
+        intro->chkStartupHelp->setChecked(true);
+    } else {
+        intro->chkStartupHelp->setChecked(false);
+        intro->showIntroduction();
+    }
     return program;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 #include <memory>
 
 #include "app/settings.h"
@@ -7,6 +9,7 @@
 #include "platform/platform.h"
 #include "resources/pictures.h"
 
+class HelpIntro;
 class MainWindow;
 
 // Owns the program-wide records and the windows for the whole run; a test
@@ -24,13 +27,20 @@ public:
     GameSession session;
     double screenScale = 0;
     double fontScale = 0;
+    QColor idleEntryColour;
     PictureSet pictures;
 
     MainWindow *frmProgram() const { return mainWindow.get(); }
+    HelpIntro *frmHelpIntro();
+
+    // "Version " and the version, as the About window's label shows it.
+    static QString versionLabel();
+    static QString programTitle() { return QStringLiteral("Sumdrop"); }
 
 private:
     friend std::unique_ptr<Program> startProgram(Platform &platform);
     std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<HelpIntro> helpIntro;
 };
 
 // The entry routine: checks the display, lays out and shows the main window,

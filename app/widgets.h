@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// Small helpers for building the windows' controls by their documented names.
+template <typename W>
+W *makeNamed(QWidget *parent, const QString &name)
+{
+    auto *widget = new W(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+// Name of an item of an indexed group, such as "key(10)".
+QString indexedName(const QString &group, int index);
+
+QLabel *makePicture(QWidget *parent, const QString &name);
+
+// A box is told active or idle by its background colour.
+void setBackground(QLineEdit *box, const QColor &colour);
+QColor background(const QLineEdit *box);
+void setTextColour(QWidget *widget, const QColor &colour);
+
+inline const QColor darkRed(128, 0, 0);

@@ -1,0 +1,89 @@
+#include "entry/answerarea.h"
+
+#include <QLineEdit>
+
+#include "app/clicklabel.h"
+#include "app/scale.h"
+#include "app/widgets.h"
+#include "resources/pictures.h"
+
+namespace {
+
+const QColor idleBlue(0, 0, 255);
+
+QLineEdit *makeBox(QWidget *parent, const QString &name, const QFont &font, int maxLength)
+{
+    auto *box = makeNamed<QLineEdit>(parent, name);
+    box->setFont(font);
+    box->setMaxLength(maxLength);
+    box->setFrame(true);
+    setBackground(box, idleBlue);
+    return box;
+}
+
+} // namespace
+
+AnswerArea::AnswerArea(QWidget *parent, double screenScale)
+    : QObject(parent)
+{
+    const double s = screenScale;
+    QFont digitFont(QStringLiteral("MS Sans Serif"));
+    digitFont.setPointSizeF(48);
+    digitFont.setBold(true);
+
+    txtAnswerSingle = makeBox(parent, QStringLiteral("txtAnswerSingle"), digitFont, 4);
+    txtAnswerSingle->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtAnswerSingle->setGeometry(scaledRect(620, 498, 270, 118, s));
+    txtAnswerHund = makeBox(parent, QStringLiteral("txtAnswerHund"), digitFont, 1);
+    txtAnswerTens = makeBox(parent, QStringLiteral("txtAnswerTens"), digitFont, 1);
+    txtAnswerUnits = makeBox(parent, QStringLiteral("txtAnswerUnits"), digitFont, 1);
+    txtAnswerUnits->setGeometry(scaledRect(780, 498, 97, 97, s));
+    txtAnswerTens->setGeometry(scaledRect(675, 498, 97, 97, s));
+    txtAnswerHund->setGeometry(scaledRect(570, 498, 97, 97, s));
+    for (QLineEdit *box : {txtAnswerSingle, txtAnswerHund, txtAnswerTens, txtAnswerUnits})
+        setTextColour(box, Qt::white);
+    for (QLineEdit *box : {txtAnswerHund, txtAnswerTens, txtAnswerUnits}) {
+        box->setAlignment(Qt::AlignCenter);
+        box->setEnabled(false);
+    }
+
+    QFont carryFont(QStringLiteral("Arial Black"));
+    carryFont.setPointSizeF(36 * s);
+    carryFont.setBold(true);
+    txtCarry = makeBox(parent, QStringLiteral("txtCarry"), carryFont, 2);
+    carryFont.setBold(false);
+    txtCarry1 = makeBox(parent, QStringLiteral("txtCarry1"), carryFont, 32767);
+    txtCarry->setGeometry(scaledRect(670, 10, 80, 60, s));
+    txtCarry1->setGeometry(scaledRect(570, 10, 80, 60, s));
+    for (QLineEdit *box : {txtCarry, txtCarry1}) {
+        box->setAlignment(Qt::AlignCenter);
+        box->clear();
+        box->hide();
+    }
+
+    lblCarry = makeNamed<QLabel>(parent, QStringLiteral("lblCarry"));
+    lblCarry->setText(QStringLiteral("Carry Boxes"));
+    QFont captionFont(QStringLiteral("MS Sans Serif"));
+    captionFont.setPointSizeF(9.75);
+    captionFont.setBold(true);
+    lblCarry->setFont(captionFont);
+    setTextColour(lblCarry, Qt::white);
+    lblCarry->move(scaled(625, s), scaled(85, s));
+    lblCarry->adjustSize();
+    lblCarry->hide();
+
+    imgRight = makePicture(parent, QStringLiteral("imgRight"));
+    imgRight->setPixmap(loadPicture(PictureId::RightButton));
+    imgRight->hide();
+    imgEnter = makeNamed<ClickLabel>(parent, QStringLiteral("imgEnter"));
+    imgEnter->move(40, 402);
+    imgEnter->resize(160, 44);
+    imgEnter->hide();
+    imgWrongEnter = makeNamed<ClickLabel>(parent, QStringLiteral("imgWrongEnter"));
+    imgWrongEnter->setPixmap(loadPicture(PictureId::WrongButton));
+    imgWrongEnter->move(40, 452);
+    imgWrongEnter->resize(160, 44);
+    imgWrongEnter->hide();
+    for (QLabel *button : {static_cast<QLabel *>(imgEnter), static_cast<QLabel *>(imgWrongEnter)})
+        button->setCursor(Qt::PointingHandCursor);
+}

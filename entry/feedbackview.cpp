@@ -1,0 +1,25 @@
+#include "entry/feedbackview.h"
+
+#include <QLabel>
+
+#include "app/widgets.h"
+#include "resources/pictures.h"
+
+FeedbackView::FeedbackView(QWidget *parent)
+    : QObject(parent)
+{
+    imgPrevious = makePicture(parent, QStringLiteral("imgPrevious"));
+    imgPrevious->setPixmap(loadPicture(PictureId::PreviousCard));
+    imgPrevious->setGeometry(40, 240, 330, 110);
+    imgRightWrong = makePicture(parent, QStringLiteral("imgRightWrong"));
+    imgRightWrong->setGeometry(70, 270, 72, 72);
+    lblPrevious = makeNamed<QLabel>(parent, QStringLiteral("lblPrevious"));
+    lblPrevious->setText(QStringLiteral("3+3=6"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(20);
+    font.setBold(true);
+    lblPrevious->setFont(font);
+    lblPrevious->setGeometry(150, 290, 210, 40);
+    for (QLabel *label : {imgPrevious, imgRightWrong, lblPrevious})
+        label->hide();
+}

@@ -1,0 +1,41 @@
+#include "game/timerdisplay.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/widgets.h"
+#include "resources/pictures.h"
+
+namespace {
+
+QLineEdit *makeClock(QWidget *parent, const QString &name, QPoint place)
+{
+    auto *clock = makeNamed<QLineEdit>(parent, name);
+    clock->setText(QStringLiteral("00:00"));
+    clock->setReadOnly(true);
+    clock->setFocusPolicy(Qt::NoFocus);
+    clock->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(16);
+    font.setBold(true);
+    clock->setFont(font);
+    clock->setGeometry(QRect(place, QSize(90, 34)));
+    return clock;
+}
+
+} // namespace
+
+TimerDisplay::TimerDisplay(QWidget *parent)
+    : QObject(parent)
+{
+    imgTotalTime = makePicture(parent, QStringLiteral("imgTotalTime"));
+    imgTotalTime->setPixmap(loadPicture(PictureId::GameClock));
+    imgTotalTime->setGeometry(40, 150, 120, 40);
+    imgTotalTime->hide();
+    txtTotalTime = makeClock(parent, QStringLiteral("txtTotalTime"), {70, 195});
+    imgCardTime = makePicture(parent, QStringLiteral("imgCardTime"));
+    imgCardTime->setPixmap(loadPicture(PictureId::CardClock));
+    imgCardTime->setGeometry(200, 150, 120, 40);
+    imgCardTime->hide();
+    txtCardTime = makeClock(parent, QStringLiteral("txtCardTime"), {230, 195});
+}
