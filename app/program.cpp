@@ -6,6 +6,7 @@
 #include "app/fonts.h"
 #include "app/helpintro.h"
 #include "app/mainwindow.h"
+#include "report/summarywindows.h"
 #include "setup/setuppanel.h"
 #include "version.h"
 
@@ -30,6 +31,22 @@ HelpIntro *Program::frmHelpIntro()
     return helpIntro.get();
 }
 
+SummaryWindows &Program::summaryWindows()
+{
+    if (!summaryPages)
+        summaryPages = std::make_unique<SummaryWindows>(*this);
+    return *summaryPages;
+}
+
+Platform::Answer Program::ask(const QString &title, const QString &text, Platform::Buttons buttons,
+                              Platform::Icon icon)
+{
+    ++openQuestions;
+    const Platform::Answer answer = platform.messageBox(title, text, buttons, icon);
+    --openQuestions;
+    return answer;
+}
+
 QString Program::versionLabel()
 {
     return QStringLiteral("Version ") + QLatin1String(sumdropVersion);
@@ -45,7 +62,7 @@ std::unique_ptr<Program> startProgram(Platform &platform)
 
     const int width = platform.screenSize().width();
     if (width < minimumScreenWidth) {
-        platform.messageBox(Program::programTitle(),
+        program->ask(Program::programTitle(),
                             QStringLiteral("Minimum display size is 800 x 600. Reset display properties an "
                                            "restart the program."),
                             Platform::Buttons::Ok);

@@ -11,6 +11,7 @@
 
 class HelpIntro;
 class MainWindow;
+class SummaryWindows;
 
 // Owns the program-wide records and the windows for the whole run; a test
 // makes a fresh one.
@@ -32,6 +33,13 @@ public:
 
     MainWindow *frmProgram() const { return mainWindow.get(); }
     HelpIntro *frmHelpIntro();
+    SummaryWindows &summaryWindows();
+
+    // Every message box of the program goes through here, so that the game
+    // clock can tell a question is open and hold still behind it.
+    Platform::Answer ask(const QString &title, const QString &text, Platform::Buttons buttons,
+                         Platform::Icon icon = Platform::Icon::None);
+    bool questionOpen() const { return openQuestions > 0; }
 
     // "Version " and the version, as the About window's label shows it.
     static QString versionLabel();
@@ -41,6 +49,8 @@ private:
     friend std::unique_ptr<Program> startProgram(Platform &platform);
     std::unique_ptr<MainWindow> mainWindow;
     std::unique_ptr<HelpIntro> helpIntro;
+    std::unique_ptr<SummaryWindows> summaryPages;
+    int openQuestions = 0;
 };
 
 // The entry routine: checks the display, lays out and shows the main window,
