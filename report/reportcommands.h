@@ -3,13 +3,13 @@
 #include <QString>
 
 class GameSummary;
-class Platform;
+class Program;
 
 inline const QString reportFileFilter = QStringLiteral("Text Files (*.txt)");
 
 // "Save" on summary page 1. fileName is the name slot Save and Open share.
-void saveReport(Platform &platform, const GameSummary &summary, QString &fileName);
+void saveReport(Program &program, const GameSummary &summary, QString &fileName);
 
 // "Open Saved Game Report". True when the report was read whole and page 1 is
 // to be shown; a file without the mark gets a message and changes nothing.
-bool openReport(Platform &platform, GameSummary &summary, QString &fileName);
+bool openReport(Program &program, GameSummary &summary, QString &fileName);

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/program.h"
 #include "fakes/fakeplatform.h"
 #include "game/gamesession.h"
 #include "report/reportcommands.h"
@@ -51,11 +52,12 @@ private slots:
         QFETCH(QString, written);
         QTemporaryDir dir;
         FakePlatform platform;
+        Program program(platform);
         platform.fileNames.push_back(dir.filePath(chosen));
         GameSummary summary;
         fill(summary, 4, QStringLiteral("Four"));
         QString slot;
-        saveReport(platform, summary, slot);
+        saveReport(program, summary, slot);
         QCOMPARE(platform.fileDialogs.size(), 1);
         QCOMPARE(platform.fileDialogs[0].first, QStringLiteral("Text Files (*.txt)"));
         QCOMPARE(platform.fileDialogs[0].second, QStringLiteral("*.txt"));
@@ -69,9 +71,10 @@ private slots:
     void saveCancelledWritesNothing()
     {
         FakePlatform platform;
+        Program program(platform);
         GameSummary summary;
         QString slot = QStringLiteral("earlier.txt");
-        saveReport(platform, summary, slot);
+        saveReport(program, summary, slot);
         QCOMPARE(slot, QStringLiteral("earlier.txt"));
         QVERIFY(platform.messages.isEmpty());
     }
@@ -102,11 +105,12 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("game.txt"));
         writeBytes(path, bytes);
         FakePlatform platform;
+        Program program(platform);
         platform.fileNames.push_back(path);
         GameSummary summary;
         fill(summary, 30, QStringLiteral("Thirty"));
         QString slot;
-        QCOMPARE(openReport(platform, summary, slot), showPage);
+        QCOMPARE(openReport(program, summary, slot), showPage);
         QCOMPARE(slot, path);
         QCOMPARE(platform.fileDialogs.size(), 1);
         QCOMPARE(platform.fileDialogs[0].first, QStringLiteral("Text Files (*.txt)"));
@@ -123,10 +127,11 @@ private slots:
     void openCancelledChangesNothing()
     {
         FakePlatform platform;
+        Program program(platform);
         GameSummary summary;
         fill(summary, 3, QStringLiteral("Three"));
         QString slot = QStringLiteral("earlier.txt");
-        QVERIFY(!openReport(platform, summary, slot));
+        QVERIFY(!openReport(program, summary, slot));
         QCOMPARE(slot, QStringLiteral("earlier.txt"));
         QCOMPARE(summary.shownRowCount(), 3);
     }
