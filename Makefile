@@ -19,5 +19,8 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j2
 
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do "$$b" || exit 1; done
+
 clean:
 	rm -rf $(BUILD)
