@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <QCheckBox>
+#include <QAction>
 #include <QLabel>
 
 #include "app/fonts.h"
@@ -29,6 +30,13 @@ HelpIntro *Program::frmHelpIntro()
     if (!helpIntro)
         helpIntro = std::make_unique<HelpIntro>(mainWindow.get());
     return helpIntro.get();
+}
+
+void Program::resetSummary()
+{
+    summary.reset();
+    if (mainWindow)
+        mainWindow->mnuPrevious->setEnabled(false);
 }
 
 SummaryWindows &Program::summaryWindows()
@@ -84,6 +92,7 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     const SettingsRecord settings = loadSettingsFile();
     window.setup->applySettings(settings);
     window.lblCardReport->show();
+    program->resetSummary();
 
     HelpIntro *intro = program->frmHelpIntro();
     if (settings.skipIntroHelp) {

@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "game/gamesession.h"
 #include "platform/platform.h"
+#include "report/gamesummary.h"
 #include "resources/pictures.h"
 
 class HelpIntro;
@@ -26,6 +27,7 @@ public:
     Platform &platform;
     GameSettings settings;
     GameSession session;
+    GameSummary summary;
     double screenScale = 0;
     double fontScale = 0;
     QColor idleEntryColour;
@@ -34,6 +36,8 @@ public:
     MainWindow *frmProgram() const { return mainWindow.get(); }
     HelpIntro *frmHelpIntro();
     SummaryWindows &summaryWindows();
+    // A new summary: every row hidden and "View Previous Game Summary" off.
+    void resetSummary();
 
     // Every message box of the program goes through here, so that the game
     // clock can tell a question is open and hold still behind it.
