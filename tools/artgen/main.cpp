@@ -1,0 +1,97 @@
+// Draws every picture of the program and writes its two sounds:
+//   artgen <picture folder> <sound folder>
+// Pictures go to bitmap/<id>.bmp (24-bit), bitmap/<id>.png when they need
+// transparency, and icon/<id>.png.
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <algorithm>
+
+#include "artgen.h"
+
+namespace {
+
+QFont boldFace(const QStringList &families, int pixelSize)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &family : families) {
+        if (installed.contains(family)) {
+            QFont font(family);
+            font.setBold(true);
+            font.setPixelSize(pixelSize);
+            return font;
+        }
+    }
+    QTextStream(stderr) << "artgen: none of " << families.join(", ") << " is installed; using the default face\n";
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+bool write(const QString &path, const std::function<bool(QIODevice &)> &fill)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && fill(file) && file.commit())
+        return true;
+    QTextStream(stderr) << "artgen: cannot write " << path << "\n";
+    return false;
+}
+
+bool seeThrough(const QImage &image)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        if (std::any_of(line, line + pixels.width(), [](QRgb pixel) { return qAlpha(pixel) < 255; }))
+            return true;
+    }
+    return false;
+}
+
+// Opaque pictures are stored as 24-bit bitmaps, the rest as PNG.
+bool writePicture(const QDir &folder, const Picture &picture)
+{
+    const bool png = seeThrough(picture.image);
+    const QString kind = picture.kind == PictureKind::Icon ? QStringLiteral("icon") : QStringLiteral("bitmap");
+    const QString name = QStringLiteral("%1/%2.%3").arg(kind).arg(picture.id).arg(png ? "png" : "bmp");
+    return write(folder.filePath(name), [&](QIODevice &device) {
+        if (png)
+            return picture.image.save(&device, "PNG");
+        return picture.image.convertToFormat(QImage::Format_RGB888).save(&device, "BMP");
+    });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    if (arguments.size() != 3) {
+        QTextStream(stderr) << "usage: artgen <picture folder> <sound folder>\n";
+        return 2;
+    }
+    const QDir pictures(arguments[1]);
+    const QDir sounds(arguments[2]);
+    if (!pictures.mkpath(QStringLiteral("bitmap")) || !pictures.mkpath(QStringLiteral("icon")) ||
+        !sounds.mkpath(QStringLiteral("."))) {
+        QTextStream(stderr) << "artgen: cannot create the output folders\n";
+        return 1;
+    }
+
+    const Faces faces{boldFace({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}, 100),
+                      boldFace({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, 100)};
+    bool ok = true;
+    for (const Picture &picture : drawCardPictures(faces) + drawShellPictures(faces))
+        ok = writePicture(pictures, picture) && ok;
+    ok = write(sounds.filePath(QStringLiteral("cool.wav")),
+               [](QIODevice &device) { return device.write(chimeWav()) > 0; }) && ok;
+    ok = write(sounds.filePath(QStringLiteral("error.wav")),
+               [](QIODevice &device) { return device.write(tryAgainWav()) > 0; }) && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,180 @@
+#include "artgen.h"
+
+#include <QPainterPath>
+
+namespace {
+
+QImage onWindow(QSize size, const std::function<void(QPainter &)> &draw)
+{
+    return paintPicture(size, {1, 1}, Palette::window, draw);
+}
+
+// A rounded, glossy button face with a light rim so that it stands out on the
+// dark red window.
+QImage buttonFace(QSize size, const Faces &faces, const QString &caption, const QColor &light,
+                  const QColor &dark, qreal radius)
+{
+    return onWindow(size, [&](QPainter &painter) {
+        const QRectF body = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1.5, 1.5, -1.5, -1.5);
+        QLinearGradient fill(body.topLeft(), body.bottomLeft());
+        fill.setColorAt(0, light);
+        fill.setColorAt(1, dark);
+        painter.setPen(QPen(Palette::white, 2.5));
+        painter.setBrush(fill);
+        painter.drawRoundedRect(body, radius, radius);
+
+        const QRectF gloss = body.adjusted(5, 3.5, -5, -body.height() / 2);
+        QLinearGradient shine(gloss.topLeft(), gloss.bottomLeft());
+        shine.setColorAt(0, QColor(255, 255, 255, 120));
+        shine.setColorAt(1, QColor(255, 255, 255, 10));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(shine);
+        painter.drawRoundedRect(gloss, radius - 4, radius - 4);
+
+        const qreal inkHeight = size.height() * 0.4;
+        fillCentredText(painter, faces.words, caption, body.center() + QPointF(1, 1.5), inkHeight,
+                        QColor(0, 0, 0, 110), QStringLiteral("H"));
+        fillCentredText(painter, faces.words, caption, body.center(), inkHeight, Palette::white,
+                        QStringLiteral("H"));
+    });
+}
+
+void paintClockGlyph(QPainter &painter, QPointF centre, qreal radius)
+{
+    painter.setPen(QPen(QColor(250, 200, 40), radius * 0.22));
+    painter.setBrush(Palette::white);
+    painter.drawEllipse(centre, radius, radius);
+    painter.setPen(QPen(QColor(40, 40, 40), radius * 0.1, Qt::SolidLine, Qt::RoundCap));
+    for (int hour = 0; hour < 12; hour += 3) {
+        const QLineF tick = QLineF::fromPolar(radius * 0.78, hour * 30).translated(centre);
+        painter.drawLine(QLineF(tick.p2(), tick.pointAt(0.85)));
+    }
+    painter.setPen(QPen(QColor(30, 30, 30), radius * 0.16, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QLineF::fromPolar(radius * 0.45, 90 - 10 * 30).translated(centre));
+    painter.setPen(QPen(Palette::redDark, radius * 0.12, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QLineF::fromPolar(radius * 0.68, 90).translated(centre));
+}
+
+QImage clockCaption(const Faces &faces, const QString &caption)
+{
+    return onWindow({120, 40}, [&](QPainter &painter) {
+        paintClockGlyph(painter, {19, 20}, 15);
+        QFont font = faces.words;
+        font.setPixelSize(14);
+        painter.setFont(font);
+        painter.setPen(Palette::white);
+        painter.drawText(QRectF(38, 0, 82, 40), Qt::AlignLeft | Qt::AlignVCenter, caption);
+    });
+}
+
+// The name on tiles like the card's, dropping in at slight angles.
+QImage logo(const Faces &faces)
+{
+    return onWindow({315, 121}, [&](QPainter &painter) {
+        const QString name = QStringLiteral("Sumdrop");
+        const QSizeF tile(38, 52);
+        const qreal step = 42;
+        const qreal left = (315 - step * (name.size() - 1) - tile.width()) / 2;
+        const qreal tilts[] = {-5, 4, -3, 5, -4, 3, -5};
+        const qreal drops[] = {4, 10, 2, 12, 5, 11, 3};
+        for (int i = 0; i < name.size(); ++i) {
+            painter.save();
+            painter.translate(left + i * step + tile.width() / 2, drops[i] + 12 + tile.height() / 2);
+            painter.rotate(tilts[i]);
+            const QRectF rect(-tile.width() / 2, -tile.height() / 2, tile.width(), tile.height());
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(0, 0, 0, 90));
+            painter.drawRoundedRect(rect.translated(2, 3), 7, 7);
+            painter.setPen(QPen(Palette::tileBorder, 1.5));
+            painter.setBrush(Palette::tileFace);
+            painter.drawRoundedRect(rect, 7, 7);
+            fillCentredText(painter, faces.digits, name.mid(i, 1), {0, 0}, 30, Palette::digit,
+                            QStringLiteral("d"));
+            painter.restore();
+        }
+
+        // The four operations beneath, each on a small light disc.
+        const QColor colours[] = {Palette::plus, Palette::minus, Palette::times, Palette::digit};
+        const QString signs[] = {QStringLiteral("+"), QStringLiteral("\u2212"), QStringLiteral("\u00d7"),
+                                 QStringLiteral("\u00f7")};
+        for (int i = 0; i < 4; ++i) {
+            const QPointF centre(315 / 2.0 + (i - 1.5) * 42, 101);
+            painter.setPen(QPen(Palette::tileBorder, 1.2));
+            painter.setBrush(Palette::tileFace);
+            painter.drawEllipse(centre, 14, 14);
+            fillCentredText(painter, faces.digits, signs[i], centre, 14, colours[i], QStringLiteral("+"));
+        }
+    });
+}
+
+QImage previousCardPanel()
+{
+    return onWindow({330, 110}, [](QPainter &painter) {
+        const QRectF outline(1.5, 1.5, 327, 107);
+        painter.setPen(QPen(Palette::cardRim, 1.5));
+        painter.setBrush(Palette::cardEdge);
+        painter.drawRoundedRect(outline, 16, 16);
+        QLinearGradient face(outline.topLeft(), outline.bottomLeft());
+        face.setColorAt(0, Palette::tileFace);
+        face.setColorAt(1, Palette::tileShade);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(face);
+        painter.drawRoundedRect(outline.adjusted(5, 5, -5, -5), 12, 12);
+    });
+}
+
+// Marks are stroked three times: a white halo, a dark edge and the bright
+// colour, so that they read on any background.
+QImage mark(const QPainterPath &shape, const QColor &bright, const QColor &dark)
+{
+    return paintPicture({72, 72}, {1, 1}, Qt::transparent, [&](QPainter &painter) {
+        painter.setBrush(Qt::NoBrush);
+        const std::pair<QColor, qreal> strokes[] = {{Palette::white, 19}, {dark, 15}, {bright, 9}};
+        for (const auto &[colour, width] : strokes) {
+            painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.drawPath(shape);
+        }
+    });
+}
+
+QImage tick()
+{
+    QPainterPath path;
+    path.moveTo(14, 38);
+    path.lineTo(29, 54);
+    path.lineTo(58, 16);
+    return mark(path, QColor(40, 190, 40), Palette::greenDark);
+}
+
+QImage cross()
+{
+    QPainterPath path;
+    path.moveTo(17, 17);
+    path.lineTo(55, 55);
+    path.moveTo(55, 17);
+    path.lineTo(17, 55);
+    return mark(path, QColor(235, 30, 30), Palette::redDark);
+}
+
+} // namespace
+
+QList<Picture> drawShellPictures(const Faces &faces)
+{
+    using PictureKind::Bitmap;
+    return {
+        {PictureId::Logo, Bitmap, logo(faces)},
+        {PictureId::RightButton, Bitmap,
+         buttonFace({160, 44}, faces, QStringLiteral("RIGHT"), QColor(70, 190, 70), Palette::greenDark, 12)},
+        {PictureId::WrongButton, Bitmap,
+         buttonFace({160, 44}, faces, QStringLiteral("WRONG"), QColor(235, 70, 70), QColor(150, 0, 0), 12)},
+        {PictureId::StartFace, Bitmap,
+         buttonFace({150, 56}, faces, QStringLiteral("Start"), QColor(80, 200, 80), Palette::greenDark, 26)},
+        {PictureId::StopFace, Bitmap,
+         buttonFace({150, 56}, faces, QStringLiteral("Stop"), QColor(240, 80, 80), QColor(150, 0, 0), 26)},
+        {PictureId::GameClock, Bitmap, clockCaption(faces, QStringLiteral("Game Time"))},
+        {PictureId::CardClock, Bitmap, clockCaption(faces, QStringLiteral("Card Time"))},
+        {PictureId::PreviousCard, Bitmap, previousCardPanel()},
+        {PictureId::GreenTickIcon, PictureKind::Icon, tick()},
+        {PictureId::RedCrossIcon, PictureKind::Icon, cross()},
+    };
+}
