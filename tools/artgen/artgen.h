@@ -24,15 +24,12 @@ inline constexpr QColor tileShade{226, 228, 234};
 inline constexpr QColor tileBorder{128, 132, 142};
 inline constexpr QColor tileShadow{160, 162, 168};
 inline constexpr QColor digit{16, 64, 210};
-inline constexpr QColor digitDark{8, 36, 140};
 inline constexpr QColor plus{0, 150, 40};
 inline constexpr QColor minus{215, 20, 20};
 inline constexpr QColor times{64, 64, 68};
 inline constexpr QColor line{16, 52, 180};
 inline constexpr QColor strike{225, 0, 0};
-inline constexpr QColor green{24, 150, 40};
 inline constexpr QColor greenDark{0, 92, 20};
-inline constexpr QColor red{214, 32, 32};
 inline constexpr QColor redDark{130, 0, 0};
 inline constexpr QColor white{255, 255, 255};
 } // namespace Palette

@@ -76,10 +76,10 @@ QImage logo(const Faces &faces)
         const qreal step = 42;
         const qreal left = (315 - step * (name.size() - 1) - tile.width()) / 2;
         const qreal tilts[] = {-5, 4, -3, 5, -4, 3, -5};
-        const qreal drops[] = {4, 10, 2, 12, 5, 11, 3};
+        const qreal drops[] = {3, 8, 1, 9, 4, 8, 2};
         for (int i = 0; i < name.size(); ++i) {
             painter.save();
-            painter.translate(left + i * step + tile.width() / 2, drops[i] + 12 + tile.height() / 2);
+            painter.translate(left + i * step + tile.width() / 2, drops[i] + 8 + tile.height() / 2);
             painter.rotate(tilts[i]);
             const QRectF rect(-tile.width() / 2, -tile.height() / 2, tile.width(), tile.height());
             painter.setPen(Qt::NoPen);
@@ -93,16 +93,17 @@ QImage logo(const Faces &faces)
             painter.restore();
         }
 
-        // The four operations beneath, each on a small light disc.
+        // The four operations beneath, each on a small light disc, clear of
+        // the bottom rows that the setup tabs may cover.
         const QColor colours[] = {Palette::plus, Palette::minus, Palette::times, Palette::digit};
         const QString signs[] = {QStringLiteral("+"), QStringLiteral("\u2212"), QStringLiteral("\u00d7"),
                                  QStringLiteral("\u00f7")};
         for (int i = 0; i < 4; ++i) {
-            const QPointF centre(315 / 2.0 + (i - 1.5) * 42, 101);
+            const QPointF centre(315 / 2.0 + (i - 1.5) * 40, 90);
             painter.setPen(QPen(Palette::tileBorder, 1.2));
             painter.setBrush(Palette::tileFace);
-            painter.drawEllipse(centre, 14, 14);
-            fillCentredText(painter, faces.digits, signs[i], centre, 14, colours[i], QStringLiteral("+"));
+            painter.drawEllipse(centre, 13, 13);
+            fillCentredText(painter, faces.digits, signs[i], centre, 13, colours[i], QStringLiteral("+"));
         }
     });
 }
