@@ -50,7 +50,6 @@ MainWindow::MainWindow(Program &program)
     setCentralWidget(client);
 
     imgBanner = makePicture(client, QStringLiteral("imgBanner"));
-    imgBanner->setPixmap(loadPicture(PictureId::Logo));
 
     card = new CardView(client, program.pictures, program.screenScale);
     answers = new AnswerArea(client, program.screenScale);
@@ -66,23 +65,16 @@ MainWindow::MainWindow(Program &program)
     cmdStart = makeNamed<QPushButton>(client, QStringLiteral("cmdStart"));
     cmdStart->setFlat(true);
     cmdStart->setCursor(Qt::PointingHandCursor);
-    cmdStart->setGeometry(330, 14, 154, 60);
-    cmdStart->setIconSize(QSize(150, 56));
     cmdStart->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
     showStartFace(false);
 
     lblCardReport = makeNamed<QLabel>(client, QStringLiteral("lblCardReport"));
     lblCardReport->setText(QStringLiteral("Card Counter"));
-    QFont counterFont(QStringLiteral("MS Sans Serif"));
-    counterFont.setPointSizeF(12);
-    counterFont.setBold(true);
-    lblCardReport->setFont(counterFont);
     setTextColour(lblCardReport, Qt::white);
     lblCardReport->setAutoFillBackground(true);
     QPalette counterPalette = lblCardReport->palette();
     counterPalette.setColor(QPalette::Window, darkRed);
     lblCardReport->setPalette(counterPalette);
-    lblCardReport->resize(130, 24);
 
     keypad = new Keypad(client);
 
@@ -128,10 +120,21 @@ void MainWindow::layOut()
     keypad->move(scaled(250, s), scaled(420, s));
     keypad->key[10]->hide();
     keypad->key[11]->hide();
-    lblCardReport->move(scaled(405, s), 80);
+    // The banner strip between the logo and the card holds the Start button and
+    // the card counter; on a small display they shrink with the card.
+    QFont counterFont(QStringLiteral("MS Sans Serif"));
+    counterFont.setPointSizeF(12 * s);
+    counterFont.setBold(true);
+    lblCardReport->setFont(counterFont);
+    lblCardReport->setGeometry(scaled(405, s), scaled(72, s), scaled(134, s), scaled(24, s));
+    cmdStart->setGeometry(scaledRect(328, 12, 154, 60, s));
+    cmdStart->setIconSize(QSize(scaled(150, s), scaled(56, s)));
     const QSize screen = program.platform.screenSize();
     resize(screen);
     imgBanner->move(0, 0);
+    const QPixmap logo = loadPicture(PictureId::Logo);
+    imgBanner->setPixmap(s < 1 ? logo.scaledToWidth(scaled(logo.width(), s), Qt::SmoothTransformation) : logo);
+    imgBanner->adjustSize();
     setup->move(16, 112);
     card->showIdleCard();
     timers->imgTotalTime->hide();

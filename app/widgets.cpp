@@ -2,15 +2,39 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 
 QString indexedName(const QString &group, int index)
 {
     return QStringLiteral("%1(%2)").arg(group).arg(index);
 }
 
+namespace {
+
+// Draws its picture unchanged when its window is disabled: the card must not
+// turn grey while a help window or a question is up.
+class PictureBox : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        const QPixmap picture = pixmap();
+        if (picture.isNull()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter(this).drawPixmap(0, 0, picture);
+    }
+};
+
+} // namespace
+
 QLabel *makePicture(QWidget *parent, const QString &name)
 {
-    auto *picture = makeNamed<QLabel>(parent, name);
+    auto *picture = makeNamed<PictureBox>(parent, name);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return picture;
 }

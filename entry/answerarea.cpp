@@ -34,6 +34,7 @@ AnswerArea::AnswerArea(QWidget *parent, double screenScale)
     txtAnswerSingle = makeBox(parent, QStringLiteral("txtAnswerSingle"), digitFont, 4);
     txtAnswerSingle->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtAnswerSingle->setGeometry(scaledRect(620, 498, 270, 118, s));
+    txtAnswerSingle->hide(); // shown by the preparation of a card that uses it
     txtAnswerHund = makeBox(parent, QStringLiteral("txtAnswerHund"), digitFont, 1);
     txtAnswerTens = makeBox(parent, QStringLiteral("txtAnswerTens"), digitFont, 1);
     txtAnswerUnits = makeBox(parent, QStringLiteral("txtAnswerUnits"), digitFont, 1);

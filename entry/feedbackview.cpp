@@ -19,7 +19,9 @@ FeedbackView::FeedbackView(QWidget *parent)
     font.setPointSize(20);
     font.setBold(true);
     lblPrevious->setFont(font);
-    lblPrevious->setGeometry(150, 290, 210, 40);
+    // The text starts right of the mark, which reaches past the label's left edge.
+    lblPrevious->setGeometry(120, 290, 240, 40);
+    lblPrevious->setContentsMargins(30, 0, 0, 0);
     for (QLabel *label : {imgPrevious, imgRightWrong, lblPrevious})
         label->hide();
 }

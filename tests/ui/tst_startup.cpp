@@ -130,7 +130,7 @@ private slots:
         QTest::newRow("banner") << "imgBanner" << QPoint(0, 0);
         QTest::newRow("game time") << "txtTotalTime" << QPoint(70, 195);
         QTest::newRow("card time") << "txtCardTime" << QPoint(230, 195);
-        QTest::newRow("previous text") << "lblPrevious" << QPoint(150, 290);
+        QTest::newRow("previous text") << "lblPrevious" << QPoint(120, 290);
     }
 
     void fixedTopLeftAtEveryScale()
