@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+#include <variant>
+
+// A printed page as plain data, so that the rules build it without a printer
+// and the tests read it item by item. All positions are inches from the top
+// left corner of the printable area.
+
+struct PrintColour
+{
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+
+    bool operator==(const PrintColour &) const = default;
+};
+
+inline constexpr PrintColour printBlack{0, 0, 0};
+inline constexpr PrintColour printBlue{0, 0, 255};
+inline constexpr PrintColour printRed{255, 0, 0};
+
+struct PrintFont
+{
+    QString face; // empty: the printer's default face
+    double pointSize = 10;
+    bool bold = false;
+    bool underline = false;
+    PrintColour colour;
+
+    bool operator==(const PrintFont &) const = default;
+};
+
+// at is the top left corner of the text's line (its top, not its baseline),
+// as a printer's "current position" is. A right-aligned text ends at at.x():
+// the renderer measures it with the printer's own font metrics.
+struct PrintText
+{
+    QPointF at;
+    QString text;
+    PrintFont font;
+    bool rightAligned = false;
+
+    bool operator==(const PrintText &) const = default;
+};
+
+// A thin black line.
+struct PrintLine
+{
+    QPointF from;
+    QPointF to;
+
+    bool operator==(const PrintLine &) const = default;
+};
+
+using PrintItem = std::variant<PrintText, PrintLine>;
+
+struct PrintPage
+{
+    QList<PrintItem> items;
+
+    void add(const PrintItem &item) { items.append(item); }
+
+    QList<PrintText> texts() const { return itemsOf<PrintText>(); }
+    QList<PrintLine> lines() const { return itemsOf<PrintLine>(); }
+
+private:
+    template<typename Item>
+    QList<Item> itemsOf() const
+    {
+        QList<Item> found;
+        for (const PrintItem &item : items)
+            if (const Item *one = std::get_if<Item>(&item))
+                found.append(*one);
+        return found;
+    }
+};
