@@ -55,14 +55,27 @@ QList<Word> find(const QList<Word> &words, const QString &text)
 
 constexpr double tolerance = 0.06; // inches
 
+// One character of 14 pt "Courier", measured on the page from a three-character text.
+double courierWidth(const QList<Word> &words)
+{
+    const QList<Word> bars = find(words, QStringLiteral("___"));
+    return bars.isEmpty() ? 0 : (bars[0].right - bars[0].left) / 3;
+}
+
+WorksheetPrintHooks noHooks()
+{
+    return {[](bool) {}, [] {}};
+}
+
 // Some word with this text starts (or, right-aligned, ends) at x and has its top at y.
 bool landsAt(const QList<Word> &words, const QString &text, double x, double y, bool rightAligned = false)
 {
-    for (const Word &w : find(words, text)) {
+    const QList<Word> candidates = find(words, text);
+    for (const Word &w : candidates)
         if (qAbs((rightAligned ? w.right : w.left) - x) < tolerance && qAbs(w.top - y) < tolerance)
             return true;
-        qWarning("%s at %.3f..%.3f, %.3f", qPrintable(text), w.left, w.right, w.top);
-    }
+    for (const Word &w : candidates)
+        qWarning("%s is at %.3f..%.3f, %.3f", qPrintable(text), w.left, w.right, w.top);
     return false;
 }
 
@@ -108,6 +121,35 @@ private slots:
         for (const Expected &e : expected)
             QVERIFY2(landsAt(words, QString::fromLatin1(e.text), e.x, e.y), e.text);
         QCOMPARE(find(words, QStringLiteral("YOUR")).size(), 2);
+    }
+
+    void worksheetLandsWhereTheLayoutSays()
+    {
+        FakePlatform platform;
+        Program program(platform);
+        WorksheetSetup setup;
+        setup.subtraction = setup.division = true;
+        setup.topLimit = setup.bottomLimit = 20;
+        setup.divisorLow = setup.divisorHigh = 7;
+        setup.cardCount = 10;
+        // 15 - 7, then 56 / 7; the rest are all 1 - 1.
+        platform.queuedRandom.values = {0.1, 14.5 / 20, 6.5 / 20, 0.9, 0.5, 0.5, 0.5, 7.5 / 12};
+        printWorksheet(program, setup, QStringLiteral("Ann"), noHooks());
+        QCOMPARE(platform.printedFiles.size(), 1);
+        const QList<Word> words = wordsOf(platform.printedFiles[0]);
+        QVERIFY(landsAt(words, QStringLiteral("Worksheet"), 1.0, 0.75));
+        QVERIFY(landsAt(words, QStringLiteral("15"), 0.7, 1.2, true));
+        QVERIFY(landsAt(words, QStringLiteral("-"), 0.7 - 3 * courierWidth(words), 1.4));
+        QVERIFY(landsAt(words, QStringLiteral("7"), 0.7, 1.4, true));
+        QVERIFY(landsAt(words, QStringLiteral("___"), 1.4, 1.2, true));
+        QVERIFY(landsAt(words, QStringLiteral("7)56"), 1.4, 1.4, true));
+        QVERIFY(landsAt(words, QStringLiteral("1"), 7.0, 1.2, true));
+        QCOMPARE(find(words, QStringLiteral("___")).size(), 1);
+        QCOMPARE(find(words, QStringLiteral("1")).size(), 2 * 8); // the eight 1 - 1 problems
+        // A fixed-pitch face: the bar covers the bracket and the dividend, not the divisor.
+        const Word bar = find(words, QStringLiteral("___")).first();
+        const Word division = find(words, QStringLiteral("7)56")).first();
+        QVERIFY(qAbs((bar.right - bar.left) - 0.75 * (division.right - division.left)) < 0.02);
     }
 
     void cancelledSummaryPrintsNothing()
