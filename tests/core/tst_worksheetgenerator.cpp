@@ -3,41 +3,11 @@
 #include <QSet>
 #include <QTest>
 
-#include <deque>
-#include <random>
 
-#include "platform/randomsource.h"
+#include "queuedsource.h"
 #include "worksheet/worksheetgenerator.h"
 
 namespace {
-
-// Queued r values first, then a seeded stream (or a fixed value).
-class TestRandom final : public RandomSource
-{
-public:
-    explicit TestRandom(unsigned seed = 1)
-        : engine(seed)
-    {
-    }
-    double next() override
-    {
-        ++used;
-        if (!queue.empty()) {
-            const double r = queue.front();
-            queue.pop_front();
-            return r;
-        }
-        if (stuckAt >= 0)
-            return stuckAt;
-        return std::uniform_real_distribution<double>(0.0, 1.0)(engine);
-    }
-    std::deque<double> queue;
-    double stuckAt = -1;
-    int used = 0;
-
-private:
-    std::mt19937 engine;
-};
 
 // r that makes a + floor(r * (b - a + 1)) give value.
 double rFor(int value, int low, int high)
@@ -54,6 +24,16 @@ WorksheetSetup advanced(int topMin, int topMax, int bottomMin, int bottomMax)
     setup.bottomMin = bottomMin;
     setup.bottomMax = bottomMax;
     setup.cardCount = 100;
+    return setup;
+}
+
+// Basic mode with both limits at 99: bottoms can have two digits.
+WorksheetSetup basicMultiplication(int cardCount)
+{
+    WorksheetSetup setup;
+    setup.multiplication = true;
+    setup.topLimit = setup.bottomLimit = 99;
+    setup.cardCount = cardCount;
     return setup;
 }
 
@@ -97,7 +77,7 @@ private slots:
         WorksheetSetup setup = advanced(1, 5, 10, 20);
         setup.addition = !subtraction;
         setup.subtraction = subtraction;
-        TestRandom random;
+        SeededSource random(1);
         const QList<WorksheetProblem> problems = generateWorksheet(setup, random);
         QCOMPARE(problems.size(), 100);
         for (const WorksheetProblem &problem : problems) {
@@ -113,7 +93,7 @@ private slots:
     {
         WorksheetSetup setup = advanced(1, 99, 1, 99);
         setup.subtraction = true;
-        TestRandom random(5);
+        SeededSource random(5);
         for (const WorksheetProblem &problem : generateWorksheet(setup, random)) {
             const Parsed parsed = parse(problem);
             QCOMPARE(parsed.sign, u'-');
@@ -123,12 +103,8 @@ private slots:
 
     void multiplicationBottomsFollowTheRange()
     {
-        WorksheetSetup setup;
-        setup.multiplication = true;
-        setup.topLimit = 99;
-        setup.bottomLimit = 99;
-        setup.cardCount = 100;
-        TestRandom random(11);
+        const WorksheetSetup setup = basicMultiplication(100);
+        SeededSource random(11);
         int twoDigitBottoms = 0;
         for (int sheet = 0; sheet < 5; ++sheet) {
             for (const WorksheetProblem &problem : generateWorksheet(setup, random)) {
@@ -158,27 +134,19 @@ private slots:
         QFETCH(int, bottom);
         QFETCH(QString, topText);
         QFETCH(QString, bottomText);
-        WorksheetSetup setup;
-        setup.multiplication = true;
-        setup.topLimit = 99;
-        setup.bottomLimit = 99;
-        setup.cardCount = 10;
-        TestRandom random;
-        random.queue = {rFor(top, 1, 99), rFor(bottom, 1, 99)};
+        const WorksheetSetup setup = basicMultiplication(10);
+        QueuedSource random;
+        random.values = {rFor(top, 1, 99), rFor(bottom, 1, 99)};
         const QList<WorksheetProblem> problems = generateWorksheet(setup, random);
         QCOMPARE(problems.first(), (WorksheetProblem{topText, bottomText}));
     }
 
     void productsOver999AreDrawnAgain()
     {
-        WorksheetSetup setup;
-        setup.multiplication = true;
-        setup.topLimit = 99;
-        setup.bottomLimit = 99;
-        setup.cardCount = 10;
-        TestRandom random;
+        const WorksheetSetup setup = basicMultiplication(10);
+        QueuedSource random;
         // 99 x 99 is refused, then 12 x 11 is taken.
-        random.queue = {rFor(99, 1, 99), rFor(99, 1, 99), rFor(12, 1, 99), rFor(11, 1, 99)};
+        random.values = {rFor(99, 1, 99), rFor(99, 1, 99), rFor(12, 1, 99), rFor(11, 1, 99)};
         QCOMPARE(generateWorksheet(setup, random).first(), (WorksheetProblem{" 12", "x11"}));
     }
 
@@ -188,9 +156,9 @@ private slots:
         setup.addition = true;
         setup.multiplication = true;
         setup.cardCount = 10;
-        TestRandom random;
+        QueuedSource random;
         // Multiplication with 50 x 60 is refused; the next draw picks addition.
-        random.queue = {0.9, rFor(50, 10, 99), rFor(60, 10, 99), 0.1, rFor(41, 10, 99), rFor(42, 10, 99)};
+        random.values = {0.9, rFor(50, 10, 99), rFor(60, 10, 99), 0.1, rFor(41, 10, 99), rFor(42, 10, 99)};
         QCOMPARE(generateWorksheet(setup, random).first(), (WorksheetProblem{" 41", "+42"}));
     }
 
@@ -221,11 +189,11 @@ private slots:
         setup.division = true;
         setup.divisorLow = divisorLow;
         setup.divisorHigh = divisorHigh;
-        TestRandom random;
+        QueuedSource random;
         // Top and bottom are drawn first and not used.
-        random.queue = {0.5, 0.5, rFor(divisor, divisorLow, divisorHigh), rFor(quotient, 1, 12)};
+        random.values = {0.5, 0.5, rFor(divisor, divisorLow, divisorHigh), rFor(quotient, 1, 12)};
         QCOMPARE(generateWorksheet(setup, random).first(), (WorksheetProblem{top, bottom}));
-        QCOMPARE(random.used, 10 * 4);
+        QCOMPARE(random.overruns, 9 * 4); // nine more problems of four draws each
     }
 
     void divisorSevenGivesItsTimesTable()
@@ -234,7 +202,7 @@ private slots:
         setup.division = true;
         setup.divisorLow = setup.divisorHigh = 7;
         setup.cardCount = 100;
-        TestRandom random(3);
+        SeededSource random(3);
         QSet<QString> seen;
         for (int sheet = 0; sheet < 3; ++sheet)
             for (const WorksheetProblem &problem : generateWorksheet(setup, random)) {
@@ -256,8 +224,8 @@ private slots:
         WorksheetSetup wide = narrow;
         wide.advancedRange = false;
         wide.topLimit = wide.bottomLimit = 99;
-        TestRandom first(9);
-        TestRandom second(9);
+        SeededSource first(9);
+        SeededSource second(9);
         QCOMPARE(generateWorksheet(narrow, first), generateWorksheet(wide, second));
     }
 
@@ -278,7 +246,7 @@ private slots:
         setup.advancedRange = advancedRange;
         setup.topLimit = setup.bottomLimit = 9;
         setup.addition = true;
-        TestRandom random(4);
+        SeededSource random(4);
         int seenLowest = 100;
         int seenHighest = 0;
         for (const WorksheetProblem &problem : generateWorksheet(setup, random)) {
@@ -294,7 +262,7 @@ private slots:
     {
         WorksheetSetup setup = advanced(1, 20, 1, 20);
         setup.addition = setup.subtraction = setup.multiplication = setup.division = true;
-        TestRandom random(8);
+        SeededSource random(8);
         QSet<QChar> signs;
         for (const WorksheetProblem &problem : generateWorksheet(setup, random))
             signs.insert(problem.bottom.contains(u')') ? u'/' : problem.bottom[0]);
@@ -318,7 +286,7 @@ private slots:
         WorksheetSetup setup;
         setup.addition = true;
         setup.cardCount = cardCount;
-        TestRandom random;
+        QueuedSource random;
         QCOMPARE(generateWorksheet(setup, random).size(), problems);
     }
 
@@ -344,7 +312,7 @@ private slots:
         setup.addition = addition;
         setup.multiplication = true;
         QCOMPARE(drawableOperations(setup), drawable);
-        TestRandom random(2);
+        SeededSource random(2);
         QElapsedTimer timer;
         timer.start();
         const QList<WorksheetProblem> problems = generateWorksheet(setup, random);
@@ -361,7 +329,7 @@ private slots:
     void noOperationTickedGivesNothing()
     {
         WorksheetSetup setup;
-        TestRandom random;
+        QueuedSource random;
         QVERIFY(drawableOperations(setup).isEmpty());
         QVERIFY(generateWorksheet(setup, random).isEmpty());
     }
@@ -376,12 +344,9 @@ private slots:
     void aStuckRandomSourceStillEnds()
     {
         QFETCH(double, r);
-        WorksheetSetup setup;
-        setup.multiplication = true;
-        setup.topLimit = setup.bottomLimit = 99;
-        setup.cardCount = 10;
-        TestRandom random;
-        random.stuckAt = r;
+        const WorksheetSetup setup = basicMultiplication(10);
+        QueuedSource random;
+        random.fallback = r;
         const QList<WorksheetProblem> problems = generateWorksheet(setup, random);
         QCOMPARE(problems.size(), 10);
         for (const WorksheetProblem &problem : problems) {
