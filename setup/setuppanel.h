@@ -7,6 +7,7 @@
 class QAction;
 class QCheckBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -21,8 +22,11 @@ class SetupPanel : public QTabWidget
 public:
     SetupPanel(GameSettings &settings, QWidget *parent = nullptr);
 
-    // The Options-menu commands that belong to the panel.
+    // The Options-menu commands that belong to the panel; their triggers are
+    // connected here. Until then the panel works with commands of its own.
     void attachMenu(QAction *mnuAdvanced, QAction *mnuBasic, QAction *mnuToolTips, QAction *mnuSetup);
+    // The keypad frame gets its tool tip with the panel's controls.
+    void attachKeypad(QWidget *frmKeypad);
 
     // Start-up: the record applied to the controls in the documented order,
     // through the same rules as the clicks.
@@ -42,6 +46,7 @@ public:
     void showAdvancedSetup();
     void showBasicSetup();
     void toggleToolTips();
+    bool toolTipsEnabled() const; // mnuToolTips reads "Disable Tool Tips"
     void toggleSetupTabs();
     bool setupTabsWanted() const; // mnuSetup reads "Hide Setup Tabs"
 
@@ -113,7 +118,34 @@ public:
     QLabel *lblMinutes = nullptr;
 
 private:
+    void buildSetupTab();
+    void buildNumberRangeTab();
+    void buildMathFunctionsTab();
+    void buildAnswerFormatTab();
+    void buildTimerOptionsTab();
+    QSlider *addSlider(QGridLayout *grid, int row, const QString &name, int minimum, int maximum, int step,
+                       int pageStep, QLabel *&label, const QString &labelName);
+    void connectRules();
+
+    // One end of a range: its slider, label and setting.
+    struct Bound
+    {
+        QSlider *slider;
+        QLabel *label;
+        int GameSettings::*setting;
+    };
+    void setBound(const Bound &bound, int value);
+    void lowerMoved(const Bound &lower, const Bound &upper, int value);
+    void upperMoved(const Bound &lower, const Bound &upper, int value);
+
+    void answerFormatChanged();
+    void timerChanged(bool on);
+    void divisionChanged(bool on);
+    void setRangeMode(bool advanced);
+    void applyToolTips(bool on);
+
     GameSettings &settings;
+    QWidget *frmKeypad = nullptr;
     QAction *mnuAdvanced = nullptr;
     QAction *mnuBasic = nullptr;
     QAction *mnuToolTips = nullptr;
