@@ -1,13 +1,12 @@
 #include "setup/setuppanel.h"
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QProxyStyle>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -136,7 +135,7 @@ QSlider *SetupPanel::addSlider(QGridLayout *grid, int row, const QString &name, 
     label->setNum(minimum);
     label->setAlignment(Qt::AlignCenter);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setFixedWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 8);
+    label->setFixedWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("0000")) + 8);
     label->setAutoFillBackground(true);
     label->setBackgroundRole(QPalette::Base);
     grid->addWidget(slider, row, 1);
