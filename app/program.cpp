@@ -93,6 +93,7 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     window.setup->applySettings(settings);
     window.lblCardReport->show();
     program->resetSummary();
+    program->summaryWindows().attachMenu(window.mnuPrevious, window.mnuSavedGame);
 
     HelpIntro *intro = program->frmHelpIntro();
     if (settings.skipIntroHelp) {

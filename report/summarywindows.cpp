@@ -1,14 +1,102 @@
 #include "report/summarywindows.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/mainwindow.h"
 #include "app/program.h"
+#include "entry/feedbackview.h"
+#include "report/reportcommands.h"
+#include "report/summarypage.h"
+#include "setup/setuppanel.h"
 
 SummaryWindows::SummaryWindows(Program &program)
     : program(program)
 {
+    connect(&program.summary, &GameSummary::changed, this, &SummaryWindows::redraw);
 }
 
 SummaryWindows::~SummaryWindows() = default;
 
-void SummaryWindows::showPage(int)
+void SummaryWindows::attachMenu(QAction *mnuPrevious, QAction *mnuSavedGame)
 {
+    connect(mnuPrevious, &QAction::triggered, this, [this] { showPage(1); });
+    connect(mnuSavedGame, &QAction::triggered, this, &SummaryWindows::openSavedReport);
+}
+
+void SummaryWindows::showPage(int page)
+{
+    if (page < 1 || page > GameSummary::pageCount)
+        return;
+    SummaryPage &window = pageWindow(page);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+SummaryPage *SummaryWindows::createdPage(int page) const
+{
+    return page >= 1 && page <= GameSummary::pageCount ? pages[page - 1].get() : nullptr;
+}
+
+SummaryPage &SummaryWindows::pageWindow(int page)
+{
+    std::unique_ptr<SummaryPage> &slot = pages[page - 1];
+    if (slot)
+        return *slot;
+    slot = std::make_unique<SummaryPage>(page);
+    SummaryPage &window = *slot;
+    window.draw(program.summary);
+    connect(window.cmdSumClose, &QPushButton::clicked, this, [this, page] { closePage(page); });
+    if (window.cmdSumNext)
+        connect(window.cmdSumNext, &QPushButton::clicked, this, [this, page] { turnPage(page, page + 1); });
+    if (window.cmdSumPrev)
+        connect(window.cmdSumPrev, &QPushButton::clicked, this, [this, page] { turnPage(page, page - 1); });
+    if (window.cmdSumSave)
+        connect(window.cmdSumSave, &QPushButton::clicked, this,
+                [this] { saveReport(program, program.summary, reportFile); });
+    return window;
+}
+
+void SummaryWindows::turnPage(int from, int to)
+{
+    SummaryPage &leaving = pageWindow(from);
+    // The next page opens where the reader already looks.
+    pageWindow(to).move(leaving.pos());
+    showPage(to);
+    leaving.hide();
+}
+
+void SummaryWindows::closePage(int page)
+{
+    // While a game runs the main window is the game's: bringing back the setup
+    // tabs and the Start face there would let the setup change mid-game and
+    // show Start on the button that stops it.
+    MainWindow *window = program.frmProgram();
+    if (window && program.session.state == 0) {
+        if (window->setup->setupTabsWanted())
+            window->setup->show();
+        window->show();
+        window->setEnabled(true);
+        window->showStartFace(false);
+        window->feedback->imgPrevious->hide();
+        window->feedback->lblPrevious->hide();
+        window->lblCardReport->setText(QStringLiteral("Card Counter"));
+        window->lblCardReport->show();
+    }
+    pageWindow(page).hide();
+}
+
+void SummaryWindows::openSavedReport()
+{
+    if (openReport(program, program.summary, reportFile))
+        showPage(1);
+}
+
+void SummaryWindows::redraw()
+{
+    for (const std::unique_ptr<SummaryPage> &page : pages)
+        if (page)
+            page->draw(program.summary);
 }

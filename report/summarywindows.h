@@ -1,11 +1,20 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+#include "report/gamesummary.h"
 
 class Program;
+class QAction;
+class SummaryPage;
 
 // The five summary page windows, frmSummaryDisplay0 to frmSummaryDisplay4:
-// created when first shown, then only shown and hidden.
+// each created when first shown, then only shown and hidden. They are
+// independent windows; the main window stays usable while one is up.
 class SummaryWindows : public QObject
 {
     Q_OBJECT
@@ -13,9 +22,22 @@ public:
     explicit SummaryWindows(Program &program);
     ~SummaryWindows() override;
 
+    // "View Previous Game Summary" and "Open Saved Game Report".
+    void attachMenu(QAction *mnuPrevious, QAction *mnuSavedGame);
+
     // page 1..5
     void showPage(int page);
+    // Null until the page has been shown once.
+    SummaryPage *createdPage(int page) const;
 
 private:
+    SummaryPage &pageWindow(int page);
+    void turnPage(int from, int to);
+    void closePage(int page);
+    void openSavedReport();
+    void redraw();
+
     Program &program;
+    std::array<std::unique_ptr<SummaryPage>, GameSummary::pageCount> pages;
+    QString reportFile; // the name Save and Open share, replaced on each use
 };

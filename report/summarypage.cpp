@@ -1,0 +1,126 @@
+#include "report/summarypage.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/widgets.h"
+#include "report/gamesummary.h"
+
+namespace {
+
+constexpr int firstRowTop = 107;
+constexpr int lastRowTop = 472;
+constexpr int rowHeight = 17;
+constexpr int buttonTop = 494;
+// Wide enough for "99 x 99 = 9801" in the window font; it still ends where
+// the answer column begins.
+constexpr int problemWidth = 90;
+
+QFont windowFont(double points, bool bold = false)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+int rowTop(int k)
+{
+    return firstRowTop + qRound((k - 1) * double(lastRowTop - firstRowTop) / (GameSummary::rowsPerPage - 1));
+}
+
+} // namespace
+
+SummaryPage::SummaryPage(int page)
+    : QWidget(nullptr, Qt::Window)
+    , number(page)
+{
+    setObjectName(QStringLiteral("frmSummaryDisplay%1").arg(page - 1));
+    setWindowTitle(QStringLiteral("Game Summary Page %1").arg(page));
+    setFixedSize(664, 533);
+    const QFont cellFont = windowFont(9.75);
+    setFont(cellFont);
+
+    lblSumTitle = addLabel(QStringLiteral("lblSumTitle"), QRect(144, 24, 384, 34), windowFont(18, true),
+                           Qt::AlignCenter);
+    lblSumTitle->setText(QStringLiteral("Game Summary"));
+    setTextColour(lblSumTitle, QColor(192, 64, 0));
+
+    if (page == 1) {
+        QLabel *result = addLabel(indexedName(QStringLiteral("lblSum"), 1), QRect(16, 56, 624, 19), cellFont,
+                                  Qt::AlignLeft | Qt::AlignVCenter);
+        setTextColour(result, QColor(0, 0, 255));
+        lblSum[1] = result;
+    }
+    QFont headerFont = windowFont(8.25, true);
+    headerFont.setUnderline(true);
+    QLabel *header = addLabel(indexedName(QStringLiteral("lblSum"), 0), QRect(14, 88, 624, 19), headerFont,
+                              Qt::AlignLeft | Qt::AlignVCenter);
+    header->setText(QStringLiteral("PROBLEM      YOUR ANSWER    CARD TIME"));
+    lblSum[0] = header;
+
+    for (int k = 1; k <= GameSummary::rowsPerPage; ++k) {
+        const int r = GameSummary::rowOnPage(page, k);
+        const int top = rowTop(k);
+        const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+        const auto right = Qt::AlignRight | Qt::AlignVCenter;
+        lblSum[r] = addLabel(indexedName(QStringLiteral("lblSum"), r), QRect(14, top, problemWidth, rowHeight),
+                             cellFont, left);
+        lblSuma[r] = addLabel(indexedName(QStringLiteral("lblSuma"), r), QRect(104, top, 65, rowHeight), cellFont,
+                              right);
+        lblSumb[r] = addLabel(indexedName(QStringLiteral("lblSumb"), r), QRect(200, top, 65, rowHeight), cellFont,
+                              right);
+    }
+
+    cmdSumClose = addButton(QStringLiteral("cmdSumClose"), QStringLiteral("Close"), 84);
+    if (page == 1) {
+        cmdSumSave = addButton(QStringLiteral("cmdSumSave"), QStringLiteral("Save"), 217);
+        cmdSumPrint = addButton(QStringLiteral("cmdSumPrint"), QStringLiteral("Print"), 352);
+    } else {
+        cmdSumPrev = addButton(QStringLiteral("cmdSumPrev%1").arg(page - 1), QStringLiteral("<<Previous"), 351);
+    }
+    if (page < GameSummary::pageCount) {
+        cmdSumNext = addButton(QStringLiteral("cmdSumNext%1").arg(page - 1), QStringLiteral("Next >>>"), 484);
+        cmdSumNext->setToolTip(QStringLiteral("Next report page"));
+        cmdSumNext->hide();
+    }
+}
+
+void SummaryPage::draw(const GameSummary &summary)
+{
+    if (QLabel *result = lblSum.value(1))
+        result->setText(summary.resultLine());
+    for (int k = 1; k <= GameSummary::rowsPerPage; ++k) {
+        const int r = GameSummary::rowOnPage(number, k);
+        const SummaryRow row = summary.row(r);
+        const QColor colour = row.wrong ? QColor(255, 0, 0) : QColor(0, 0, 0);
+        const QString texts[] = {row.problem, row.answer, row.time};
+        const bool shown[] = {row.shown, row.shown, row.shown && row.timeShown};
+        QLabel *const cells[] = {lblSum[r], lblSuma[r], lblSumb[r]};
+        for (int column = 0; column < 3; ++column) {
+            cells[column]->setText(texts[column]);
+            setTextColour(cells[column], colour);
+            cells[column]->setVisible(shown[column]);
+        }
+    }
+    if (cmdSumNext)
+        cmdSumNext->setVisible(summary.nextShown(number));
+}
+
+QLabel *SummaryPage::addLabel(const QString &name, const QRect &box, const QFont &font, Qt::Alignment alignment)
+{
+    auto *label = makeNamed<QLabel>(this, name);
+    label->setGeometry(box);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QPushButton *SummaryPage::addButton(const QString &name, const QString &caption, int x)
+{
+    auto *button = makeNamed<QPushButton>(this, name);
+    button->setText(caption);
+    button->setFont(windowFont(9.75, true));
+    button->setGeometry(x, buttonTop, 96, 34);
+    return button;
+}
