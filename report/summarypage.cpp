@@ -15,6 +15,9 @@ constexpr int buttonTop = 494;
 // Wide enough for "99 x 99 = 9801" in the window font; it still ends where
 // the answer column begins.
 constexpr int problemWidth = 90;
+constexpr int resultTop = 56;
+constexpr int resultHeight = 19;
+constexpr int headerTop = 88;
 
 QFont windowFont(double points, bool bold = false)
 {
@@ -47,14 +50,15 @@ SummaryPage::SummaryPage(int page)
     setTextColour(lblSumTitle, QColor(192, 64, 0));
 
     if (page == 1) {
-        QLabel *result = addLabel(indexedName(QStringLiteral("lblSum"), 1), QRect(16, 56, 624, 19), cellFont,
-                                  Qt::AlignLeft | Qt::AlignVCenter);
+        QLabel *result = addLabel(indexedName(QStringLiteral("lblSum"), 1), QRect(16, resultTop, 624, resultHeight),
+                                  cellFont, Qt::AlignLeft | Qt::AlignVCenter);
         setTextColour(result, QColor(0, 0, 255));
+        result->setWordWrap(true);
         lblSum[1] = result;
     }
     QFont headerFont = windowFont(8.25, true);
     headerFont.setUnderline(true);
-    QLabel *header = addLabel(indexedName(QStringLiteral("lblSum"), 0), QRect(14, 88, 624, 19), headerFont,
+    QLabel *header = addLabel(indexedName(QStringLiteral("lblSum"), 0), QRect(14, headerTop, 624, 19), headerFont,
                               Qt::AlignLeft | Qt::AlignVCenter);
     header->setText(QStringLiteral("PROBLEM      YOUR ANSWER    CARD TIME"));
     lblSum[0] = header;
@@ -88,8 +92,13 @@ SummaryPage::SummaryPage(int page)
 
 void SummaryPage::draw(const GameSummary &summary)
 {
-    if (QLabel *result = lblSum.value(1))
+    if (QLabel *result = lblSum.value(1)) {
         result->setText(summary.resultLine());
+        // A player's name and the unfinished-game sentence can outgrow one
+        // line; the second line fits in the gap above the column header.
+        const bool fits = result->fontMetrics().horizontalAdvance(result->text()) <= result->width();
+        result->resize(result->width(), fits ? resultHeight : headerTop - resultTop);
+    }
     for (int k = 1; k <= GameSummary::rowsPerPage; ++k) {
         const int r = GameSummary::rowOnPage(number, k);
         const SummaryRow row = summary.row(r);

@@ -271,7 +271,6 @@ private slots:
         QTest::addColumn<bool>("gameRunning");
         QTest::newRow("page 1, tabs wanted") << 1 << true << false;
         QTest::newRow("page 3, tabs wanted") << 3 << true << false;
-        QTest::newRow("page 1, tabs hidden") << 1 << false << false;
         QTest::newRow("page 2 during a game") << 2 << true << true;
     }
     void close()
@@ -432,6 +431,30 @@ private slots:
         const QWidget *control = program->summaryWindows().createdPage(page)->findChild<QWidget *>(name);
         QVERIFY(control);
         QCOMPARE(control->geometry(), box);
+    }
+
+    void resultLineStaysReadable_data()
+    {
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("height");
+        QTest::newRow("short") << "No game to display." << 19;
+        QTest::newRow("long, then short again")
+            << "Results for: Alexandra Montgomery   Date: 12/8/2026         Game Time 13:41"
+               "       You did not complete this game. You did 24 cards."
+            << 32;
+    }
+    void resultLineStaysReadable()
+    {
+        QFETCH(QString, result);
+        QFETCH(int, height);
+        program->summaryWindows().showPage(1);
+        const QLabel *line = program->summaryWindows().createdPage(1)->lblSum.value(1);
+        program->summary.setResultLine(result);
+        QCOMPARE(line->height(), height);
+        QVERIFY(line->heightForWidth(line->width()) <= line->height());
+        QVERIFY(line->geometry().bottom() < 88);
+        program->summary.setResultLine(QStringLiteral("3 + 3 = 6"));
+        QCOMPARE(line->height(), 19);
     }
 
     void rowsAreEvenlySpaced()
