@@ -9,6 +9,7 @@
 #include "entry/feedbackview.h"
 #include "report/reportcommands.h"
 #include "report/summarypage.h"
+#include "report/summaryprinting.h"
 #include "setup/setuppanel.h"
 
 SummaryWindows::SummaryWindows(Program &program)
@@ -56,6 +57,9 @@ SummaryPage &SummaryWindows::pageWindow(int page)
     if (window.cmdSumSave)
         connect(window.cmdSumSave, &QPushButton::clicked, this,
                 [this] { saveReport(program, program.summary, reportFile); });
+    if (window.cmdSumPrint)
+        connect(window.cmdSumPrint, &QPushButton::clicked, this,
+                [this] { printSummary(program.platform, program.summary, Program::versionLabel()); });
     return window;
 }
 

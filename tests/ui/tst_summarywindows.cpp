@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -402,6 +403,34 @@ private slots:
         QFile file(workDir->filePath(written));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().count("\r\n"), 5);
+    }
+
+    void printPrintsTheSummary_data()
+    {
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("printed") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void printPrintsTheSummary()
+    {
+        QFETCH(bool, accepted);
+        playGame(*program, 4);
+        program->summary.setResultLine(QStringLiteral("Results for: Robin"));
+        program->summaryWindows().showPage(1);
+        platform->printAccepted = accepted;
+        QTest::mouseClick(program->summaryWindows().createdPage(1)->cmdSumPrint, Qt::LeftButton);
+
+        QCOMPARE(platform->printedFiles.size(), accepted ? 1 : 0);
+        QVERIFY(platform->messages.isEmpty());
+        if (!accepted)
+            return;
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {platform->printedFiles[0], QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(printed.contains(QStringLiteral("Robin")), qPrintable(printed));
+        QVERIFY(printed.contains(Program::versionLabel()));
+        QVERIFY(printed.contains(QStringLiteral("4 x 9 = 36")));
     }
 
     void geometry_data()
