@@ -143,11 +143,11 @@ bool writeReportFile(const GameSummary &summary, const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    // QSaveFile commits a file cut short by a full disk without complaint, so
+    // the flush is checked here; an uncommitted file is discarded.
     const QByteArray bytes = formatReport(summary);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    if (file.write(bytes) != bytes.size() || !file.flush())
         return false;
-    }
     return file.commit();
 }
 

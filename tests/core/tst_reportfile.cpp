@@ -1,9 +1,13 @@
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include "game/gamesession.h"
 #include "report/reportfile.h"
@@ -329,20 +333,24 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old contents");
         old.close();
-        // A read-only folder: the new file cannot be created beside the old one.
-        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-        QFile probe(dir.filePath(QStringLiteral("probe")));
-        if (probe.open(QIODevice::WriteOnly)) {
-            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSKIP("permissions are not enforced for this user");
-        }
         GameSummary summary;
-        play(summary, 2);
+        play(summary, 100);
+
+        // A disk that fills up half way: files may not grow past 1000 bytes.
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+        rlimit small = before;
+        small.rlim_cur = 1000;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         const bool saved = writeReportFile(summary, path);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        setrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, previousHandler);
+
         QVERIFY(!saved);
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old contents"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("scores.txt")});
     }
 
     void saveIntoAMissingFolderFails()
