@@ -1,7 +1,8 @@
 #include "app/settings.h"
 
+#include "platform/savefile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -173,13 +174,5 @@ SettingsRecord loadSettingsFile(const QString &path)
 
 bool saveSettingsFile(const SettingsRecord &record, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // QSaveFile commits a file cut short by a full disk without complaint, so
-    // the write is checked here; an uncommitted file is discarded.
-    const QByteArray bytes = formatSettings(record);
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return false;
-    return file.commit();
+    return saveFileWhole(path, formatSettings(record));
 }

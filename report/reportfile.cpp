@@ -1,7 +1,8 @@
 #include "report/reportfile.h"
 
+#include "platform/savefile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -140,15 +141,7 @@ QByteArray formatReport(const GameSummary &summary)
 
 bool writeReportFile(const GameSummary &summary, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // QSaveFile commits a file cut short by a full disk without complaint, so
-    // the flush is checked here; an uncommitted file is discarded.
-    const QByteArray bytes = formatReport(summary);
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return false;
-    return file.commit();
+    return saveFileWhole(path, formatReport(summary));
 }
 
 ReportContents parseReport(QIODevice &device)

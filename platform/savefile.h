@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Replaces the file at path with bytes, or leaves it as it was: a failed
+// write, a full disk included, never leaves half a file. False on failure.
+bool saveFileWhole(const QString &path, const QByteArray &bytes);
