@@ -81,6 +81,7 @@ MainWindow::MainWindow(Program &program)
     setup = new SetupPanel(program.settings, client);
     setup->setFixedSize(400, 420);
     setup->attachMenu(mnuAdvanced, mnuBasic, mnuToolTips, mnuSetup);
+    setup->attachKeypad(keypad);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
