@@ -20,6 +20,7 @@ struct Word
     double left;
     double top;
     double right;
+    double bottom;
 };
 
 QList<Word> wordsOf(const QString &pdf)
@@ -36,11 +37,12 @@ QList<Word> wordsOf(const QString &pdf)
     const QPointF origin = printer.pageLayout().paintRectPoints().topLeft();
 
     static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"));
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     QList<Word> words;
     for (const QRegularExpressionMatch &m : word.globalMatch(html))
-        words.append({m.captured(4), (m.captured(1).toDouble() - origin.x()) / 72.0,
-                      (m.captured(2).toDouble() - origin.y()) / 72.0, (m.captured(3).toDouble() - origin.x()) / 72.0});
+        words.append({m.captured(5), (m.captured(1).toDouble() - origin.x()) / 72.0,
+                      (m.captured(2).toDouble() - origin.y()) / 72.0, (m.captured(3).toDouble() - origin.x()) / 72.0,
+                      (m.captured(4).toDouble() - origin.y()) / 72.0});
     return words;
 }
 
@@ -121,6 +123,10 @@ private slots:
         for (const Expected &e : expected)
             QVERIFY2(landsAt(words, QString::fromLatin1(e.text), e.x, e.y), e.text);
         QCOMPARE(find(words, QStringLiteral("YOUR")).size(), 2);
+        // 10 pt at the printer's resolution, not the screen's: about 0.16 in from top to bottom.
+        const Word heading = find(words, QStringLiteral("PROBLEM")).first();
+        QVERIFY2(heading.bottom - heading.top > 0.13 && heading.bottom - heading.top < 0.19,
+                 qPrintable(QString::number(heading.bottom - heading.top)));
     }
 
     void worksheetLandsWhereTheLayoutSays()
@@ -137,6 +143,7 @@ private slots:
         printWorksheet(program, setup, QStringLiteral("Ann"), noHooks());
         QCOMPARE(platform.printedFiles.size(), 1);
         const QList<Word> words = wordsOf(platform.printedFiles[0]);
+        QVERIFY(!words.isEmpty());
         QVERIFY(landsAt(words, QStringLiteral("Worksheet"), 1.0, 0.75));
         QVERIFY(landsAt(words, QStringLiteral("15"), 0.7, 1.2, true));
         QVERIFY(landsAt(words, QStringLiteral("-"), 0.7 - 3 * courierWidth(words), 1.4));
@@ -150,6 +157,8 @@ private slots:
         const Word bar = find(words, QStringLiteral("___")).first();
         const Word division = find(words, QStringLiteral("7)56")).first();
         QVERIFY(qAbs((bar.right - bar.left) - 0.75 * (division.right - division.left)) < 0.02);
+        // 14 pt: a fixed-pitch character is 0.6 of the size wide.
+        QVERIFY2(qAbs(courierWidth(words) - 14 * 0.6 / 72) < 0.01, qPrintable(QString::number(courierWidth(words))));
     }
 
     void cancelledSummaryPrintsNothing()
