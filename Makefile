@@ -20,7 +20,7 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j2
 
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do "$$b" || exit 1; done
+	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; "$$b" || exit 1; done
 
 clean:
 	rm -rf $(BUILD)
