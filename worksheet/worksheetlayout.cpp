@@ -1,5 +1,7 @@
 #include "worksheet/worksheetlayout.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int problemsPerRow = 10;
