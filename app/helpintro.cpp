@@ -1,49 +1,267 @@
 #include "app/helpintro.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionTab>
+#include <QTabBar>
 #include <QVBoxLayout>
 
-#include "app/widgets.h"
+#include <span>
 
-HelpIntro::HelpIntro(QWidget *mainWindow)
+#include "app/clicklabel.h"
+#include "app/helptopic.h"
+#include "app/mainwindow.h"
+#include "app/widgets.h"
+#include "entry/keypad.h"
+#include "setup/setuppanel.h"
+
+namespace {
+
+constexpr int introWidth = 440;
+
+struct TabHeading
+{
+    QString caption;
+    QString areaName;
+    ClickLabel *HelpIntro::*area;
+    HelpTopicId topic;
+};
+
+// The two rows as the setup tabs are pictured: the back row first.
+const TabHeading backRow[] = {
+    {QStringLiteral("Answer Format"), QStringLiteral("Label4"), &HelpIntro::Label4, HelpTopicId::Answer},
+    {QStringLiteral("Timer Options"), QStringLiteral("Label5"), &HelpIntro::Label5, HelpTopicId::Timer},
+};
+const TabHeading frontRow[] = {
+    {QStringLiteral("Setup"), QStringLiteral("Label3"), &HelpIntro::Label3, HelpTopicId::Setup},
+    {QStringLiteral("Number Range"), QStringLiteral("Label6"), &HelpIntro::Label6, HelpTopicId::Level},
+    {QStringLiteral("Math Functions"), QStringLiteral("Label7"), &HelpIntro::Label7, HelpTopicId::Functions},
+};
+
+QPixmap grabTabPage(const SetupPanel &setup, const QString &caption)
+{
+    for (int i = 0; i < setup.count(); ++i)
+        if (setup.tabText(i) == caption)
+            return setup.widget(i)->grab();
+    return {};
+}
+
+// Pictures one under the other, left-aligned.
+QPixmap stackPictures(const QList<QPixmap> &pictures, int gap)
+{
+    int width = 0;
+    int height = 0;
+    for (const QPixmap &picture : pictures) {
+        width = std::max(width, picture.width());
+        height += picture.height() + (height ? gap : 0);
+    }
+    if (width == 0 || height == 0)
+        return {};
+    QPixmap stacked(width, height);
+    stacked.fill(Qt::transparent);
+    QPainter painter(&stacked);
+    int top = 0;
+    for (const QPixmap &picture : pictures) {
+        painter.drawPixmap(0, top, picture);
+        top += picture.height() + gap;
+    }
+    return stacked;
+}
+
+} // namespace
+
+HelpIntro::HelpIntro(MainWindow *mainWindow)
     : QWidget(nullptr, Qt::Window)
     , mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmHelpIntro"));
     setWindowTitle(QStringLiteral("Help - Introduction"));
     auto *layout = new QVBoxLayout(this);
-    auto *heading = makeNamed<QLabel>(this, QStringLiteral("Label1"));
-    heading->setText(QStringLiteral("Introduction"));
+    layout->setContentsMargins(20, 16, 20, 12);
+    layout->setSpacing(10);
+
+    Label1 = makeHelpText(this, QStringLiteral("Introduction"));
+    Label1->setObjectName(QStringLiteral("Label1"));
     QFont headingFont(QStringLiteral("MS Serif"));
     headingFont.setPointSizeF(13.5);
     headingFont.setBold(true);
-    heading->setFont(headingFont);
-    setTextColour(heading, Qt::red);
-    layout->addWidget(heading);
-    auto *text = makeNamed<QLabel>(this, QStringLiteral("Label2"));
-    text->setText(QStringLiteral("Sumdrop is a versatile flash card game to develop children's math skills. "
-                                 "Children can play alone or with a supervisor."));
-    text->setWordWrap(true);
-    layout->addWidget(text);
+    Label1->setFont(headingFont);
+    setTextColour(Label1, Qt::red);
+    layout->addWidget(Label1);
+    Label2 = makeHelpText(this, QStringLiteral("Sumdrop is a versatile flash card game to develop children's math "
+                                               "skills. Children can play alone or with a supervisor."));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    layout->addWidget(Label2);
+    Label8 = makeHelpText(this, QStringLiteral("Click  on the tab headings below to get more details on how to use "
+                                               "the features of each tab."));
+    Label8->setObjectName(QStringLiteral("Label8"));
+    layout->addWidget(Label8);
+    for (QLabel *text : {Label1, Label2, Label8})
+        text->setFixedWidth(introWidth);
+
+    Picture1 = makePicture(this, QStringLiteral("Picture1"));
+    buildTabHeadings();
+    layout->addWidget(Picture1, 0, Qt::AlignHCenter);
+
+    auto *others = new QHBoxLayout;
+    Label9 = makeHelpLink(this, QStringLiteral("Label9"), QStringLiteral("Print Worksheets"));
+    Label10 = makeHelpLink(this, QStringLiteral("Label10"), QStringLiteral("Save Reports"));
+    others->addStretch(1);
+    others->addWidget(Label9);
+    others->addSpacing(40);
+    others->addWidget(Label10);
+    others->addStretch(1);
+    layout->addLayout(others);
+    connect(Label9, &ClickLabel::clicked, this, [this] { openTopic(HelpTopicId::Worksheets); });
+    connect(Label10, &ClickLabel::clicked, this, [this] { openTopic(HelpTopicId::Save); });
+
+    layout->addSpacing(6);
     chkStartupHelp = makeNamed<QCheckBox>(this, QStringLiteral("chkStartupHelp"));
     chkStartupHelp->setText(QStringLiteral("Dont's show this screen on startup"));
-    layout->addWidget(chkStartupHelp);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(chkStartupHelp);
+    bottom->addStretch(1);
     Command1 = makeNamed<QPushButton>(this, QStringLiteral("Command1"));
     Command1->setText(QStringLiteral("Close"));
-    layout->addWidget(Command1, 0, Qt::AlignRight);
-    resize(420, 200);
+    bottom->addWidget(Command1);
+    layout->addLayout(bottom);
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 
-    connect(Command1, &QPushButton::clicked, this, [this] {
-        this->mainWindow->setEnabled(true);
-        hide();
-    });
+    adjustSize();
+    setFixedSize(size());
+}
+
+HelpIntro::~HelpIntro() = default;
+
+// The five tab headings in the two rows of the setup tabs, drawn by the style
+// so they look like the real ones, with a transparent click area over each.
+void HelpIntro::buildTabHeadings()
+{
+    const QTabBar &look = *mainWindow->setup->tabBar();
+    const QFontMetrics metrics(look.font());
+    int widest = 0;
+    for (std::span<const TabHeading> row : {std::span<const TabHeading>(backRow), std::span<const TabHeading>(frontRow)})
+        for (const TabHeading &heading : row)
+            widest = std::max(widest, metrics.horizontalAdvance(heading.caption));
+    const int rowWidth = 3 * (widest + 28);
+    const int rowHeight = metrics.height() + 14;
+
+    QPixmap headings(rowWidth, 2 * rowHeight);
+    headings.fill(Qt::transparent);
+    QPainter painter(&headings);
+    painter.setFont(look.font());
+    const auto drawRow = [&](std::span<const TabHeading> row, int top, bool front) {
+        const int count = int(row.size());
+        for (int i = 0; i < count; ++i) {
+            const QRect rect(rowWidth * i / count, top, rowWidth * (i + 1) / count - rowWidth * i / count,
+                             rowHeight);
+            QStyleOptionTab tab;
+            tab.initFrom(&look);
+            // The help's own colours: the panel sits on the dark main window.
+            tab.palette = palette();
+            tab.rect = rect;
+            tab.text = row[i].caption;
+            tab.shape = QTabBar::RoundedNorth;
+            tab.position = i == 0           ? QStyleOptionTab::Beginning
+                           : i == count - 1 ? QStyleOptionTab::End
+                                            : QStyleOptionTab::Middle;
+            tab.state = QStyle::State_Enabled;
+            // The front row's first tab is the page on show, as on the panel at start-up.
+            if (front && i == 0)
+                tab.state |= QStyle::State_Selected;
+            look.style()->drawControl(QStyle::CE_TabBarTab, &tab, &painter, &look);
+
+            ClickLabel *area = makeNamed<ClickLabel>(Picture1, row[i].areaName);
+            area->setGeometry(rect);
+            area->setCursor(Qt::PointingHandCursor);
+            area->setToolTip(row[i].caption);
+            this->*row[i].area = area;
+            const HelpTopicId topic = row[i].topic;
+            connect(area, &ClickLabel::clicked, this, [this, topic] { openTopic(topic); });
+        }
+    };
+    drawRow(backRow, 0, false);
+    drawRow(frontRow, rowHeight, true);
+    painter.end();
+    Picture1->setPixmap(headings);
+    Picture1->setFixedSize(headings.size());
+}
+
+QPixmap HelpIntro::topicPicture(HelpTopicId id) const
+{
+    const SetupPanel &setup = *mainWindow->setup;
+    switch (id) {
+    case HelpTopicId::Setup: return grabTabPage(setup, QStringLiteral("Setup"));
+    case HelpTopicId::Level: return grabTabPage(setup, QStringLiteral("Number Range"));
+    case HelpTopicId::Functions: return grabTabPage(setup, QStringLiteral("Math Functions"));
+    case HelpTopicId::Answer: return grabTabPage(setup, QStringLiteral("Answer Format"));
+    case HelpTopicId::Timer: return grabTabPage(setup, QStringLiteral("Timer Options"));
+    case HelpTopicId::RangeAdv: {
+        QList<QPixmap> frames;
+        for (QWidget *frame : {setup.frmTopDigits, setup.frmBotDigits})
+            if (frame)
+                frames.append(frame->grab());
+        return stackPictures(frames, 8);
+    }
+    case HelpTopicId::Keypad: return mainWindow->keypad->grab();
+    case HelpTopicId::Worksheets:
+    case HelpTopicId::Save: break;
+    }
+    return {};
+}
+
+HelpTopic *HelpIntro::topic(HelpTopicId id)
+{
+    std::unique_ptr<HelpTopic> &window = topics[int(id)];
+    if (window)
+        return window.get();
+    std::function<QPixmap()> picture;
+    if (id != HelpTopicId::Worksheets && id != HelpTopicId::Save)
+        picture = [this, id] { return topicPicture(id); };
+    const HelpPage &page = helpPage(id);
+    window = std::make_unique<HelpTopic>(page, std::move(picture));
+    HelpTopic *created = window.get();
+    connect(created, &HelpTopic::closed, this, [this] { setEnabled(true); });
+    if (!page.linkName.isEmpty()) {
+        const HelpTopicId target = page.linkTarget;
+        // The linked window takes the place of the one holding the link; the
+        // introduction stays disabled until the linked window closes.
+        connect(created, &HelpTopic::linkClicked, this, [this, created, target] {
+            topic(target)->open(created);
+            created->hide();
+        });
+    }
+    return created;
 }
 
 void HelpIntro::showIntroduction()
 {
+    if (!isVisible())
+        centreOver(this, mainWindow);
     show();
     raise();
+    activateWindow();
     mainWindow->setEnabled(false);
+}
+
+void HelpIntro::openTopic(HelpTopicId id)
+{
+    topic(id)->open(this);
+    setEnabled(false);
+}
+
+void HelpIntro::closeEvent(QCloseEvent *event)
+{
+    // While a topic window is open, that window is the one to close first.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    mainWindow->setEnabled(true);
+    event->accept();
 }

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -141,6 +142,14 @@ void MainWindow::layOut()
     timers->imgTotalTime->hide();
     timers->imgCardTime->hide();
     setup->raise();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Hidden windows (the help keeps its introduction) and an open About or
+    // help window must not keep the program alive once its window is gone.
+    event->accept();
+    program.platform.exitProgram();
 }
 
 void MainWindow::showStartFace(bool stop)

@@ -60,6 +60,10 @@ public:
     FeedbackView *feedback = nullptr;
     TimerDisplay *timers = nullptr;
 
+protected:
+    // Leaving by the close box ends the program without saving the setup.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildMenus();
 

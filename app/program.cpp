@@ -7,6 +7,7 @@
 #include "app/fonts.h"
 #include "app/helpintro.h"
 #include "app/mainwindow.h"
+#include "app/shell.h"
 #include "report/summarywindows.h"
 #include "setup/setuppanel.h"
 #include "version.h"
@@ -88,6 +89,7 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     window.setWindowIcon(QIcon(loadPicture(PictureId::AppIcon)));
     window.layOut();
     window.show();
+    program->shellCommands = std::make_unique<Shell>(*program);
 
     const SettingsRecord settings = loadSettingsFile();
     window.setup->applySettings(settings);

@@ -12,6 +12,7 @@
 
 class HelpIntro;
 class MainWindow;
+class Shell;
 class SummaryWindows;
 
 // Owns the program-wide records and the windows for the whole run; a test
@@ -35,6 +36,7 @@ public:
 
     MainWindow *frmProgram() const { return mainWindow.get(); }
     HelpIntro *frmHelpIntro();
+    Shell &shell() { return *shellCommands; }
     SummaryWindows &summaryWindows();
     // A new summary: every row hidden and "View Previous Game Summary" off.
     void resetSummary();
@@ -48,10 +50,13 @@ public:
     // "Version " and the version, as the About window's label shows it.
     static QString versionLabel();
     static QString programTitle() { return QStringLiteral("Sumdrop"); }
+    static QString webAddress() { return QStringLiteral("https://www.sumdrop.example/"); }
+    static QString supportEmail() { return QStringLiteral("support@sumdrop.example"); }
 
 private:
     friend std::unique_ptr<Program> startProgram(Platform &platform);
     std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<Shell> shellCommands;
     std::unique_ptr<HelpIntro> helpIntro;
     std::unique_ptr<SummaryWindows> summaryPages;
     int openQuestions = 0;

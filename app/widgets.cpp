@@ -58,3 +58,10 @@ void setTextColour(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
 }
+
+void centreOver(QWidget *window, const QWidget *over)
+{
+    QRect place = window->frameGeometry();
+    place.moveCenter(over->frameGeometry().center());
+    window->move(place.topLeft());
+}

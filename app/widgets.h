@@ -26,4 +26,7 @@ void setBackground(QLineEdit *box, const QColor &colour);
 QColor background(const QLineEdit *box);
 void setTextColour(QWidget *widget, const QColor &colour);
 
+// Places a window so that its centre is over the centre of another.
+void centreOver(QWidget *window, const QWidget *over);
+
 inline const QColor darkRed(128, 0, 0);

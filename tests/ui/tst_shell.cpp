@@ -1,0 +1,420 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/aboutwindow.h"
+#include "app/clicklabel.h"
+#include "app/helpintro.h"
+#include "app/helptopic.h"
+#include "app/mainwindow.h"
+#include "app/program.h"
+#include "app/shell.h"
+#include "entry/keypad.h"
+#include "fakes/fakeplatform.h"
+#include "version.h"
+
+namespace {
+
+QByteArray readFile(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Names of the visible windows that would take a click or a key.
+QStringList windowsAcceptingInput()
+{
+    QStringList names;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->isEnabled())
+            names << window->objectName();
+    names.sort();
+    return names;
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+// Every start runs in a fresh working directory, where the settings file lives.
+class ShellTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        workDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(workDir->isValid());
+        QDir::setCurrent(workDir->path());
+    }
+
+    void cleanup()
+    {
+        flushDeletes();
+        QCOMPARE(windowsAcceptingInput(), QStringList());
+    }
+
+    void closeBoxEndsWithoutSaving_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("no file") << QByteArray();
+        QTest::newRow("file kept as it was") << QByteArray("25\r\n1\r\n1\r\n");
+    }
+
+    void closeBoxEndsWithoutSaving()
+    {
+        QFETCH(QByteArray, before);
+        if (!before.isEmpty()) {
+            QFile file(settingsFileName);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(before);
+        }
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        closeIntroduction(*program);
+        // An open About window must not keep the program alive either.
+        program->frmProgram()->mnuAbout->trigger();
+        program->frmProgram()->close();
+        QCOMPARE(platform.exitCount, 1);
+        QCOMPARE(QFile::exists(settingsFileName), !before.isEmpty());
+        QCOMPARE(readFile(settingsFileName), before);
+    }
+
+    void skipIntroductionSurvivesQuit()
+    {
+        {
+            FakePlatform platform;
+            auto program = startProgram(platform);
+            HelpIntro *intro = program->frmHelpIntro();
+            QVERIFY(intro->isVisible());
+            QTest::mouseClick(intro->chkStartupHelp, Qt::LeftButton);
+            QVERIFY(intro->chkStartupHelp->isChecked());
+            QTest::mouseClick(intro->Command1, Qt::LeftButton);
+            program->frmProgram()->mnuQuit->trigger();
+            QCOMPARE(platform.exitCount, 1);
+            QVERIFY(readFile(settingsFileName).endsWith("\r\n1\r\n"));
+        }
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        HelpIntro *intro = program->frmHelpIntro();
+        QVERIFY(!intro->isVisible());
+        QVERIFY(program->frmProgram()->isEnabled());
+        program->frmProgram()->mnuContents->trigger();
+        QVERIFY(intro->isVisible());
+        QVERIFY(intro->chkStartupHelp->isChecked());
+        QVERIFY(!program->frmProgram()->isEnabled());
+        QTest::mouseClick(intro->Command1, Qt::LeftButton);
+        QVERIFY(program->frmProgram()->isEnabled());
+    }
+
+    void aboutEvents_data()
+    {
+        QTest::addColumn<QString>("target"); // a control, or "key" for a key press
+        QTest::addColumn<QString>("outcome"); // destroyed, hidden or open
+        QTest::addColumn<bool>("webPage");
+        QTest::newRow("letter key") << "key" << "destroyed" << false;
+        QTest::newRow("logo") << "Image1" << "destroyed" << false;
+        QTest::newRow("maker") << "lblCompany" << "destroyed" << false;
+        QTest::newRow("bare frame") << "Frame1" << "hidden" << false;
+        QTest::newRow("link") << "Label2" << "open" << true;
+        QTest::newRow("version line") << "lblVersion" << "open" << false;
+        QTest::newRow("e-mail line") << "Label3" << "open" << false;
+    }
+
+    void aboutEvents()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, outcome);
+        QFETCH(bool, webPage);
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        closeIntroduction(*program);
+        program->frmProgram()->mnuAbout->trigger();
+        QPointer<AboutWindow> about = program->shell().frmSplash();
+        QVERIFY(about && about->isVisible());
+        QVERIFY(program->frmProgram()->isEnabled());
+        QVERIFY(!QApplication::activeModalWidget());
+
+        if (target == QLatin1String("key")) {
+            QTest::keyClick(about, Qt::Key_A);
+        } else {
+            auto *control = about->findChild<QWidget *>(target);
+            QVERIFY(control);
+            // A corner of the frame is bare; the labels are clicked in their middle.
+            const QPoint where = control == about->Frame1 ? QPoint(4, 4) : control->rect().center();
+            QTest::mouseClick(control, Qt::LeftButton, {}, where);
+        }
+        flushDeletes();
+        QCOMPARE(platform.urls.size(), webPage ? 1 : 0);
+        QCOMPARE(!about, outcome == QLatin1String("destroyed"));
+        if (about)
+            QCOMPARE(about->isVisible(), outcome == QLatin1String("open"));
+
+        // About again: the same window if it lives on, else a new one with its version line.
+        program->frmProgram()->mnuAbout->trigger();
+        AboutWindow *again = program->shell().frmSplash();
+        QVERIFY(again && again->isVisible());
+        if (about)
+            QCOMPARE(again, about.data());
+        QCOMPARE(again->lblVersion->text(), QStringLiteral("Version ") + QLatin1String(sumdropVersion));
+        int shown = 0;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            shown += window->objectName() == QLatin1String("frmSplash") && window->isVisible();
+        QCOMPARE(shown, 1);
+        again->close();
+    }
+
+    void aboutTwiceIsOneWindow()
+    {
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        closeIntroduction(*program);
+        program->frmProgram()->mnuAbout->trigger();
+        AboutWindow *first = program->shell().frmSplash();
+        program->frmProgram()->mnuAbout->trigger();
+        QCOMPARE(program->shell().frmSplash(), first);
+        QCOMPARE(first->Label2->text(), Program::webAddress());
+        QCOMPARE(first->Label3->text(), QStringLiteral("Email to: ") + Program::supportEmail());
+        first->close();
+    }
+
+    void webPage_data()
+    {
+        QTest::addColumn<bool>("fromAbout");
+        QTest::addColumn<bool>("browserWorks");
+        QTest::newRow("menu, browser starts") << false << true;
+        QTest::newRow("menu, no browser") << false << false;
+        QTest::newRow("About link, no browser") << true << false;
+    }
+
+    void webPage()
+    {
+        QFETCH(bool, fromAbout);
+        QFETCH(bool, browserWorks);
+        FakePlatform platform;
+        platform.browserWorks = browserWorks;
+        auto program = startProgram(platform);
+        closeIntroduction(*program);
+        if (fromAbout) {
+            program->frmProgram()->mnuAbout->trigger();
+            QTest::mouseClick(program->shell().frmSplash()->Label2, Qt::LeftButton);
+            QVERIFY(program->shell().frmSplash()->isVisible());
+            program->shell().frmSplash()->close();
+        } else {
+            program->frmProgram()->mnuWeb->trigger();
+        }
+        QCOMPARE(platform.urls, QList<QUrl>{QUrl(Program::webAddress())});
+        QCOMPARE(platform.messages.size(), browserWorks ? 0 : 1);
+        if (!browserWorks) {
+            QCOMPARE(platform.messages[0].title, QStringLiteral("Sumdrop"));
+            QCOMPARE(platform.messages[0].text, QStringLiteral("Site Not Found, Check your Internet Connection."));
+            QCOMPARE(platform.messages[0].buttons, Platform::Buttons::Ok);
+        }
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void topicWindows_data()
+    {
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<HelpTopicId>("topic");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Setup") << "Label3" << HelpTopicId::Setup << "frmHelpSetup" << "Help - General Setup";
+        QTest::newRow("Number Range") << "Label6" << HelpTopicId::Level << "frmHelpLevel" << "Help - Number Range";
+        QTest::newRow("Math Functions") << "Label7" << HelpTopicId::Functions << "frmHelpFunctions"
+                                        << "Help - Math Functions";
+        QTest::newRow("Answer Format") << "Label4" << HelpTopicId::Answer << "frmHelpAnswer"
+                                       << "Help - Answer Input Format";
+        QTest::newRow("Timer Options") << "Label5" << HelpTopicId::Timer << "frmHelpTimer" << "Help - Timer Options";
+        QTest::newRow("Print Worksheets") << "Label9" << HelpTopicId::Worksheets << "frmHelpWorksheets"
+                                          << "Help - Print Worksheets";
+        QTest::newRow("Save Reports") << "Label10" << HelpTopicId::Save << "frmHelpSave" << "Help - Saving Results";
+    }
+
+    // Each heading opens its own window; Close, or the window's close box,
+    // hands input back to the introduction. The window is made once.
+    void topicWindows()
+    {
+        QFETCH(QString, area);
+        QFETCH(HelpTopicId, topic);
+        QFETCH(QString, window);
+        QFETCH(QString, title);
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        HelpIntro *intro = program->frmHelpIntro();
+        QCOMPARE(windowsAcceptingInput(), QStringList{"frmHelpIntro"});
+        auto *click = intro->findChild<ClickLabel *>(area);
+        QVERIFY(click);
+        for (bool byCloseBox : {false, true}) {
+            QTest::mouseClick(click, Qt::LeftButton);
+            HelpTopic *opened = intro->topic(topic);
+            QCOMPARE(opened->objectName(), window);
+            QCOMPARE(opened->windowTitle(), title);
+            QCOMPARE(windowsAcceptingInput(), QStringList{window});
+            QVERIFY(intro->isVisible());
+            QVERIFY(!program->frmProgram()->isEnabled());
+            if (byCloseBox)
+                opened->close();
+            else
+                QTest::mouseClick(opened->Command1, Qt::LeftButton);
+            QVERIFY(!opened->isVisible());
+            QCOMPARE(windowsAcceptingInput(), QStringList{"frmHelpIntro"});
+        }
+        int made = 0;
+        for (QWidget *topLevel : QApplication::topLevelWidgets())
+            made += topLevel->objectName() == window;
+        QCOMPARE(made, 1);
+        QTest::mouseClick(intro->Command1, Qt::LeftButton);
+        QCOMPARE(windowsAcceptingInput(), QStringList{"frmProgram"});
+    }
+
+    void links_data()
+    {
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<HelpTopicId>("holder");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<HelpTopicId>("linked");
+        QTest::newRow("Number Range to Advanced") << "Label6" << HelpTopicId::Level << "Label4" << HelpTopicId::RangeAdv;
+        QTest::newRow("Answer Format to keypad") << "Label4" << HelpTopicId::Answer << "Label8" << HelpTopicId::Keypad;
+    }
+
+    // The linked window takes the holder's place; its Close returns to an
+    // enabled introduction with the holder hidden, not waiting behind.
+    void links()
+    {
+        QFETCH(QString, area);
+        QFETCH(HelpTopicId, holder);
+        QFETCH(QString, link);
+        QFETCH(HelpTopicId, linked);
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        HelpIntro *intro = program->frmHelpIntro();
+        QTest::mouseClick(intro->findChild<ClickLabel *>(area), Qt::LeftButton);
+        HelpTopic *first = intro->topic(holder);
+        QVERIFY(first->link);
+        QCOMPARE(first->link->objectName(), link);
+        QTest::mouseClick(first->link, Qt::LeftButton);
+        HelpTopic *second = intro->topic(linked);
+        QVERIFY(!first->isVisible());
+        QCOMPARE(windowsAcceptingInput(), QStringList{second->objectName()});
+        QVERIFY(!intro->isEnabled());
+
+        QTest::mouseClick(second->Command1, Qt::LeftButton);
+        QVERIFY(!second->isVisible());
+        QVERIFY(!first->isVisible());
+        QCOMPARE(windowsAcceptingInput(), QStringList{"frmHelpIntro"});
+        QVERIFY(!program->frmProgram()->isEnabled());
+    }
+
+    // While help is up, clicks and keys on the main window do nothing.
+    void mainWindowDeafWhileHelpOpen()
+    {
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        MainWindow *window = program->frmProgram();
+        HelpIntro *intro = program->frmHelpIntro();
+        QSignalSpy start(window->cmdStart, &QPushButton::clicked);
+        QSignalSpy key(window->keypad, &Keypad::digitOrArrowClicked);
+        window->keypad->show();
+        const auto poke = [&] {
+            QTest::mouseClick(window->cmdStart, Qt::LeftButton);
+            QTest::keyClick(window->cmdStart, Qt::Key_Space);
+            QTest::mouseClick(window->keypad->key[5], Qt::LeftButton);
+            QVERIFY(!window->isEnabled());
+            QVERIFY(!window->menuBar()->isEnabled());
+        };
+        poke();
+        QTest::mouseClick(intro->Label6, Qt::LeftButton);
+        poke();
+        QTest::mouseClick(intro->topic(HelpTopicId::Level)->link, Qt::LeftButton);
+        poke();
+        QCOMPARE(start.count(), 0);
+        QCOMPARE(key.count(), 0);
+
+        QTest::mouseClick(intro->topic(HelpTopicId::RangeAdv)->Command1, Qt::LeftButton);
+        QTest::mouseClick(intro->Command1, Qt::LeftButton);
+        QTest::mouseClick(window->keypad->key[5], Qt::LeftButton);
+        QCOMPARE(key.count(), 1);
+    }
+
+    // The introduction's close box acts as Close, except while a topic is
+    // open: closing it then would leave two help windows taking input.
+    void introductionCloseBox()
+    {
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        HelpIntro *intro = program->frmHelpIntro();
+        QTest::mouseClick(intro->Label3, Qt::LeftButton);
+        QVERIFY(!intro->close());
+        QCOMPARE(windowsAcceptingInput(), QStringList{"frmHelpSetup"});
+        QTest::mouseClick(intro->topic(HelpTopicId::Setup)->Command1, Qt::LeftButton);
+        QVERIFY(intro->close());
+        QCOMPARE(windowsAcceptingInput(), QStringList{"frmProgram"});
+    }
+
+    // The two rows of pictured headings: Answer Format and Timer Options at
+    // the back, the other three in front, each area over its own heading.
+    void tabHeadingAreas()
+    {
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        HelpIntro *intro = program->frmHelpIntro();
+        const QList<ClickLabel *> back{intro->Label4, intro->Label5};
+        const QList<ClickLabel *> front{intro->Label3, intro->Label6, intro->Label7};
+        QRegion covered;
+        for (const QList<ClickLabel *> &row : {back, front}) {
+            for (int i = 0; i < row.size(); ++i) {
+                QCOMPARE(row[i]->parentWidget(), intro->Picture1);
+                QVERIFY(intro->Picture1->rect().contains(row[i]->geometry()));
+                QVERIFY(!covered.intersects(row[i]->geometry()));
+                covered += row[i]->geometry();
+                QCOMPARE(row[i]->y(), row[0]->y());
+                if (i > 0)
+                    QVERIFY(row[i]->x() > row[i - 1]->x());
+            }
+        }
+        QVERIFY(back[0]->geometry().bottom() < front[0]->y());
+        QTest::mouseClick(intro->Command1, Qt::LeftButton);
+    }
+
+    // Pictures are taken when a window is first shown, from the live controls.
+    void keypadPicture()
+    {
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        HelpIntro *intro = program->frmHelpIntro();
+        HelpTopic *keypad = intro->topic(HelpTopicId::Keypad);
+        QVERIFY(keypad->Picture1->pixmap().isNull());
+        QTest::mouseClick(intro->Label4, Qt::LeftButton);
+        QTest::mouseClick(intro->topic(HelpTopicId::Answer)->link, Qt::LeftButton);
+        QCOMPARE(keypad->Picture1->pixmap().size(), program->frmProgram()->keypad->size());
+        QVERIFY(!intro->topic(HelpTopicId::Worksheets)->Picture1);
+        QTest::mouseClick(keypad->Command1, Qt::LeftButton);
+        QTest::mouseClick(intro->Command1, Qt::LeftButton);
+    }
+
+private:
+    void closeIntroduction(Program &program)
+    {
+        HelpIntro *intro = program.frmHelpIntro();
+        if (intro->isVisible())
+            QTest::mouseClick(intro->Command1, Qt::LeftButton);
+        QVERIFY(program.frmProgram()->isEnabled());
+    }
+
+    std::unique_ptr<QTemporaryDir> workDir;
+};
+
+QTEST_MAIN(ShellTest)
+#include "tst_shell.moc"
