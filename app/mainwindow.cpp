@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include "game/cardview.h"
 #include "game/timerdisplay.h"
 #include "setup/setuppanel.h"
+#include "worksheet/worksheetprinting.h"
 
 namespace {
 
@@ -84,6 +86,12 @@ MainWindow::MainWindow(Program &program)
     setup->attachMenu(mnuAdvanced, mnuBasic, mnuToolTips, mnuSetup);
     setup->attachKeypad(keypad);
 
+    connect(mnuWorksheet, &QAction::triggered, this, [this] {
+        printWorksheet(this->program, setup->worksheetSetup(), setup->playerName(),
+                       {[this](bool enabled) { setOptionsMenuEnabled(enabled); },
+                        [this] { setup->chkAddition->setChecked(true); }});
+    });
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
@@ -150,6 +158,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // help window must not keep the program alive once its window is gone.
     event->accept();
     program.platform.exitProgram();
+}
+
+void MainWindow::setOptionsMenuEnabled(bool enabled)
+{
+    mnuOptions->setEnabled(enabled);
+    mnuOptions->menuAction()->setEnabled(enabled);
 }
 
 void MainWindow::showStartFace(bool stop)

@@ -26,6 +26,9 @@ public:
     // The start states and places of the start-up, by screenScale.
     void layOut();
 
+    // The Options menu is off while a game runs or a worksheet prints.
+    void setOptionsMenuEnabled(bool enabled);
+
     // The Start button's face: the picture of imgStart or imgStop.
     void showStartFace(bool stop);
 

@@ -604,3 +604,23 @@ bool SetupPanel::setupTabsWanted() const
 {
     return mnuSetup->text() == hideSetupText;
 }
+
+WorksheetSetup SetupPanel::worksheetSetup() const
+{
+    WorksheetSetup setup;
+    setup.addition = chkAddition->isChecked();
+    setup.subtraction = chkSubtraction->isChecked();
+    setup.multiplication = chkMultiplication->isChecked();
+    setup.division = chkDivision->isChecked();
+    setup.advancedRange = settings.advancedRange;
+    setup.topMin = settings.topMin;
+    setup.topMax = settings.topMax;
+    setup.bottomMin = settings.bottomMin;
+    setup.bottomMax = settings.bottomMax;
+    setup.topLimit = settings.topLimit;
+    setup.bottomLimit = settings.bottomLimit;
+    setup.divisorLow = settings.divisorLow;
+    setup.divisorHigh = settings.divisorHigh;
+    setup.cardCount = settings.cardCount;
+    return setup;
+}

@@ -3,6 +3,7 @@
 #include <QTabWidget>
 
 #include "app/settings.h"
+#include "worksheet/worksheetgenerator.h"
 
 class QAction;
 class QCheckBox;
@@ -38,6 +39,8 @@ public:
     bool singleBoxSelected() const;
     int divisionResultLimit() const; // 10 or 12
     QString playerName() const;
+    // What a worksheet printed now is made from.
+    WorksheetSetup worksheetSetup() const;
 
     // End of a game: the divisor sliders show the values in force.
     void restoreDivisorSliders();
