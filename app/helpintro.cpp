@@ -43,36 +43,6 @@ const TabHeading frontRow[] = {
     {QStringLiteral("Math Functions"), QStringLiteral("Label7"), &HelpIntro::Label7, HelpTopicId::Functions},
 };
 
-QPixmap grabTabPage(const SetupPanel &setup, const QString &caption)
-{
-    for (int i = 0; i < setup.count(); ++i)
-        if (setup.tabText(i) == caption)
-            return setup.widget(i)->grab();
-    return {};
-}
-
-// Pictures one under the other, left-aligned.
-QPixmap stackPictures(const QList<QPixmap> &pictures, int gap)
-{
-    int width = 0;
-    int height = 0;
-    for (const QPixmap &picture : pictures) {
-        width = std::max(width, picture.width());
-        height += picture.height() + (height ? gap : 0);
-    }
-    if (width == 0 || height == 0)
-        return {};
-    QPixmap stacked(width, height);
-    stacked.fill(Qt::transparent);
-    QPainter painter(&stacked);
-    int top = 0;
-    for (const QPixmap &picture : pictures) {
-        painter.drawPixmap(0, top, picture);
-        top += picture.height() + gap;
-    }
-    return stacked;
-}
-
 } // namespace
 
 HelpIntro::HelpIntro(MainWindow *mainWindow)
@@ -194,25 +164,71 @@ void HelpIntro::buildTabHeadings()
 
 QPixmap HelpIntro::topicPicture(HelpTopicId id) const
 {
-    const SetupPanel &setup = *mainWindow->setup;
     switch (id) {
-    case HelpTopicId::Setup: return grabTabPage(setup, QStringLiteral("Setup"));
-    case HelpTopicId::Level: return grabTabPage(setup, QStringLiteral("Number Range"));
-    case HelpTopicId::Functions: return grabTabPage(setup, QStringLiteral("Math Functions"));
-    case HelpTopicId::Answer: return grabTabPage(setup, QStringLiteral("Answer Format"));
-    case HelpTopicId::Timer: return grabTabPage(setup, QStringLiteral("Timer Options"));
-    case HelpTopicId::RangeAdv: {
-        QList<QPixmap> frames;
-        for (QWidget *frame : {setup.frmTopDigits, setup.frmBotDigits})
-            if (frame)
-                frames.append(frame->grab());
-        return stackPictures(frames, 8);
-    }
-    case HelpTopicId::Keypad: return mainWindow->keypad->grab();
+    case HelpTopicId::Setup: return grabSetupPage(QStringLiteral("Setup"));
+    case HelpTopicId::Level: return grabSetupPage(QStringLiteral("Number Range"));
+    case HelpTopicId::Functions: return grabSetupPage(QStringLiteral("Math Functions"));
+    case HelpTopicId::Answer: return grabSetupPage(QStringLiteral("Answer Format"));
+    case HelpTopicId::Timer: return grabSetupPage(QStringLiteral("Timer Options"));
+    case HelpTopicId::RangeAdv: return grabSetupPage(QStringLiteral("Number Range"), true);
+    case HelpTopicId::Keypad: return grabEnabled([this] { return mainWindow->keypad->grab(); });
     case HelpTopicId::Worksheets:
     case HelpTopicId::Save: break;
     }
     return {};
+}
+
+// The main window waits disabled behind the help; for the moment of the grab
+// it is enabled, so the picture is not greyed. No event runs in between.
+QPixmap HelpIntro::grabEnabled(const std::function<QPixmap()> &grab) const
+{
+    const bool wasEnabled = mainWindow->isEnabled();
+    QWidget *focus = mainWindow->focusWidget();
+    mainWindow->setEnabled(true);
+    const QPixmap picture = grab();
+    mainWindow->setEnabled(wasEnabled);
+    if (focus)
+        focus->setFocus();
+    return picture;
+}
+
+// A page of the setup panel with its tab in front, or only its Advanced range
+// frames, shown in their place for the moment even in the Basic mode.
+QPixmap HelpIntro::grabSetupPage(const QString &caption, bool advancedFrames) const
+{
+    SetupPanel &setup = *mainWindow->setup;
+    int index = 0;
+    while (index < setup.count() && setup.tabText(index) != caption)
+        ++index;
+    if (index == setup.count())
+        return {};
+    return grabEnabled([&] {
+        QWidget *page = setup.widget(index);
+        const int shown = setup.currentIndex();
+        // A page that was never in front has not been given its size yet.
+        page->setGeometry(setup.currentWidget()->geometry());
+        setup.setCurrentIndex(index);
+        QPixmap picture;
+        if (advancedFrames) {
+            QList<QWidget *> swapped;
+            if (setup.frmTopDigits->isHidden())
+                swapped = {setup.frmTopDigits, setup.frmBotDigits, setup.frmTopRange, setup.frmBotRange};
+            const auto swap = [&] {
+                for (QWidget *frame : swapped)
+                    frame->setHidden(!frame->isHidden());
+                page->layout()->activate();
+            };
+            swap();
+            const QRect area(setup.frmTopDigits->mapTo(&setup, QPoint(0, 0)),
+                             setup.frmBotDigits->mapTo(&setup, setup.frmBotDigits->rect().bottomRight()));
+            picture = setup.grab(area.adjusted(-8, -8, 8, 8));
+            swap();
+        } else {
+            picture = setup.grab();
+        }
+        setup.setCurrentIndex(shown);
+        return picture;
+    });
 }
 
 HelpTopic *HelpIntro::topic(HelpTopicId id)

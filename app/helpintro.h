@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/helptopics.h"
@@ -55,6 +56,8 @@ protected:
 private:
     void buildTabHeadings();
     QPixmap topicPicture(HelpTopicId id) const;
+    QPixmap grabEnabled(const std::function<QPixmap()> &grab) const;
+    QPixmap grabSetupPage(const QString &caption, bool advancedFrames = false) const;
 
     MainWindow *mainWindow;
     std::array<std::unique_ptr<HelpTopic>, helpTopicCount> topics;

@@ -18,6 +18,8 @@ void addCaption(QVBoxLayout *layout, QWidget *parent, const QString &text)
 {
     if (text.isEmpty())
         return;
+    if (layout->count() > 0)
+        layout->addSpacing(6);
     QLabel *caption = makeHelpText(parent, text);
     QFont bold = caption->font();
     bold.setBold(true);
@@ -109,7 +111,8 @@ HelpTopic::HelpTopic(const HelpPage &page, std::function<QPixmap()> picture)
     for (const HelpParagraph &note : page.notes)
         addParagraph(notes, this, note);
     for (int i = 0; i < notes->count(); ++i)
-        noteTexts.append(static_cast<QLabel *>(notes->itemAt(i)->widget()));
+        if (auto *text = qobject_cast<QLabel *>(notes->itemAt(i)->widget()))
+            noteTexts.append(text);
 
     Command1 = makeNamed<QPushButton>(this, QStringLiteral("Command1"));
     Command1->setText(QStringLiteral("Close"));

@@ -1,10 +1,13 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,6 +21,7 @@
 #include "app/shell.h"
 #include "entry/keypad.h"
 #include "fakes/fakeplatform.h"
+#include "setup/setuppanel.h"
 #include "version.h"
 
 namespace {
@@ -89,6 +93,62 @@ private slots:
         QCOMPARE(platform.exitCount, 1);
         QCOMPARE(QFile::exists(settingsFileName), !before.isEmpty());
         QCOMPARE(readFile(settingsFileName), before);
+    }
+
+    void quitThenStartRestoresSetup_data()
+    {
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("untouched first run") << false;
+        QTest::newRow("every kind of control changed") << true;
+    }
+
+    void quitThenStartRestoresSetup()
+    {
+        QFETCH(bool, changed);
+        SettingsRecord before;
+        {
+            FakePlatform platform;
+            auto program = startProgram(platform);
+            HelpIntro *intro = program->frmHelpIntro();
+            SetupPanel *setup = program->frmProgram()->setup;
+            if (changed) {
+                intro->chkStartupHelp->setChecked(true);
+                setup->chkAddition->setChecked(true);
+                setup->chkDivision->setChecked(true);
+                setup->chkTimer->setChecked(true);
+                setup->chkCardCountDisp->setChecked(true);
+                setup->chkKeypad->setChecked(true);
+                setup->optAnsFormatSingle->setChecked(true);
+                setup->sldCardAmt->setValue(45);
+                setup->sldDivisor1->setValue(3);
+                setup->sldDivisor2->setValue(7);
+                setup->sldTop->setValue(12);
+                setup->sldBot->setValue(9);
+                program->frmProgram()->mnuAdvanced->trigger();
+                setup->sldTopMin->setValue(5);
+                setup->sldTopMax->setValue(60);
+                setup->sldBotMin->setValue(2);
+                setup->sldBotMax->setValue(11);
+            }
+            QTest::mouseClick(intro->Command1, Qt::LeftButton);
+            before = setup->collectSettings(intro->chkStartupHelp->isChecked());
+            program->frmProgram()->mnuQuit->trigger();
+            QCOMPARE(platform.exitCount, 1);
+        }
+        if (!changed) {
+            QByteArray firstRun = "10\r\n";
+            for (const char *line : {"0", "0", "0", "0", "0", "0", "0", "0", "1", "1", "1", "1", "2", "2", "1", "1",
+                                     "1", "0", "0", "0", "0", "0", "0", "0"})
+                firstRun += QByteArray(line) + "\r\n";
+            QCOMPARE(readFile(settingsFileName), firstRun);
+        }
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        HelpIntro *intro = program->frmHelpIntro();
+        QCOMPARE(intro->isVisible(), !changed);
+        QCOMPARE(program->frmProgram()->setup->collectSettings(intro->chkStartupHelp->isChecked()), before);
+        if (intro->isVisible())
+            QTest::mouseClick(intro->Command1, Qt::LeftButton);
     }
 
     void skipIntroductionSurvivesQuit()
@@ -388,20 +448,73 @@ private slots:
         QTest::mouseClick(intro->Command1, Qt::LeftButton);
     }
 
-    // Pictures are taken when a window is first shown, from the live controls.
-    void keypadPicture()
+    void pictures_data()
+    {
+        QTest::addColumn<HelpTopicId>("topic");
+        QTest::addColumn<bool>("advanced");
+        for (bool advanced : {false, true}) {
+            const QByteArray mode = advanced ? ", Advanced mode" : ", Basic mode";
+            QTest::newRow("Setup" + mode) << HelpTopicId::Setup << advanced;
+            QTest::newRow("Number Range" + mode) << HelpTopicId::Level << advanced;
+            QTest::newRow("Advanced range frames" + mode) << HelpTopicId::RangeAdv << advanced;
+            QTest::newRow("Timer Options" + mode) << HelpTopicId::Timer << advanced;
+            QTest::newRow("keypad" + mode) << HelpTopicId::Keypad << advanced;
+        }
+    }
+
+    // Pictures are taken from the live controls when a window is first shown;
+    // taking them leaves the main window exactly as it was.
+    void pictures()
+    {
+        QFETCH(HelpTopicId, topic);
+        QFETCH(bool, advanced);
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        MainWindow *window = program->frmProgram();
+        SetupPanel *setup = window->setup;
+        closeIntroduction(*program);
+        if (advanced)
+            window->mnuAdvanced->trigger();
+        setup->setCurrentIndex(3);
+        const auto frames = [setup] {
+            return QList<bool>{!setup->frmTopDigits->isHidden(), !setup->frmBotDigits->isHidden(),
+                               !setup->frmTopRange->isHidden(), !setup->frmBotRange->isHidden()};
+        };
+        const QList<bool> shownFrames = frames();
+        QCOMPARE(shownFrames.first(), advanced);
+
+        window->mnuContents->trigger();
+        HelpTopic *help = program->frmHelpIntro()->topic(topic);
+        QVERIFY(help->Picture1->pixmap().isNull());
+        program->frmHelpIntro()->openTopic(topic);
+        const QPixmap picture = help->Picture1->pixmap();
+        QVERIFY(!picture.isNull());
+        const QSize whole = topic == HelpTopicId::Keypad ? window->keypad->size() : setup->size();
+        if (topic == HelpTopicId::RangeAdv)
+            QVERIFY(picture.width() < whole.width() && picture.height() < whole.height() / 2 + 40);
+        else
+            QCOMPARE(picture.size(), whole);
+        QCOMPARE(help->width(), help->sizeHint().width());
+
+        QCOMPARE(setup->currentIndex(), 3);
+        QCOMPARE(frames(), shownFrames);
+        QVERIFY(!window->isEnabled());
+        QCOMPARE(windowsAcceptingInput(), QStringList{help->objectName()});
+        help->close();
+        program->frmHelpIntro()->close();
+    }
+
+    void noPictureWindows()
     {
         FakePlatform platform;
         auto program = startProgram(platform);
         HelpIntro *intro = program->frmHelpIntro();
-        HelpTopic *keypad = intro->topic(HelpTopicId::Keypad);
-        QVERIFY(keypad->Picture1->pixmap().isNull());
-        QTest::mouseClick(intro->Label4, Qt::LeftButton);
-        QTest::mouseClick(intro->topic(HelpTopicId::Answer)->link, Qt::LeftButton);
-        QCOMPARE(keypad->Picture1->pixmap().size(), program->frmProgram()->keypad->size());
-        QVERIFY(!intro->topic(HelpTopicId::Worksheets)->Picture1);
-        QTest::mouseClick(keypad->Command1, Qt::LeftButton);
-        QTest::mouseClick(intro->Command1, Qt::LeftButton);
+        for (HelpTopicId topic : {HelpTopicId::Worksheets, HelpTopicId::Save}) {
+            intro->openTopic(topic);
+            QVERIFY(!intro->topic(topic)->Picture1);
+            intro->topic(topic)->close();
+        }
+        intro->close();
     }
 
 private:
