@@ -78,7 +78,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     Label3 = addLabel<QLabel>(layout, Frame1, QStringLiteral("Label3"),
                               QStringLiteral("Email to: ") + Program::supportEmail(), white);
 
-    setFixedSize(sizeHint());
+    fitToLayout(this);
 
     connect(Image1, &ClickLabel::clicked, this, &QWidget::close);
     connect(lblCompany, &ClickLabel::clicked, this, &QWidget::close);

@@ -102,8 +102,7 @@ HelpIntro::HelpIntro(MainWindow *mainWindow)
     layout->addLayout(bottom);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 
-    adjustSize();
-    setFixedSize(size());
+    fitToLayout(this);
 }
 
 HelpIntro::~HelpIntro() = default;

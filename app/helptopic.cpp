@@ -126,6 +126,7 @@ void HelpTopic::open(const QWidget *over)
     if (!shownBefore) {
         if (picture) {
             Picture1->setPixmap(picture());
+            Picture1->setFixedSize(Picture1->pixmap().size());
             fitToContents();
         }
         centreOver(this, over);
@@ -142,10 +143,7 @@ void HelpTopic::fitToContents()
     const int width = Picture1 ? Picture1->sizeHint().width() + pictureGap + textWidth : 2 * textWidth;
     for (QLabel *note : noteTexts)
         note->setFixedWidth(width);
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    adjustSize();
-    setFixedSize(size());
+    fitToLayout(this);
 }
 
 void HelpTopic::closeEvent(QCloseEvent *event)

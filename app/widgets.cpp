@@ -1,6 +1,7 @@
 #include "app/widgets.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -64,4 +65,15 @@ void centreOver(QWidget *window, const QWidget *over)
     QRect place = window->frameGeometry();
     place.moveCenter(over->frameGeometry().center());
     window->move(place.topLeft());
+}
+
+void fitToLayout(QWidget *window)
+{
+    QLayout *layout = window->layout();
+    window->setMinimumSize(0, 0);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    layout->activate();
+    const int width = layout->totalSizeHint().width();
+    const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->totalSizeHint().height();
+    window->setFixedSize(width, std::max(height, layout->totalMinimumSize().height()));
 }

@@ -26,6 +26,9 @@ void setBackground(QLineEdit *box, const QColor &colour);
 QColor background(const QLineEdit *box);
 void setTextColour(QWidget *widget, const QColor &colour);
 
+// Fixes a window to the size its layout needs, word-wrapped texts included.
+void fitToLayout(QWidget *window);
+
 // Places a window so that its centre is over the centre of another.
 void centreOver(QWidget *window, const QWidget *over);
 

@@ -494,7 +494,11 @@ private slots:
             QVERIFY(picture.width() < whole.width() && picture.height() < whole.height() / 2 + 40);
         else
             QCOMPARE(picture.size(), whole);
-        QCOMPARE(help->width(), help->sizeHint().width());
+        // Nothing is squeezed over the picture.
+        QCOMPARE(help->Picture1->size(), picture.size());
+        for (const QWidget *other : help->findChildren<QWidget *>())
+            if (other != help->Picture1 && other->isVisible())
+                QVERIFY2(!other->geometry().intersects(help->Picture1->geometry()), qPrintable(other->objectName()));
 
         QCOMPARE(setup->currentIndex(), 3);
         QCOMPARE(frames(), shownFrames);
