@@ -180,20 +180,24 @@ private slots:
 
     void aboutEvents_data()
     {
-        QTest::addColumn<QString>("target"); // a control, or "key" for a key press
+        QTest::addColumn<int>("key");         // pressed when not 0
+        QTest::addColumn<QString>("target");  // else the control clicked
         QTest::addColumn<QString>("outcome"); // destroyed, hidden or open
         QTest::addColumn<bool>("webPage");
-        QTest::newRow("letter key") << "key" << "destroyed" << false;
-        QTest::newRow("logo") << "Image1" << "destroyed" << false;
-        QTest::newRow("maker") << "lblCompany" << "destroyed" << false;
-        QTest::newRow("bare frame") << "Frame1" << "hidden" << false;
-        QTest::newRow("link") << "Label2" << "open" << true;
-        QTest::newRow("version line") << "lblVersion" << "open" << false;
-        QTest::newRow("e-mail line") << "Label3" << "open" << false;
+        QTest::newRow("letter key") << int(Qt::Key_A) << "" << "destroyed" << false;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << "" << "destroyed" << false;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << "" << "destroyed" << false;
+        QTest::newRow("logo") << 0 << "Image1" << "destroyed" << false;
+        QTest::newRow("maker") << 0 << "lblCompany" << "destroyed" << false;
+        QTest::newRow("bare frame") << 0 << "Frame1" << "hidden" << false;
+        QTest::newRow("link") << 0 << "Label2" << "open" << true;
+        QTest::newRow("version line") << 0 << "lblVersion" << "open" << false;
+        QTest::newRow("e-mail line") << 0 << "Label3" << "open" << false;
     }
 
     void aboutEvents()
     {
+        QFETCH(int, key);
         QFETCH(QString, target);
         QFETCH(QString, outcome);
         QFETCH(bool, webPage);
@@ -206,8 +210,8 @@ private slots:
         QVERIFY(program->frmProgram()->isEnabled());
         QVERIFY(!QApplication::activeModalWidget());
 
-        if (target == QLatin1String("key")) {
-            QTest::keyClick(about, Qt::Key_A);
+        if (key) {
+            QTest::keyClick(about, Qt::Key(key));
         } else {
             auto *control = about->findChild<QWidget *>(target);
             QVERIFY(control);
@@ -233,20 +237,6 @@ private slots:
             shown += window->objectName() == QLatin1String("frmSplash") && window->isVisible();
         QCOMPARE(shown, 1);
         again->close();
-    }
-
-    void aboutTwiceIsOneWindow()
-    {
-        FakePlatform platform;
-        auto program = startProgram(platform);
-        closeIntroduction(*program);
-        program->frmProgram()->mnuAbout->trigger();
-        AboutWindow *first = program->shell().frmSplash();
-        program->frmProgram()->mnuAbout->trigger();
-        QCOMPARE(program->shell().frmSplash(), first);
-        QCOMPARE(first->Label2->text(), Program::webAddress());
-        QCOMPARE(first->Label3->text(), QStringLiteral("Email to: ") + Program::supportEmail());
-        first->close();
     }
 
     void webPage_data()
