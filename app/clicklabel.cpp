@@ -4,15 +4,16 @@
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
+    // The click is this label's: it must not travel on to the window behind.
     pressed = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
+    event->accept();
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool wasPressed = pressed;
     pressed = false;
-    QLabel::mouseReleaseEvent(event);
+    event->accept();
     if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
