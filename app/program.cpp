@@ -8,6 +8,7 @@
 #include "app/helpintro.h"
 #include "app/mainwindow.h"
 #include "app/shell.h"
+#include "game/gameflow.h"
 #include "report/summarywindows.h"
 #include "setup/setuppanel.h"
 #include "version.h"
@@ -67,7 +68,7 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     auto program = std::make_unique<Program>(platform);
     program->screenScale = 0;
     program->session.state = 0;
-    program->idleEntryColour = QColor(0, 0, 255);
+    program->entry.idleEntryColour = QColor(0, 0, 255);
 
     const int width = platform.screenSize().width();
     if (width < minimumScreenWidth) {
@@ -88,6 +89,7 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     window.setWindowTitle(QStringLiteral("Sumdrop ") + Program::versionLabel());
     window.setWindowIcon(QIcon(loadPicture(PictureId::AppIcon)));
     window.layOut();
+    program->gameFlow = std::make_unique<GameFlow>(*program);
     window.show();
     program->shellCommands = std::make_unique<Shell>(*program);
 

@@ -5,11 +5,13 @@
 #include <memory>
 
 #include "app/settings.h"
+#include "entry/answerentrystate.h"
 #include "game/gamesession.h"
 #include "platform/platform.h"
 #include "report/gamesummary.h"
 #include "resources/pictures.h"
 
+class GameFlow;
 class HelpIntro;
 class MainWindow;
 class Shell;
@@ -31,7 +33,7 @@ public:
     GameSummary summary;
     double screenScale = 0;
     double fontScale = 0;
-    QColor idleEntryColour;
+    AnswerEntryState entry;
     PictureSet pictures;
 
     MainWindow *frmProgram() const { return mainWindow.get(); }
@@ -40,6 +42,7 @@ public:
     SummaryWindows &summaryWindows();
     // A new summary: every row hidden and "View Previous Game Summary" off.
     void resetSummary();
+    GameFlow &game() { return *gameFlow; }
 
     // Every message box of the program goes through here, so that the game
     // clock can tell a question is open and hold still behind it.
@@ -59,6 +62,7 @@ private:
     std::unique_ptr<Shell> shellCommands;
     std::unique_ptr<HelpIntro> helpIntro;
     std::unique_ptr<SummaryWindows> summaryPages;
+    std::unique_ptr<GameFlow> gameFlow;
     int openQuestions = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/clicklabel.h"
 #include "app/widgets.h"
+#include "game/gamesession.h"
 
 namespace {
 
@@ -50,4 +51,32 @@ Keypad::Keypad(QWidget *parent)
     connect(keyErase, &ClickLabel::clicked, this, &Keypad::eraseClicked);
     connect(keyCarryKey, &ClickLabel::clicked, this, &Keypad::carryClicked);
     connect(keyEnter, &ClickLabel::clicked, this, &Keypad::enterClicked);
+}
+
+void Keypad::setKeysForCard(qint16 cardOperation)
+{
+    keyCarryKey->show();
+    switch (cardOperation) {
+    case Operation::Addition:
+        keyCarryKey->setEnabled(false);
+        key[10]->show();
+        key[10]->setEnabled(true);
+        key[11]->show();
+        key[11]->setEnabled(false);
+        break;
+    case Operation::Multiplication:
+        keyCarryKey->setEnabled(false);
+        for (int arrow : {10, 11}) {
+            key[arrow]->show();
+            key[arrow]->setEnabled(false);
+        }
+        break;
+    default: // a subtraction's Carry stays as the borrow test left it
+        break;
+    }
+}
+
+void Keypad::updateArrowKeys()
+{
+    // The keypad's own clicks come with the keypad behaviour.
 }

@@ -4,6 +4,7 @@
 
 #include "app/scale.h"
 #include "app/widgets.h"
+#include "game/cardpictures.h"
 #include "resources/pictures.h"
 
 CardView::CardView(QWidget *parent, const PictureSet &pictures, double screenScale)
@@ -25,16 +26,12 @@ CardView::CardView(QWidget *parent, const PictureSet &pictures, double screenSca
     picTemp->hide();
     picTemp1->hide();
     imgDivBox->hide();
+    // The bracket's bar runs behind the dividend's digits, not over them.
+    imgDivBox->stackUnder(picTopTens);
 
-    const double s = screenScale;
-    imgCard->move(scaled(539, s), scaled(100, s));
-    picTopUnits->setGeometry(scaledRect(782, 110, 125, 172, s));
-    picTopTens->setGeometry(scaledRect(657, 110, 125, 172, s));
-    picBotUnits->setGeometry(scaledRect(782, 285, 125, 172, s));
-    picBotTens->setGeometry(scaledRect(657, 285, 125, 172, s));
-    picSign->setGeometry(scaledRect(548, 293, 109, 165, s));
-    picLine->move(scaled(607, s), scaled(468, s));
-    picBotHunds->setGeometry(scaledRect(670, 345, 76, 106, s));
+    imgCard->move(scaled(539, screenScale), scaled(100, screenScale));
+    placeStacked();
+    picBotHunds->setGeometry(scaledRect(670, 345, 76, 106, screenScale));
 }
 
 void CardView::showIdleCard()
@@ -42,12 +39,101 @@ void CardView::showIdleCard()
     imgCard->setPixmap(pictures.card);
     imgCard->resize(pictures.card.isNull() ? QSize(scaled(390, screenScale), scaled(555, screenScale))
                                            : pictures.card.size());
+    picSign->setPixmap(pictures.plus);
+    showGameOverCard();
+    imgCard->lower();
+}
+
+void CardView::showGameOverCard()
+{
     for (QLabel *digit : {picTopUnits, picTopTens, picBotUnits, picBotTens})
         digit->setPixmap(pictures.digit[0]);
-    picSign->setPixmap(pictures.plus);
-    picLine->setPixmap(pictures.answerLine);
-    picLine->resize(pictures.answerLine.isNull() ? QSize(scaled(300, screenScale), scaled(30, screenScale))
-                                                 : pictures.answerLine.size());
+    layoutCard(Operation::Addition);
+}
+
+const QPixmap &CardView::tablePicture(int id) const
+{
+    const bool small = pictures.small;
+    for (int d = 0; d < 10; ++d) {
+        if (id == CardPictureId::digits[d].of(small))
+            return pictures.digit[d];
+    }
+    if (id == CardPictureId::plus.of(small))
+        return pictures.plus;
+    if (id == CardPictureId::minus.of(small))
+        return pictures.minus;
+    if (id == CardPictureId::times.of(small))
+        return pictures.times;
+    return pictures.blank;
+}
+
+void CardView::drawStackedCard(const GameSession &session)
+{
+    const StackedCardPictures ids = stackedCardPictures(session, pictures.small);
+    if (ids.sign)
+        picSign->setPixmap(tablePicture(*ids.sign));
+    picTopTens->setPixmap(tablePicture(ids.topTens));
+    picTopUnits->setPixmap(tablePicture(ids.topUnits));
+    picBotTens->setPixmap(tablePicture(ids.bottomTens));
+    picBotUnits->setPixmap(tablePicture(ids.bottomUnits));
+    if (session.cardOperation == Operation::Subtraction) {
+        // Kept so that a borrow can strike the top digits through and undo it.
+        picTemp->setPixmap(picTopUnits->pixmap());
+        picTemp1->setPixmap(picTopTens->pixmap());
+    }
+}
+
+void CardView::drawDivisionCard(const GameSession &session)
+{
+    for (QLabel *hidden : {picTopTens, picTopUnits, picBotTens, picBotUnits, picSign, picLine})
+        hidden->hide();
+    imgDivBox->show();
+    // Division digits are few and read per card rather than kept in the table.
+    const DivisionCardPictures ids = divisionCardPictures(session, pictures.small);
+    picTopUnits->setPixmap(loadPicture(ids.divisor));
+    picBotUnits->setPixmap(loadPicture(ids.units));
+    picBotTens->setPixmap(loadPicture(ids.tens));
+    picBotHunds->setPixmap(loadPicture(ids.hundreds));
+}
+
+void CardView::layoutCard(qint16 cardOperation)
+{
+    if (cardOperation == Operation::Division)
+        placeDivision();
+    else
+        placeStacked();
+}
+
+void CardView::placeStacked()
+{
+    const double s = screenScale;
+    imgDivBox->hide();
     picBotHunds->hide();
-    imgCard->lower();
+    picTopUnits->setGeometry(scaledRect(782, 110, 125, 172, s));
+    picTopTens->setGeometry(scaledRect(657, 110, 125, 172, s));
+    picBotUnits->setGeometry(scaledRect(782, 285, 125, 172, s));
+    picBotTens->setGeometry(scaledRect(657, 285, 125, 172, s));
+    picSign->setGeometry(scaledRect(548, 293, 109, 165, s));
+    picLine->setPixmap(pictures.answerLine);
+    picLine->move(scaled(607, s), scaled(468, s));
+    picLine->resize(pictures.answerLine.isNull() ? QSize(scaled(300, s), scaled(30, s)) : pictures.answerLine.size());
+    for (QLabel *shown : {picTopUnits, picTopTens, picBotUnits, picBotTens, picSign, picLine})
+        shown->show();
+}
+
+void CardView::placeDivision()
+{
+    const double s = screenScale;
+    const double k = s < 1 ? 0.75 : 1.0;
+    imgDivBox->setPixmap(pictures.bracket);
+    imgDivBox->move(scaled(620, s), scaled(318, s));
+    imgDivBox->resize(pictures.bracket.isNull() ? QSize(scaled(272, s), scaled(155, s)) : pictures.bracket.size());
+    imgDivBox->show();
+    const QSize digitSize(scaled(76, k), scaled(106, k));
+    const std::pair<QLabel *, int> places[] = {
+        {picTopUnits, 550}, {picBotHunds, 670}, {picBotTens, 750}, {picBotUnits, 830}};
+    for (const auto &[picture, left] : places) {
+        picture->setGeometry(QRect(QPoint(scaled(left, s), scaled(345, s)), digitSize));
+        picture->show();
+    }
 }

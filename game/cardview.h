@@ -3,7 +3,9 @@
 #include <QObject>
 
 class QLabel;
+class QPixmap;
 class QWidget;
+struct GameSession;
 struct PictureSet;
 
 // The flash card: its background and the picture boxes of the digits, the
@@ -16,6 +18,14 @@ public:
 
     // The idle card of start-up: zeros, the plus sign, the answer line.
     void showIdleCard();
+    // The idle card after a game: zeros under the sign of the last stacked card.
+    void showGameOverCard();
+
+    // Puts the pictures of a dealt card into the boxes; layoutCard shows them.
+    void drawStackedCard(const GameSession &session);
+    void drawDivisionCard(const GameSession &session);
+    // The long-division layout for operation 18, otherwise the stacked layout.
+    void layoutCard(qint16 cardOperation);
 
     QLabel *imgCard = nullptr;
     QLabel *picTopTens = nullptr;
@@ -30,6 +40,10 @@ public:
     QLabel *picTemp1 = nullptr;
 
 private:
+    const QPixmap &tablePicture(int id) const;
+    void placeStacked();
+    void placeDivision();
+
     const PictureSet &pictures;
     double screenScale;
 };

@@ -164,7 +164,7 @@ private slots:
         QVERIFY(window->lblCardReport->isVisible());
         QCOMPARE(window->lblCardReport->text(), QStringLiteral("Card Counter"));
         QCOMPARE(program->session.state, qint16(0));
-        QCOMPARE(program->idleEntryColour, QColor(0, 0, 255));
+        QCOMPARE(program->entry.idleEntryColour, QColor(0, 0, 255));
         QCOMPARE(program->summary.resultLine(), QStringLiteral("No game to display."));
         QCOMPARE(program->summary.shownRowCount(), 0);
         QVERIFY(!window->mnuPrevious->isEnabled());

@@ -1,0 +1,132 @@
+// The game's own speed, in process and offscreen: the time from Enter on a
+// card to the next card dealt and laid out, and a whole 100-card game typed
+// through the real widgets with the sounds off.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "app/mainwindow.h"
+#include "app/program.h"
+#include "entry/answerarea.h"
+#include "fakes/fakeplatform.h"
+
+namespace {
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+SettingsRecord benchSetup()
+{
+    SettingsRecord setup;
+    setup.cardCount = 100;
+    setup.useAddition = setup.useSubtraction = setup.useMultiplication = setup.useDivision = true;
+    setup.topLimit = 99;
+    setup.bottomLimit = 99;
+    setup.divisorLow = 2;
+    setup.divisorHigh = 9;
+    setup.answerFormat = 1;
+    setup.showCardCount = true;
+    setup.showPreviousCard = true;
+    setup.highlightEntry = true;
+    setup.skipIntroHelp = true;
+    return setup;
+}
+
+struct EnterTime
+{
+    double dealt;   // judged, next card dealt and laid out
+    double painted; // and drawn on the screen
+};
+
+// Types the card's answer as a child would, and times Enter.
+EnterTime answerCard(Program &program)
+{
+    MainWindow &window = *program.frmProgram();
+    const QString digits = QString::number(qint64(program.session.answer));
+    QWidget *box = window.focusWidget();
+    if (program.session.entryMode == 1) {
+        box = window.answers->txtAnswerSingle;
+        QTest::keyClicks(box, digits);
+    } else {
+        for (qsizetype i = digits.size() - 1; i >= 0; --i) {
+            QTest::keyClick(box, digits.at(i).toLatin1());
+            box = window.focusWidget();
+        }
+    }
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keyClick(box, Qt::Key_Return);
+    const double dealt = double(timer.nsecsElapsed()) / 1e6;
+    QCoreApplication::processEvents();
+    return {dealt, double(timer.nsecsElapsed()) / 1e6};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    saveSettingsFile(benchSetup());
+
+    constexpr int games = 7;
+    std::vector<double> enterTimes;
+    std::vector<double> paintTimes;
+    std::vector<double> gameTimes;
+    std::mt19937 engine(20261208);
+    for (int game = 0; game < games; ++game) {
+        FakePlatform platform;
+        for (int i = 0; i < 2000; ++i)
+            platform.queuedRandom.values.push_back(std::uniform_real_distribution<double>(0, 1)(engine));
+        auto program = startProgram(platform);
+        if (!program)
+            return 1;
+        QElapsedTimer whole;
+        whole.start();
+        QTest::mouseClick(program->frmProgram()->cmdStart, Qt::LeftButton);
+        while (program->session.state == 1) {
+            const EnterTime time = answerCard(*program);
+            if (program->session.state == 1) {
+                enterTimes.push_back(time.dealt);
+                paintTimes.push_back(time.painted);
+            }
+        }
+        gameTimes.push_back(double(whole.nsecsElapsed()) / 1e9);
+        if (platform.messages.size() != 1
+            || platform.messages[0].text != QStringLiteral("You got 100 right out of 100. That's a score of 100%"))
+            return 2;
+    }
+
+    QTextStream out(stdout);
+    out << "Game speed, offscreen, " << games << " games of 100 cards\n";
+    out << qSetFieldWidth(34) << Qt::left << "measure" << qSetFieldWidth(12) << "median" << "worst"
+        << "target" << qSetFieldWidth(0) << "\n";
+    out << qSetFieldWidth(34) << "Enter to next card laid out (ms)" << qSetFieldWidth(12)
+        << QString::number(median(enterTimes), 'f', 3)
+        << QString::number(*std::max_element(enterTimes.begin(), enterTimes.end()), 'f', 3) << "< 1"
+        << qSetFieldWidth(0) << "\n";
+    out << qSetFieldWidth(34) << "... and painted (ms)" << qSetFieldWidth(12)
+        << QString::number(median(paintTimes), 'f', 3)
+        << QString::number(*std::max_element(paintTimes.begin(), paintTimes.end()), 'f', 3) << ""
+        << qSetFieldWidth(0) << "\n";
+    out << qSetFieldWidth(34) << "100-card game typed (s)" << qSetFieldWidth(12)
+        << QString::number(median(gameTimes), 'f', 3)
+        << QString::number(*std::max_element(gameTimes.begin(), gameTimes.end()), 'f', 3) << "< 0.5"
+        << qSetFieldWidth(0) << "\n";
+    return 0;
+}

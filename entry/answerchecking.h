@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QPixmap>
+
+class GameFlow;
+class Program;
+
+// Judging the card on show: reading the answer, counting it, the sound, the
+// previous-card display and the card's row in the summary.
+class AnswerChecking : public QObject
+{
+    Q_OBJECT
+public:
+    AnswerChecking(Program &program, GameFlow &flow);
+
+    // Enter, the keypad's Enter, RIGHT, or the card clock running out.
+    void checkAnswer();
+    // WRONG in a supervised game.
+    void markWrong();
+
+    void displayPreviousCard();
+    void logCard();
+
+private:
+    void nextCard();
+
+    Program &program;
+    GameFlow &flow;
+    QPixmap tick;
+    QPixmap cross;
+    // A supervisor's mark reads no box, so that card has no answer of its own.
+    bool answerGiven = true;
+};

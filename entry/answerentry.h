@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QObject>
+
+class AnswerArea;
+struct GameSession;
+class Keypad;
+class Program;
+class QLineEdit;
+class SetupPanel;
+struct AnswerEntryState;
+
+// The behaviour of the answer boxes: their preparation before each card, the
+// keys typed into them and the clicks on the three digit boxes.
+class AnswerEntry : public QObject
+{
+    Q_OBJECT
+public:
+    explicit AnswerEntry(Program &program);
+
+    // Before every card, once the deal has chosen the card's operation.
+    void prepareAnswerArea();
+
+    // The single box on a stacked card is placed and hidden until the
+    // preparation decides; on a division card it holds the quotient above the bracket.
+    void placeSingleBoxForStackedCard();
+    void placeSingleBoxForDivisionCard();
+    // The carry boxes above the columns of a stacked card, emptied.
+    void showCarryScratchpad();
+
+    // Character codes as typed: digits 48 to 57, Enter 13, Backspace 8 (127 alike).
+    void unitsKey(int code);
+    void tensKey(int code);
+    void hundredsKey(int code);
+
+    // Mouse clicks on the digit boxes; the keypad's arrow keys call them too.
+    void txtAnswerHundClick();
+    void txtAnswerTensClick();
+    void txtAnswerUnitsClick();
+
+    void highlight(QLineEdit *box);
+    void makeIdle(QLineEdit *box);
+    bool isActive(const QLineEdit *box) const;
+
+    // The character code of a key event; -1 for keys that type nothing here
+    // (arrows, Tab, modifiers), which keep their ordinary effect.
+    static int characterCode(int key, const QString &text);
+
+signals:
+    // Enter in a box that submits the answer.
+    void answerSubmitted();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool keypadInUse() const;
+    void moveTo(QLineEdit *box);
+
+    Program &program;
+    GameSession &session;
+    AnswerEntryState &state;
+    AnswerArea &boxes;
+    SetupPanel &setup;
+    Keypad &keypad;
+};

@@ -1,0 +1,254 @@
+#include "game/gameflow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "app/clicklabel.h"
+#include "app/mainwindow.h"
+#include "app/program.h"
+#include "entry/answerarea.h"
+#include "entry/answerchecking.h"
+#include "entry/answerentry.h"
+#include "entry/feedbackview.h"
+#include "entry/keypad.h"
+#include "game/cardview.h"
+#include "game/clock.h"
+#include "game/gametimers.h"
+#include "game/generator.h"
+#include "game/score.h"
+#include "game/timerdisplay.h"
+#include "report/summarywindows.h"
+#include "setup/setuppanel.h"
+
+namespace {
+
+const QString blankText = QStringLiteral(" ");
+
+void copyRanges(GameSession &session, const GameSettings &settings)
+{
+    session.rangeTopMin = settings.topMin;
+    session.rangeTopMax = settings.topMax;
+    session.rangeBottomMin = settings.bottomMin;
+    session.rangeBottomMax = qint16(settings.bottomMax);
+}
+
+} // namespace
+
+GameFlow::GameFlow(Program &program)
+    : program(program)
+    , window(*program.frmProgram())
+    , setup(*program.frmProgram()->setup)
+    , answerEntry(std::make_unique<AnswerEntry>(program))
+    , answerChecking(std::make_unique<AnswerChecking>(program, *this))
+    , gameTimers(std::make_unique<GameTimers>(program, *this))
+{
+    connect(window.cmdStart, &QPushButton::clicked, this, &GameFlow::startClicked);
+    connect(window.Timer1, &QTimer::timeout, gameTimers.get(), &GameTimers::timerTick);
+    connect(answerEntry.get(), &AnswerEntry::answerSubmitted, answerChecking.get(), &AnswerChecking::checkAnswer);
+    connect(window.answers->imgEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::checkAnswer);
+    connect(window.answers->imgWrongEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::markWrong);
+}
+
+GameFlow::~GameFlow() = default;
+
+bool GameFlow::anyOperationTicked() const
+{
+    return setup.chkAddition->isChecked() || setup.chkSubtraction->isChecked()
+        || setup.chkMultiplication->isChecked() || setup.chkDivision->isChecked();
+}
+
+GeneratorSettings GameFlow::generatorSettings() const
+{
+    const GameSettings &settings = program.settings;
+    GeneratorSettings generator;
+    generator.advancedRange = settings.advancedRange;
+    generator.topLimit = settings.topLimit;
+    generator.bottomLimit = settings.bottomLimit;
+    generator.divisorLow = settings.divisorLow;
+    generator.divisorHigh = settings.divisorHigh;
+    generator.divisionResultLimit = setup.divisionResultLimit();
+    return generator;
+}
+
+void GameFlow::startClicked()
+{
+    GameSession &session = program.session;
+    if (session.state == 1) {
+        endGame();
+        return;
+    }
+    if (!anyOperationTicked()) {
+        const Platform::Answer answer = program.ask(
+            QStringLiteral("No Math Function Selected!"),
+            QStringLiteral("You did not select a Math Function.") + QStringLiteral("\r\n")
+                + QStringLiteral("Click OK to do Addition Only or CANCEL to got to setup"),
+            Platform::Buttons::OkCancel);
+        if (answer != Platform::Answer::Ok)
+            return;
+        setup.chkAddition->setChecked(true);
+    }
+    const FunctionSet functions = functionSetFor(setup.chkAddition->isChecked(), setup.chkSubtraction->isChecked(),
+                                                 setup.chkMultiplication->isChecked(), setup.chkDivision->isChecked());
+    if (refuseUndealableGame(functions))
+        return;
+
+    beginGame();
+    program.resetSummary();
+    session.cardOperation = functions;
+    copyRanges(session, program.settings);
+    session.resetCardFields();
+    session.functionSet = session.cardOperation;
+    dealCard();
+}
+
+bool GameFlow::refuseUndealableGame(FunctionSet functions)
+{
+    // A game whose every card would be rejected would deal for ever.
+    GameSession ranges;
+    copyRanges(ranges, program.settings);
+    if (!dealableOperations(functions, ranges, generatorSettings()).isEmpty())
+        return false;
+    const QString text =
+        program.settings.advancedRange
+            ? QStringLiteral("No card can be dealt: these number ranges only make subtractions of two equal "
+                             "numbers. Widen the top number range, or lower the bottom number range below it, "
+                             "on the Number Range tab.")
+            : QStringLiteral("No card can be dealt: a subtraction needs a top number limit of at least 2. "
+                             "Raise the top number limit on the Number Range tab.");
+    program.ask(Program::programTitle(), text, Platform::Buttons::Ok);
+    return true;
+}
+
+void GameFlow::beginGame()
+{
+    GameSession &session = program.session;
+    if (setup.chkKeypad->isChecked())
+        window.keypad->show();
+    window.mnuOptions->menuAction()->setEnabled(false);
+    session.state = 1;
+    session.cardNumber = 1;
+    window.Timer1->start();
+    setup.hide();
+    window.showStartFace(true);
+    window.lblCardReport->show();
+    answerEntry->prepareAnswerArea();
+    if (setup.chkTimer->isChecked())
+        gameTimers->startTimers();
+    window.feedback->lblPrevious->hide();
+    window.feedback->imgRightWrong->hide();
+    if (!setup.chkCardCountDisp->isChecked())
+        window.lblCardReport->hide();
+}
+
+void GameFlow::dealCard()
+{
+    GameSession &session = program.session;
+    if (session.cardNumber >= program.settings.cardCount + 1) {
+        endGame();
+        return;
+    }
+    AnswerArea &boxes = *window.answers;
+    for (QLineEdit *box : {boxes.txtAnswerSingle, boxes.txtAnswerUnits, boxes.txtAnswerTens, boxes.txtAnswerHund})
+        box->setText(blankText);
+    boxes.txtCarry->clear();
+    boxes.txtCarry1->clear();
+    window.keypad->keyErase->setEnabled(false);
+
+    const QString counter = QStringLiteral("Card ") + QString::number(session.cardNumber) + QStringLiteral(" of ")
+                          + QString::number(program.settings.cardCount);
+    const auto eachAttempt = [this, &counter](const GameSession &card) {
+        window.lblCardReport->setText(counter);
+        if (card.cardOperation == Operation::Addition || card.cardOperation == Operation::Multiplication)
+            window.keypad->updateArrowKeys();
+    };
+    if (!generateCard(session, generatorSettings(), program.platform.random(), eachAttempt)) {
+        endGame(true); // cannot happen after Start's check; never deal for ever
+        return;
+    }
+
+    if (session.cardOperation == Operation::Division) {
+        window.card->drawDivisionCard(session);
+        answerEntry->placeSingleBoxForDivisionCard();
+    } else {
+        if (setup.chkCarry->isChecked()) {
+            answerEntry->showCarryScratchpad();
+            const bool borrowNeeded = session.bottomUnits > session.topUnits;
+            if (session.cardOperation == Operation::Subtraction && borrowNeeded)
+                window.keypad->keyCarryKey->setEnabled(true);
+        }
+        if (setup.chkKeypad->isChecked())
+            window.keypad->setKeysForCard(session.cardOperation);
+        window.card->drawStackedCard(session);
+        answerEntry->placeSingleBoxForStackedCard();
+    }
+    answerEntry->prepareAnswerArea();
+    window.card->layoutCard(session.cardOperation);
+}
+
+void GameFlow::endGame(bool timeRanOut)
+{
+    GameSession &session = program.session;
+    const int cardCount = program.settings.cardCount;
+    const bool completed = gameCompleted(session, cardCount);
+    session.scoreLine = scoreLine(session, cardCount);
+    if (!setup.chkSummary->isChecked()) {
+        if (completed) {
+            program.ask(gameCompleteTitle, gameCompleteText(session, cardCount), Platform::Buttons::OkCancel);
+        } else if (!timeRanOut
+                   && program.ask(stopGameTitle, stopGameText(session, cardCount), Platform::Buttons::YesNo)
+                          == Platform::Answer::No) {
+            return;
+        }
+    }
+
+    if (setup.setupTabsWanted())
+        setup.show();
+    window.setEnabled(true);
+    window.Timer1->stop();
+    window.mnuOptions->menuAction()->setEnabled(true);
+    window.mnuPrevious->setEnabled(true);
+    setup.restoreDivisorSliders();
+
+    session.resultsFor = resultsForName(setup.playerName());
+    std::optional<QString> gameTime;
+    if (setup.chkTimer->isChecked()) {
+        // A count-down display no longer shows the time played.
+        gameTime = activeLimit(gameTimers->options()) == ClockLimit::Game ? gameTimeText(session.elapsedSeconds)
+                                                                          : window.timers->txtTotalTime->text();
+    }
+    program.summary.setResultLine(
+        resultLine(session.resultsFor, program.platform.shortDate(), gameTime, session.scoreLine));
+    session.state = 0;
+    session.rightCount = 0;
+
+    AnswerArea &boxes = *window.answers;
+    for (QLineEdit *box : {boxes.txtAnswerSingle, boxes.txtAnswerUnits, boxes.txtAnswerTens, boxes.txtAnswerHund}) {
+        box->clear();
+        box->hide();
+        box->setEnabled(false);
+    }
+    TimerDisplay &clocks = *window.timers;
+    for (QWidget *hidden : std::initializer_list<QWidget *>{clocks.imgTotalTime, clocks.imgCardTime,
+                                                            clocks.txtTotalTime, clocks.txtCardTime,
+                                                            boxes.imgWrongEnter, boxes.imgEnter})
+        hidden->hide();
+    window.lblCardReport->setText(QStringLiteral("Card Counter"));
+    window.lblCardReport->show();
+    for (QWidget *hidden : std::initializer_list<QWidget *>{window.feedback->imgRightWrong, boxes.txtCarry,
+                                                            boxes.txtCarry1, boxes.lblCarry})
+        hidden->hide();
+    if (setup.chkSummary->isChecked() && session.cardNumber > 1)
+        program.summaryWindows().showPage(1);
+    window.feedback->imgPrevious->hide();
+    window.keypad->hide();
+    window.keypad->keyCarryKey->show();
+    window.card->imgDivBox->hide();
+    window.showStartFace(false);
+    session.cardOperation = Operation::Addition;
+    window.card->showGameOverCard();
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "app/clicklabel.h"
+#include "app/mainwindow.h"
+#include "app/program.h"
+#include "app/widgets.h"
+#include "entry/answerarea.h"
+#include "entry/answerchecking.h"
+#include "entry/answerentry.h"
+#include "entry/feedbackview.h"
+#include "entry/keypad.h"
+#include "fakes/fakeplatform.h"
+#include "game/cardview.h"
+#include "game/gameflow.h"
+#include "game/gametimers.h"
+#include "game/timerdisplay.h"
+#include "setup/setuppanel.h"
+
+// Starts the program in a fresh working directory with a chosen setup and
+// plays it through the real widgets. The number ranges are Basic 1 to 99, so
+// that a card's numbers can be forced through the random queue.
+class GameDriver
+{
+public:
+    static SettingsRecord defaultSetup()
+    {
+        SettingsRecord setup;
+        setup.cardCount = 10;
+        setup.useAddition = true;
+        setup.topLimit = 99;
+        setup.bottomLimit = 99;
+        setup.divisorLow = 2;
+        setup.divisorHigh = 9;
+        setup.answerFormat = 1; // separate boxes
+        setup.showCardCount = true;
+        setup.showPreviousCard = true;
+        setup.highlightEntry = true;
+        setup.skipIntroHelp = true;
+        return setup;
+    }
+
+    explicit GameDriver(const SettingsRecord &setup = defaultSetup(), QSize screen = QSize(1280, 1024))
+    {
+        QDir::setCurrent(dir.path());
+        QVERIFY(saveSettingsFile(setup));
+        platform.screen = screen;
+        program = startProgram(platform);
+        QVERIFY(program);
+        window()->activateWindow();
+    }
+
+    MainWindow *window() const { return program->frmProgram(); }
+    SetupPanel &setup() const { return *window()->setup; }
+    AnswerArea &boxes() const { return *window()->answers; }
+    FeedbackView &feedback() const { return *window()->feedback; }
+    CardView &card() const { return *window()->card; }
+    Keypad &keypad() const { return *window()->keypad; }
+    TimerDisplay &clocks() const { return *window()->timers; }
+    GameSession &session() const { return program->session; }
+    GameFlow &game() const { return program->game(); }
+
+    // r values that make the Basic generator draw exactly these numbers.
+    static double pick(int value, int outOf) { return (value - 0.5) / outOf; }
+    void queue(std::initializer_list<double> values)
+    {
+        platform.queuedRandom.values.insert(platform.queuedRandom.values.end(), values);
+    }
+    void queueAddition(int top, int bottom) { queue({pick(top, 99), pick(bottom, 99)}); }
+    void queueSubtraction(int top, int bottom) { queue({pick(top, 99), pick(bottom, top)}); }
+    void queueMultiplication(int top, int bottom) { queue({pick(top, 99), pick(bottom, 9)}); }
+    // Divisors 2 to 9, quotients 1 to the result limit.
+    void queueDivision(int divisor, int quotient, int resultLimit)
+    {
+        queue({pick(divisor - 1, 8), pick(quotient, resultLimit)});
+    }
+
+    void clickStart() { QTest::mouseClick(window()->cmdStart, Qt::LeftButton); }
+    void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+    // Types an answer into the separate boxes, units first, as a child does.
+    void typeSeparate(int answer)
+    {
+        const QString digits = QString::number(answer);
+        for (qsizetype i = digits.size() - 1; i >= 0; --i)
+            QTest::keyClick(focused(), digits.at(i).toLatin1());
+        QTest::keyClick(focused(), Qt::Key_Return);
+    }
+    void typeSingle(const QString &text)
+    {
+        QTest::keyClicks(boxes().txtAnswerSingle, text);
+        QTest::keyClick(boxes().txtAnswerSingle, Qt::Key_Return);
+    }
+
+    QWidget *focused() const { return window()->focusWidget(); }
+
+    QTemporaryDir dir;
+    FakePlatform platform;
+    std::unique_ptr<Program> program;
+};
