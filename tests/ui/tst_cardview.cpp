@@ -27,6 +27,20 @@ private:
         return std::make_unique<GameDriver>(setup, QSize(width, 768));
     }
 
+    // 56 / 7 = 8, then 12 + 34, both answered in the single box.
+    std::unique_ptr<GameDriver> divisionThenAddition(int width)
+    {
+        auto driver = mixedGame(width);
+        driver->setup().optAnsFormatSingle->setChecked(true);
+        driver->setup().chk10->setChecked(true);
+        driver->queue({GameDriver::pick(2, 2)});
+        driver->queueDivision(7, 8, 10);
+        driver->queue({GameDriver::pick(1, 2)});
+        driver->queueAddition(12, 34);
+        driver->clickStart();
+        return driver;
+    }
+
 private slots:
     void stackedPictures_data()
     {
@@ -136,14 +150,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, division);
         QFETCH(QRect, stacked);
-        auto driver = mixedGame(width);
-        driver->setup().optAnsFormatSingle->setChecked(true);
-        driver->setup().chk10->setChecked(true);
-        driver->queue({GameDriver::pick(2, 2)});
-        driver->queueDivision(7, 8, 10);
-        driver->queue({GameDriver::pick(1, 2)});
-        driver->queueAddition(12, 34);
-        driver->clickStart();
+        auto driver = divisionThenAddition(width);
         auto *widget = driver->window()->findChild<QWidget *>(name);
         QCOMPARE(widget->geometry(), division);
         QVERIFY(widget->isVisible());
@@ -171,14 +178,7 @@ private slots:
         QFETCH(int, width);
         QFETCH(double, division);
         QFETCH(double, stacked);
-        auto driver = mixedGame(width);
-        driver->setup().optAnsFormatSingle->setChecked(true);
-        driver->setup().chk10->setChecked(true);
-        driver->queue({GameDriver::pick(2, 2)});
-        driver->queueDivision(7, 8, 10);
-        driver->queue({GameDriver::pick(1, 2)});
-        driver->queueAddition(12, 34);
-        driver->clickStart();
+        auto driver = divisionThenAddition(width);
         QCOMPARE(driver->boxes().txtAnswerSingle->font().pointSizeF(), division);
         driver->typeSingle(QStringLiteral("8"));
         QCOMPARE(driver->boxes().txtAnswerSingle->font().pointSizeF(), stacked);
