@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench clean asan check-hardening
 
 deps:
 	@./tools/install-deps.sh
@@ -22,5 +22,11 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; "$$b" || exit 1; done
 
+# Hardening and delivery (see README.md): each step has a script in tools/.
+asan: deps
+	@./tools/sanitize.sh
+
+check-hardening: asan
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan

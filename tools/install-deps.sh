@@ -5,7 +5,9 @@ set -eu
 packages="cmake ninja-build g++ make ccache
 qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
 fonts-dejavu-core fonts-liberation2
-xvfb xauth imagemagick xdotool poppler-utils"
+xvfb xauth imagemagick xdotool poppler-utils
+clang libclang-rt-14-dev clang-tidy
+desktop-file-utils appstream dpkg-dev file"
 
 missing=""
 for package in $packages; do
