@@ -37,6 +37,16 @@ AnswerChecking::AnswerChecking(Program &program, GameFlow &flow)
 
 void AnswerChecking::checkAnswer()
 {
+    judge(false);
+}
+
+void AnswerChecking::markRight()
+{
+    judge(true);
+}
+
+void AnswerChecking::judge(bool supervisorSaidRight)
+{
     GameSession &session = program.session;
     if (session.state != 1)
         return; // no card on show: nothing to judge or log
@@ -60,7 +70,7 @@ void AnswerChecking::checkAnswer()
         answerGiven = true;
     } else {
         window.card->imgDivBox->hide();
-        if (session.entryMode == 2) {
+        if (session.entryMode == 2 || supervisorSaidRight) {
             answerGiven = false;
             session.lastCardRight = 1;
         } else {

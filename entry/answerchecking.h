@@ -14,8 +14,11 @@ class AnswerChecking : public QObject
 public:
     AnswerChecking(Program &program, GameFlow &flow);
 
-    // Enter, the keypad's Enter, RIGHT, or the card clock running out.
+    // Enter, the keypad's Enter, or the card clock running out.
     void checkAnswer();
+    // RIGHT in a supervised game: right whatever the boxes hold, also on a
+    // division card, which keeps its answer box in a supervised game.
+    void markRight();
     // WRONG in a supervised game.
     void markWrong();
 
@@ -23,6 +26,7 @@ public:
     void logCard();
 
 private:
+    void judge(bool supervisorSaidRight);
     void nextCard();
 
     Program &program;

@@ -50,7 +50,7 @@ GameFlow::GameFlow(Program &program)
     connect(window.cmdStart, &QPushButton::clicked, this, &GameFlow::startClicked);
     connect(window.Timer1, &QTimer::timeout, gameTimers.get(), &GameTimers::timerTick);
     connect(answerEntry.get(), &AnswerEntry::answerSubmitted, answerChecking.get(), &AnswerChecking::checkAnswer);
-    connect(window.answers->imgEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::checkAnswer);
+    connect(window.answers->imgEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::markRight);
     connect(window.answers->imgWrongEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::markWrong);
 }
 
@@ -129,7 +129,9 @@ void GameFlow::beginGame()
     GameSession &session = program.session;
     if (setup.chkKeypad->isChecked())
         window.keypad->show();
-    window.mnuOptions->menuAction()->setEnabled(false);
+    window.setOptionsMenuEnabled(false);
+    // A report opened now would mix its rows with the game's.
+    window.mnuSavedGame->setEnabled(false);
     session.state = 1;
     session.cardNumber = 1;
     window.Timer1->start();
@@ -210,7 +212,8 @@ void GameFlow::endGame(bool timeRanOut)
         setup.show();
     window.setEnabled(true);
     window.Timer1->stop();
-    window.mnuOptions->menuAction()->setEnabled(true);
+    window.setOptionsMenuEnabled(true);
+    window.mnuSavedGame->setEnabled(true);
     window.mnuPrevious->setEnabled(true);
     setup.restoreDivisorSliders();
 

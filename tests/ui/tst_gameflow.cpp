@@ -88,6 +88,8 @@ private slots:
         QTest::newRow("separate boxes, all four") << int(Entry::Separate) << true << true << true << true << 0 << "";
         QTest::newRow("division only") << int(Entry::Separate) << false << false << false << true << 18 << "";
         QTest::newRow("verbal") << int(Entry::Verbal) << true << false << false << false << 15 << "";
+        // A division card keeps its answer box in a supervised game; RIGHT still counts.
+        QTest::newRow("verbal, all four") << int(Entry::Verbal) << true << true << true << true << 0 << "";
     }
 
     void wholeGames()
@@ -132,6 +134,7 @@ private slots:
         QCOMPARE(driver.session().state, qint16(1));
         QVERIFY(driver.setup().isHidden());
         QVERIFY(!driver.window()->mnuOptions->menuAction()->isEnabled());
+        QVERIFY(!driver.window()->mnuSavedGame->isEnabled());
         for (int n = 1; n <= 10; ++n) {
             QCOMPARE(driver.window()->lblCardReport->text(), QStringLiteral("Card %1 of 10").arg(n));
             QCOMPARE(driver.session().cardNumber, double(n));
@@ -186,6 +189,7 @@ private slots:
             QVERIFY2(gone->isHidden(), qPrintable(gone->objectName()));
         QVERIFY(driver.setup().isVisible());
         QVERIFY(driver.window()->mnuOptions->menuAction()->isEnabled());
+        QVERIFY(driver.window()->mnuSavedGame->isEnabled());
         QVERIFY(driver.window()->mnuPrevious->isEnabled());
         QCOMPARE(driver.window()->lblCardReport->text(), QStringLiteral("Card Counter"));
         QVERIFY(!driver.window()->Timer1->isActive());
