@@ -19,8 +19,10 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j2
 
+# One table: each benchmark prints its rows under this header.
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; "$$b" || exit 1; done
+	@printf '| measure | median | baseline | ratio | target |\n|---|---|---|---|---|\n'
+	@export QT_LOGGING_RULES='qt.qpa.*=false'; for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; "$$b" || exit 1; done
 
 # Hardening and delivery (see README.md): each step has a script in tools/.
 asan: deps

@@ -8,11 +8,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
 
 #include <algorithm>
 #include <random>
 #include <vector>
+
+#include "benchtable.h"
 
 #include "app/mainwindow.h"
 #include "app/program.h"
@@ -112,21 +113,12 @@ int main(int argc, char *argv[])
             return 2;
     }
 
-    QTextStream out(stdout);
-    out << "Game speed, offscreen, " << games << " games of 100 cards\n";
-    out << qSetFieldWidth(34) << Qt::left << "measure" << qSetFieldWidth(12) << "median" << "worst"
-        << "target" << qSetFieldWidth(0) << "\n";
-    out << qSetFieldWidth(34) << "Enter to next card laid out (ms)" << qSetFieldWidth(12)
-        << QString::number(median(enterTimes), 'f', 3)
-        << QString::number(*std::max_element(enterTimes.begin(), enterTimes.end()), 'f', 3) << "< 1"
-        << qSetFieldWidth(0) << "\n";
-    out << qSetFieldWidth(34) << "... and painted (ms)" << qSetFieldWidth(12)
-        << QString::number(median(paintTimes), 'f', 3)
-        << QString::number(*std::max_element(paintTimes.begin(), paintTimes.end()), 'f', 3) << ""
-        << qSetFieldWidth(0) << "\n";
-    out << qSetFieldWidth(34) << "100-card game typed (s)" << qSetFieldWidth(12)
-        << QString::number(median(gameTimes), 'f', 3)
-        << QString::number(*std::max_element(gameTimes.begin(), gameTimes.end()), 'f', 3) << "< 0.5"
-        << qSetFieldWidth(0) << "\n";
+    const QString gamesText = QStringLiteral(" (%1 games of 100 cards, offscreen)").arg(games);
+    printBenchRow(QStringLiteral("Enter to next card laid out, ms") + gamesText, median(enterTimes), {},
+                  QStringLiteral("< 1"), 3);
+    printBenchRow(QStringLiteral("Enter to next card painted, ms") + gamesText, median(paintTimes), {},
+                  QStringLiteral("-"), 3);
+    printBenchRow(QStringLiteral("100-card game typed, s") + gamesText, median(gameTimes), {},
+                  QStringLiteral("< 0.5"), 3);
     return 0;
 }

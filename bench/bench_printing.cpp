@@ -5,12 +5,13 @@
 #include <QElapsedTimer>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <algorithm>
 #include <functional>
 #include <random>
 #include <vector>
+
+#include "benchtable.h"
 
 #include "app/fonts.h"
 #include "app/program.h"
@@ -96,9 +97,9 @@ int main(int argc, char *argv[])
         renderToPdf(summaryPrintLayout(summary, Program::versionLabel()), folder + QStringLiteral("/summary.pdf"));
     });
 
-    QTextStream out(stdout);
-    out << "| printout to PDF (" << runs << " runs) | median ms | target ms |\n";
-    out << QStringLiteral("| 100-problem worksheet | %1 | <= %2 |\n").arg(worksheetMs, 0, 'f', 2).arg(targetMs);
-    out << QStringLiteral("| 100-row summary | %1 | <= %2 |\n").arg(summaryMs, 0, 'f', 2).arg(targetMs);
+    const QString target = QStringLiteral("<= %1").arg(targetMs);
+    const QString runsText = QStringLiteral(" to PDF, ms (%1 runs)").arg(runs);
+    printBenchRow(QStringLiteral("100-problem worksheet printed") + runsText, worksheetMs, {}, target);
+    printBenchRow(QStringLiteral("100-row summary printed") + runsText, summaryMs, {}, target);
     return 0;
 }
