@@ -80,6 +80,11 @@ bool AnswerEntry::isActive(const QLineEdit *box) const
     return background(box) == state.activeEntryColour;
 }
 
+bool AnswerEntry::isIdle(const QLineEdit *box) const
+{
+    return background(box) == state.idleEntryColour;
+}
+
 void AnswerEntry::placeSingleBoxForStackedCard()
 {
     QLineEdit *box = boxes.txtAnswerSingle;
@@ -356,6 +361,9 @@ int AnswerEntry::characterCode(int key, const QString &text)
 bool AnswerEntry::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
+        // The event reaches us even on a box disabled for the keypad.
+        if (!static_cast<QWidget *>(watched)->isEnabled())
+            return false;
         if (watched == boxes.txtAnswerHund)
             txtAnswerHundClick();
         else if (watched == boxes.txtAnswerTens)

@@ -41,6 +41,7 @@ public:
     void highlight(QLineEdit *box);
     void makeIdle(QLineEdit *box);
     bool isActive(const QLineEdit *box) const;
+    bool isIdle(const QLineEdit *box) const;
 
     // The character code of a key event; -1 for keys that type nothing here
     // (arrows, Tab, modifiers), which keep their ordinary effect.

@@ -75,8 +75,3 @@ void Keypad::setKeysForCard(qint16 cardOperation)
         break;
     }
 }
-
-void Keypad::updateArrowKeys()
-{
-    // The keypad's own clicks come with the keypad behaviour.
-}

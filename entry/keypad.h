@@ -13,8 +13,6 @@ public:
 
     // The deal of a card sets Carry and the arrow keys for its operation.
     void setKeysForCard(qint16 cardOperation);
-    // Re-derives "<", ">" and Erase from the answer boxes' colours.
-    void updateArrowKeys();
 
     ClickLabel *key[12] = {}; // 0-9 the digits, 10 "<", 11 ">"
     ClickLabel *keyErase = nullptr;    // item 10

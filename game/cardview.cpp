@@ -96,6 +96,20 @@ void CardView::drawDivisionCard(const GameSession &session)
     picBotHunds->setPixmap(loadPicture(ids.hundreds));
 }
 
+void CardView::strikeTopDigits(int tens, int units)
+{
+    picTemp->setPixmap(picTopUnits->pixmap());
+    picTemp1->setPixmap(picTopTens->pixmap());
+    picTopUnits->setPixmap(loadPicture(CardPictureId::struckDigit(units, pictures.small)));
+    picTopTens->setPixmap(loadPicture(CardPictureId::struckDigit(tens, pictures.small)));
+}
+
+void CardView::restoreTopDigits()
+{
+    picTopUnits->setPixmap(picTemp->pixmap());
+    picTopTens->setPixmap(picTemp1->pixmap());
+}
+
 void CardView::layoutCard(qint16 cardOperation)
 {
     if (cardOperation == Operation::Division)

@@ -27,6 +27,11 @@ public:
     // The long-division layout for operation 18, otherwise the stacked layout.
     void layoutCard(qint16 cardOperation);
 
+    // A borrow strikes the top number's digits through; the pictures they
+    // showed wait in picTemp and picTemp1 until the borrow is taken back.
+    void strikeTopDigits(int tens, int units);
+    void restoreTopDigits();
+
     QLabel *imgCard = nullptr;
     QLabel *picTopTens = nullptr;
     QLabel *picTopUnits = nullptr;

@@ -16,6 +16,7 @@
 #include "entry/answerentry.h"
 #include "entry/feedbackview.h"
 #include "entry/keypad.h"
+#include "entry/keypadcontrol.h"
 #include "game/cardview.h"
 #include "game/clock.h"
 #include "game/gametimers.h"
@@ -46,6 +47,7 @@ GameFlow::GameFlow(Program &program)
     , answerEntry(std::make_unique<AnswerEntry>(program))
     , answerChecking(std::make_unique<AnswerChecking>(program, *this))
     , gameTimers(std::make_unique<GameTimers>(program, *this))
+    , keypadControl(std::make_unique<KeypadControl>(program, *answerEntry, *answerChecking))
 {
     connect(window.cmdStart, &QPushButton::clicked, this, &GameFlow::startClicked);
     connect(window.Timer1, &QTimer::timeout, gameTimers.get(), &GameTimers::timerTick);
@@ -166,7 +168,7 @@ void GameFlow::dealCard()
     const auto eachAttempt = [this, &counter](const GameSession &card) {
         window.lblCardReport->setText(counter);
         if (card.cardOperation == Operation::Addition || card.cardOperation == Operation::Multiplication)
-            window.keypad->updateArrowKeys();
+            keypadControl->updateArrowKeys();
     };
     if (!generateCard(session, generatorSettings(), program.platform.random(), eachAttempt)) {
         endGame(true); // cannot happen after Start's check; never deal for ever
@@ -179,9 +181,10 @@ void GameFlow::dealCard()
     } else {
         if (setup.chkCarry->isChecked()) {
             answerEntry->showCarryScratchpad();
-            const bool borrowNeeded = session.bottomUnits > session.topUnits;
-            if (session.cardOperation == Operation::Subtraction && borrowNeeded)
-                window.keypad->keyCarryKey->setEnabled(true);
+            // A Carry left on by an earlier game would borrow where nothing
+            // needs borrowing, down to a tens digit of -1.
+            if (session.cardOperation == Operation::Subtraction)
+                window.keypad->keyCarryKey->setEnabled(session.bottomUnits > session.topUnits);
         }
         if (setup.chkKeypad->isChecked())
             window.keypad->setKeysForCard(session.cardOperation);

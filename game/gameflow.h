@@ -6,6 +6,7 @@
 
 class AnswerChecking;
 class AnswerEntry;
+class KeypadControl;
 class GameTimers;
 class MainWindow;
 class Program;
@@ -33,6 +34,7 @@ public:
     AnswerEntry &entry() { return *answerEntry; }
     AnswerChecking &checking() { return *answerChecking; }
     GameTimers &timers() { return *gameTimers; }
+    KeypadControl &keypad() { return *keypadControl; }
 
 private:
     bool anyOperationTicked() const;
@@ -46,4 +48,5 @@ private:
     std::unique_ptr<AnswerEntry> answerEntry;
     std::unique_ptr<AnswerChecking> answerChecking;
     std::unique_ptr<GameTimers> gameTimers;
+    std::unique_ptr<KeypadControl> keypadControl;
 };
