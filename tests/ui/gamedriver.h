@@ -27,6 +27,13 @@
 #include "game/timerdisplay.h"
 #include "setup/setuppanel.h"
 
+// Whether a picture box shows the stored picture of that id.
+inline bool shows(const QLabel *label, int pictureId)
+{
+    const QImage expected = loadPicture(pictureId).toImage();
+    return !expected.isNull() && label->pixmap().toImage() == expected;
+}
+
 // Starts the program in a fresh working directory with a chosen setup and
 // plays it through the real widgets. The number ranges are Basic 1 to 99, so
 // that a card's numbers can be forced through the random queue.

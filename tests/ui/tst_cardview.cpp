@@ -2,16 +2,6 @@
 
 #include "ui/gamedriver.h"
 
-namespace {
-
-bool shows(const QLabel *label, int pictureId)
-{
-    const QImage expected = loadPicture(pictureId).toImage();
-    return !expected.isNull() && label->pixmap().toImage() == expected;
-}
-
-} // namespace
-
 // The card as dealt: which picture lands in which box, and where the boxes go
 // in the stacked and the long-division layouts on both screen sizes.
 class CardViewTest : public QObject

@@ -1,18 +1,6 @@
-#include <QRadioButton>
 #include <QRegularExpression>
 
-#include "entry/keypadcontrol.h"
 #include "ui/gamedriver.h"
-
-namespace {
-
-bool shows(const QLabel *label, int pictureId)
-{
-    const QImage expected = loadPicture(pictureId).toImage();
-    return !expected.isNull() && label->pixmap().toImage() == expected;
-}
-
-} // namespace
 
 // Games played with the mouse on the screen keypad: digits from the units
 // leftwards, the arrows, Erase, Carry into the scratchpad and the borrow.
