@@ -1,3 +1,4 @@
+#include <QRadioButton>
 #include <QRegularExpression>
 
 #include "ui/gamedriver.h"
@@ -9,37 +10,36 @@ class KeypadTest : public QObject
     Q_OBJECT
 
 private:
-    // A running game whose first card is "58+67", "52-17" or "12x3", answered
+    // A running game whose first card is "58+67", "52-17", "12x3" or "56/7", answered
     // with the keypad in the separate boxes unless single; carry boxes shown.
     std::unique_ptr<GameDriver> game(const QString &card, bool single = false, bool highlight = true,
                                      int width = 1280)
     {
-        const auto parts = QRegularExpression(QStringLiteral("^(\\d+)([-+x])(\\d+)$")).match(card);
-        const int top = parts.captured(1).toInt();
-        const int bottom = parts.captured(3).toInt();
-        const QChar sign = parts.captured(2).at(0);
+        const QStringList numbers = card.split(QRegularExpression(QStringLiteral("[-+x/]")));
+        const int top = numbers[0].toInt();
+        const int bottom = numbers[1].toInt();
+        const char sign = card.at(numbers[0].size()).toLatin1();
         SettingsRecord setup = GameDriver::defaultSetup();
-        setup.useAddition = sign == QLatin1Char('+');
-        setup.useSubtraction = sign == QLatin1Char('-');
-        setup.useMultiplication = sign == QLatin1Char('x');
+        setup.useAddition = sign == '+';
+        setup.useSubtraction = sign == '-';
+        setup.useMultiplication = sign == 'x';
+        setup.useDivision = sign == '/';
         setup.answerFormat = single ? 2 : 1;
         setup.highlightEntry = highlight;
         setup.useKeypad = true;
         setup.showCarryBoxes = true;
         auto driver = std::make_unique<GameDriver>(setup, QSize(width, 1024));
-        queue(*driver, sign, top, bottom);
+        driver->setup().chk10->setChecked(true); // quotients up to 10
+        if (sign == '-')
+            driver->queueSubtraction(top, bottom);
+        else if (sign == '/')
+            driver->queueDivision(bottom, top / bottom, 10);
+        else if (sign == 'x')
+            driver->queueMultiplication(top, bottom);
+        else
+            driver->queueAddition(top, bottom);
         driver->clickStart();
         return driver;
-    }
-
-    static void queue(GameDriver &driver, QChar sign, int top, int bottom)
-    {
-        if (sign == QLatin1Char('-'))
-            driver.queueSubtraction(top, bottom);
-        else if (sign == QLatin1Char('x'))
-            driver.queueMultiplication(top, bottom);
-        else
-            driver.queueAddition(top, bottom);
     }
 
     // Clicks keys written as "5 C 1 < > E N": digits, arrows, Carry, Erase,
@@ -155,6 +155,7 @@ private slots:
         QTest::newRow("single erase") << "58+67 single" << "4 2 E" << "4 c:| a: n:1/0/0 k:E";
         QTest::newRow("single erase twice") << "58+67 single" << "4 2 E E" << " c:| a: n:0/0/0 k:E";
         QTest::newRow("single erase past empty") << "58+67 single" << "4 2 E E E" << " c:| a: n:0/0/0 k:E";
+        QTest::newRow("division in the single box") << "56/7" << "8 E 8" << "8 c:| a: n:1/0/0 k:E";
         QTest::newRow("single erase of three") << "58+67 single" << "4 2 7 E" << "42 c:| a: n:2/0/0 k:E";
     }
 
@@ -209,13 +210,12 @@ private slots:
         }
     }
 
-    // On a subtraction card every digit or arrow takes the borrow away. The
-    // arrows show there when a stopped addition game left them up.
+    // On a subtraction card an arrow takes the borrow away as a digit does.
+    // The arrows show there when a stopped addition game left them up.
     void subtractionKeysDropTheBorrow_data()
     {
         QTest::addColumn<QString>("stopped"); // keys pressed in the stopped game
         QTest::addColumn<QString>("key");
-        QTest::newRow("digit") << "" << "3";
         QTest::newRow("<") << "" << "<";
         QTest::newRow(">") << "<" << ">";
     }
