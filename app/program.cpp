@@ -29,8 +29,10 @@ Program::~Program() = default;
 
 HelpIntro *Program::frmHelpIntro()
 {
-    if (!helpIntro)
+    if (!helpIntro) {
         helpIntro = std::make_unique<HelpIntro>(mainWindow.get());
+        helpIntro->chkStartupHelp->setChecked(skipIntroHelpAtStart);
+    }
     return helpIntro.get();
 }
 
@@ -73,9 +75,9 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     const int width = platform.screenSize().width();
     if (width < minimumScreenWidth) {
         program->ask(Program::programTitle(),
-                            QStringLiteral("Minimum display size is 800 x 600. Reset display properties an "
-                                           "restart the program."),
-                            Platform::Buttons::Ok);
+                     QStringLiteral("Minimum display size is 800 x 600. Reset display properties an "
+                                    "restart the program."),
+                     Platform::Buttons::Ok);
         platform.exitProgram();
         return nullptr;
     }
@@ -99,12 +101,10 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     program->resetSummary();
     program->summaryWindows().attachMenu(window.mnuPrevious, window.mnuSavedGame);
 
-    HelpIntro *intro = program->frmHelpIntro();
-    if (settings.skipIntroHelp) {
-        intro->chkStartupHelp->setChecked(true);
-    } else {
-        intro->chkStartupHelp->setChecked(false);
-        intro->showIntroduction();
-    }
+    // The introduction is made only when it is first needed; its check box
+    // starts from the settings file either way.
+    program->skipIntroHelpAtStart = settings.skipIntroHelp;
+    if (!settings.skipIntroHelp)
+        program->frmHelpIntro()->showIntroduction();
     return program;
 }

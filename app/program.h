@@ -61,6 +61,7 @@ private:
     std::unique_ptr<MainWindow> mainWindow;
     std::unique_ptr<Shell> shellCommands;
     std::unique_ptr<HelpIntro> helpIntro;
+    bool skipIntroHelpAtStart = false;
     std::unique_ptr<SummaryWindows> summaryPages;
     std::unique_ptr<GameFlow> gameFlow;
     int openQuestions = 0;

@@ -36,10 +36,10 @@ CardView::CardView(QWidget *parent, const PictureSet &pictures, double screenSca
 
 void CardView::showIdleCard()
 {
-    imgCard->setPixmap(pictures.card);
-    imgCard->resize(pictures.card.isNull() ? QSize(scaled(390, screenScale), scaled(555, screenScale))
-                                           : pictures.card.size());
-    picSign->setPixmap(pictures.plus);
+    imgCard->setPixmap(pictures.card());
+    imgCard->resize(pictures.card().isNull() ? QSize(scaled(390, screenScale), scaled(555, screenScale))
+                                           : pictures.card().size());
+    picSign->setPixmap(pictures.plus());
     showGameOverCard();
     imgCard->lower();
 }
@@ -47,7 +47,7 @@ void CardView::showIdleCard()
 void CardView::showGameOverCard()
 {
     for (QLabel *digit : {picTopUnits, picTopTens, picBotUnits, picBotTens})
-        digit->setPixmap(pictures.digit[0]);
+        digit->setPixmap(pictures.digit(0));
     layoutCard(Operation::Addition);
 }
 
@@ -56,15 +56,15 @@ const QPixmap &CardView::tablePicture(int id) const
     const bool small = pictures.small;
     for (int d = 0; d < 10; ++d) {
         if (id == CardPictureId::digits[d].of(small))
-            return pictures.digit[d];
+            return pictures.digit(d);
     }
     if (id == CardPictureId::plus.of(small))
-        return pictures.plus;
+        return pictures.plus();
     if (id == CardPictureId::minus.of(small))
-        return pictures.minus;
+        return pictures.minus();
     if (id == CardPictureId::times.of(small))
-        return pictures.times;
-    return pictures.blank;
+        return pictures.times();
+    return pictures.blank();
 }
 
 void CardView::drawStackedCard(const GameSession &session)
@@ -128,9 +128,9 @@ void CardView::placeStacked()
     picBotUnits->setGeometry(scaledRect(782, 285, 125, 172, s));
     picBotTens->setGeometry(scaledRect(657, 285, 125, 172, s));
     picSign->setGeometry(scaledRect(548, 293, 109, 165, s));
-    picLine->setPixmap(pictures.answerLine);
+    picLine->setPixmap(pictures.answerLine());
     picLine->move(scaled(607, s), scaled(468, s));
-    picLine->resize(pictures.answerLine.isNull() ? QSize(scaled(300, s), scaled(30, s)) : pictures.answerLine.size());
+    picLine->resize(pictures.answerLine().isNull() ? QSize(scaled(300, s), scaled(30, s)) : pictures.answerLine().size());
     for (QLabel *shown : {picTopUnits, picTopTens, picBotUnits, picBotTens, picSign, picLine})
         shown->show();
 }
@@ -139,9 +139,9 @@ void CardView::placeDivision()
 {
     const double s = screenScale;
     const double k = s < 1 ? 0.75 : 1.0;
-    imgDivBox->setPixmap(pictures.bracket);
+    imgDivBox->setPixmap(pictures.bracket());
     imgDivBox->move(scaled(620, s), scaled(318, s));
-    imgDivBox->resize(pictures.bracket.isNull() ? QSize(scaled(272, s), scaled(155, s)) : pictures.bracket.size());
+    imgDivBox->resize(pictures.bracket().isNull() ? QSize(scaled(272, s), scaled(155, s)) : pictures.bracket().size());
     imgDivBox->show();
     const QSize digitSize(scaled(76, k), scaled(106, k));
     const std::pair<QLabel *, int> places[] = {

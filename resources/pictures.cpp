@@ -8,17 +8,14 @@ QPixmap loadPicture(int id, PictureKind kind)
 
 PictureSet PictureSet::load(bool small)
 {
-    namespace Id = CardPictureId;
     PictureSet set;
     set.small = small;
-    for (int d = 0; d < 10; ++d)
-        set.digit[d] = loadPicture(Id::digits[d].of(small));
-    set.blank = loadPicture(Id::blank.of(small));
-    set.plus = loadPicture(Id::plus.of(small));
-    set.minus = loadPicture(Id::minus.of(small));
-    set.times = loadPicture(Id::times.of(small));
-    set.card = loadPicture(Id::card.of(small));
-    set.answerLine = loadPicture(Id::answerLine.of(small));
-    set.bracket = loadPicture(Id::bracket.of(small));
     return set;
+}
+
+const QPixmap &PictureSet::picture(int slot, CardPictureId::Pair ids) const
+{
+    if (loaded[slot].isNull())
+        loaded[slot] = loadPicture(ids.of(small));
+    return loaded[slot];
 }

@@ -28,17 +28,25 @@ inline constexpr int AppIcon = 400;       // 256 x 256 window and desktop icon
 QPixmap loadPicture(int id, PictureKind kind = PictureKind::Bitmap);
 
 // The card pictures of one size, loaded once at start-up.
-struct PictureSet
+// Each picture is read from the stored bitmaps once, on first use, so that
+// start-up reads only what the idle card shows.
+class PictureSet
 {
-    bool small = false;
-    QPixmap digit[10];
-    QPixmap blank;
-    QPixmap plus;
-    QPixmap minus;
-    QPixmap times;
-    QPixmap card;
-    QPixmap answerLine;
-    QPixmap bracket;
-
+public:
     static PictureSet load(bool small);
+
+    bool small = false;
+    const QPixmap &digit(int d) const { return picture(d, CardPictureId::digits[d]); }
+    const QPixmap &blank() const { return picture(10, CardPictureId::blank); }
+    const QPixmap &plus() const { return picture(11, CardPictureId::plus); }
+    const QPixmap &minus() const { return picture(12, CardPictureId::minus); }
+    const QPixmap &times() const { return picture(13, CardPictureId::times); }
+    const QPixmap &card() const { return picture(14, CardPictureId::card); }
+    const QPixmap &answerLine() const { return picture(15, CardPictureId::answerLine); }
+    const QPixmap &bracket() const { return picture(16, CardPictureId::bracket); }
+
+private:
+    const QPixmap &picture(int slot, CardPictureId::Pair ids) const;
+
+    mutable QPixmap loaded[17];
 };

@@ -392,16 +392,16 @@ private slots:
         setup.useAddition = false;
         setup.useSubtraction = true;
         GameDriver driver(setup);
-        const QPixmap minus = driver.program->pictures.minus;
+        const QPixmap minus = driver.program->pictures.minus();
         driver.queueSubtraction(52, 17);
         driver.clickStart();
-        QCOMPARE(driver.card().picTemp->pixmap().cacheKey(), driver.program->pictures.digit[2].cacheKey());
-        QCOMPARE(driver.card().picTemp1->pixmap().cacheKey(), driver.program->pictures.digit[5].cacheKey());
+        QCOMPARE(driver.card().picTemp->pixmap().cacheKey(), driver.program->pictures.digit(2).cacheKey());
+        QCOMPARE(driver.card().picTemp1->pixmap().cacheKey(), driver.program->pictures.digit(5).cacheKey());
         driver.clickStart(); // Stop, Yes
         QCOMPARE(driver.card().picSign->pixmap().cacheKey(), minus.cacheKey());
         for (QLabel *digit : {driver.card().picTopTens, driver.card().picTopUnits, driver.card().picBotTens,
                               driver.card().picBotUnits}) {
-            QCOMPARE(digit->pixmap().cacheKey(), driver.program->pictures.digit[0].cacheKey());
+            QCOMPARE(digit->pixmap().cacheKey(), driver.program->pictures.digit(0).cacheKey());
             QVERIFY(digit->isVisible());
         }
         QVERIFY(driver.card().picBotHunds->isHidden());

@@ -180,10 +180,10 @@ void TestResources::pictureSetSlots()
     const PictureSet set = PictureSet::load(small);
     QCOMPARE(set.small, small);
     for (int digit = 0; digit < 10; ++digit) {
-        QVERIFY(!set.digit[digit].isNull());
-        QCOMPARE(set.digit[digit].toImage(), loadPicture(digitIds[digit]).toImage());
+        QVERIFY(!set.digit(digit).isNull());
+        QCOMPARE(set.digit(digit).toImage(), loadPicture(digitIds[digit]).toImage());
     }
-    const QPixmap others[] = {set.blank, set.plus, set.minus, set.times, set.card, set.answerLine, set.bracket};
+    const QPixmap others[] = {set.blank(), set.plus(), set.minus(), set.times(), set.card(), set.answerLine(), set.bracket()};
     for (int i = 0; i < otherIds.size(); ++i) {
         QVERIFY2(!others[i].isNull(), qPrintable(QString::number(otherIds[i])));
         QCOMPARE(others[i].toImage(), loadPicture(otherIds[i]).toImage());
