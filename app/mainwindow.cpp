@@ -149,6 +149,9 @@ void MainWindow::layOut()
     card->showIdleCard();
     timers->imgTotalTime->hide();
     timers->imgCardTime->hide();
+    // The clocks show only in a timed game, from the first game on as after every end.
+    timers->txtTotalTime->hide();
+    timers->txtCardTime->hide();
     setup->raise();
 }
 

@@ -153,7 +153,7 @@ private slots:
         QVERIFY(window->isVisible());
         QCOMPARE(window->client->palette().color(QPalette::Window), QColor(128, 0, 0));
         for (const char *hidden : {"frmKeypad", "imgEnter", "imgWrongEnter", "imgPrevious", "imgRightWrong",
-                                   "lblPrevious", "imgTotalTime", "imgCardTime", "picBotHunds"})
+                                   "lblPrevious", "imgTotalTime", "imgCardTime", "picBotHunds", "txtTotalTime", "txtCardTime"})
             QVERIFY2(window->findChild<QWidget *>(hidden)->isHidden(), hidden);
         QVERIFY(window->keypad->key[10]->isHidden());
         QVERIFY(window->keypad->key[11]->isHidden());
