@@ -43,6 +43,13 @@ void Program::resetSummary()
         mainWindow->mnuPrevious->setEnabled(false);
 }
 
+void Program::enableMainWindow()
+{
+    if (helpIntro && helpIntro->isVisible())
+        return;
+    mainWindow->setEnabled(true);
+}
+
 SummaryWindows &Program::summaryWindows()
 {
     if (!summaryPages)

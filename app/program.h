@@ -42,6 +42,9 @@ public:
     SummaryWindows &summaryWindows();
     // A new summary: every row hidden and "View Previous Game Summary" off.
     void resetSummary();
+    // Enables the main window, unless the help keeps it disabled until the
+    // introduction's own Close.
+    void enableMainWindow();
     GameFlow &game() { return *gameFlow; }
 
     // Every message box of the program goes through here, so that the game

@@ -213,7 +213,7 @@ void GameFlow::endGame(bool timeRanOut)
 
     if (setup.setupTabsWanted())
         setup.show();
-    window.setEnabled(true);
+    program.enableMainWindow();
     window.Timer1->stop();
     window.setOptionsMenuEnabled(true);
     window.mnuSavedGame->setEnabled(true);

@@ -82,7 +82,7 @@ void SummaryWindows::closePage(int page)
         if (window->setup->setupTabsWanted())
             window->setup->show();
         window->show();
-        window->setEnabled(true);
+        program.enableMainWindow();
         window->showStartFace(false);
         window->feedback->imgPrevious->hide();
         window->feedback->lblPrevious->hide();

@@ -5,7 +5,7 @@
 double FakePlatform::QueuedRandom::next()
 {
     if (values.empty())
-        return fallback;
+        return source ? source() : fallback;
     const double r = values.front();
     values.pop_front();
     return r;

@@ -30,6 +30,7 @@ public:
         double next() override;
         std::deque<double> values;
         double fallback = 0.0; // used once the queue is empty
+        std::function<double()> source; // when set, draws instead of the fallback
     };
 
     FakePlatform();

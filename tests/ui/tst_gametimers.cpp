@@ -1,6 +1,10 @@
+#include <QAction>
 #include <QSlider>
 
+#include "app/helpintro.h"
 #include "report/gamesummary.h"
+#include "report/summarypage.h"
+#include "report/summarywindows.h"
 #include "ui/gamedriver.h"
 
 namespace {
@@ -207,6 +211,34 @@ private slots:
         QVERIFY2(driver->program->summary.resultLine().startsWith(
                      QStringLiteral("   Date: 12/8/2026         Game Time ") + time + QStringLiteral("       ")),
                  qPrintable(driver->program->summary.resultLine()));
+    }
+
+    // The help holds the main window until the introduction's own Close,
+    // whatever ends behind it.
+    void helpHoldsTheMainWindow_data()
+    {
+        QTest::addColumn<bool>("summary");
+        QTest::newRow("game time runs out") << false;
+        QTest::newRow("then the summary page is closed") << true;
+    }
+
+    void helpHoldsTheMainWindow()
+    {
+        QFETCH(bool, summary);
+        auto driver = timedGame(Limit::Game, 1, summary);
+        MainWindow *window = driver->window();
+        driver->typeSeparate(11);
+        window->mnuContents->trigger();
+        tick(*driver, 60);
+        QCOMPARE(driver->session().state, qint16(0));
+        if (summary) {
+            SummaryPage *page = driver->program->summaryWindows().createdPage(1);
+            QVERIFY(page && page->isVisible());
+            QTest::mouseClick(page->cmdSumClose, Qt::LeftButton);
+        }
+        QVERIFY(!window->isEnabled());
+        QTest::mouseClick(driver->program->frmHelpIntro()->Command1, Qt::LeftButton);
+        QVERIFY(window->isEnabled());
     }
 };
 
