@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/helpintro.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "entry/feedbackview.h"
@@ -280,6 +281,8 @@ private slots:
         QFETCH(int, page);
         QFETCH(bool, tabsWanted);
         QFETCH(bool, gameRunning);
+        // The introduction, shown at start-up, would hold the main window.
+        QTest::mouseClick(program->frmHelpIntro()->Command1, Qt::LeftButton);
         MainWindow &window = *program->frmProgram();
         if (!tabsWanted)
             window.mnuSetup->trigger();
