@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test bench clean asan check-hardening
+.PHONY: deps configure build run test bench clean asan fuzz check-hardening
 
 deps:
 	@./tools/install-deps.sh
@@ -25,10 +25,15 @@ bench: build
 	@export QT_LOGGING_RULES='qt.qpa.*=false'; for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; "$$b" || exit 1; done
 
 # Hardening and delivery (see README.md): each step has a script in tools/.
+FUZZ_SECONDS ?= 30
+
 asan: deps
 	@./tools/sanitize.sh
 
-check-hardening: asan
+fuzz: deps
+	@./tools/fuzz.sh $(FUZZ_SECONDS)
+
+check-hardening: asan fuzz
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz
