@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test bench clean asan fuzz check-hardening
+.PHONY: deps configure build run test bench clean asan fuzz package check-package check-hardening
 
 deps:
 	@./tools/install-deps.sh
@@ -33,7 +33,13 @@ asan: deps
 fuzz: deps
 	@./tools/fuzz.sh $(FUZZ_SECONDS)
 
-check-hardening: asan fuzz
+package: build
+	@cmake --build $(BUILD) --target package
+
+check-package: build
+	@./tools/check-package.sh $(BUILD)
+
+check-hardening: check-package asan fuzz
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz
