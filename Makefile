@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps configure build run test bench clean asan fuzz package check-package check-hardening
+.PHONY: deps configure build run test bench clean asan fuzz package check-package tidy check-hardening
 
 deps:
 	@./tools/install-deps.sh
@@ -39,7 +39,10 @@ package: build
 check-package: build
 	@./tools/check-package.sh $(BUILD)
 
-check-hardening: check-package asan fuzz
+tidy: build
+	@./tools/tidy.sh $(BUILD)
+
+check-hardening: tidy check-package asan fuzz
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz

@@ -184,7 +184,7 @@ QPixmap HelpIntro::grabEnabled(const std::function<QPixmap()> &grab) const
     const bool wasEnabled = mainWindow->isEnabled();
     QWidget *focus = mainWindow->focusWidget();
     mainWindow->setEnabled(true);
-    const QPixmap picture = grab();
+    QPixmap picture = grab();
     mainWindow->setEnabled(wasEnabled);
     if (focus)
         focus->setFocus();

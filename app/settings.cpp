@@ -14,7 +14,7 @@ namespace {
 constexpr int fieldCount = 25;
 
 // A real file is a few dozen bytes; a huge or binary one is read no further.
-constexpr qint64 readLimit = 64 * 1024;
+constexpr qint64 readLimit = qint64(64) * 1024;
 
 // Big enough to tell any slider value apart from nonsense, small enough that
 // the digits of a garbage field cannot overflow.

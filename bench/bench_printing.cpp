@@ -43,7 +43,7 @@ double medianMs(const std::function<void()> &job)
         QElapsedTimer timer;
         timer.start();
         job();
-        times.push_back(timer.nsecsElapsed() / 1e6);
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];

@@ -6,7 +6,7 @@ class QLabel;
 class QPixmap;
 class QWidget;
 struct GameSession;
-struct PictureSet;
+class PictureSet;
 
 // The flash card: its background and the picture boxes of the digits, the
 // sign, the answer line and the division bracket.

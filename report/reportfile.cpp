@@ -8,7 +8,7 @@
 namespace {
 
 constexpr qsizetype fieldLimit = 4096;
-constexpr qsizetype chunkSize = 64 * 1024;
+constexpr qsizetype chunkSize = qsizetype(64) * 1024;
 constexpr int fieldsPerRow = 5;
 constexpr int wrongColourValue = 255;
 

@@ -30,6 +30,7 @@ QPixmap loadPicture(int id, PictureKind kind = PictureKind::Bitmap);
 // The card pictures of one size, loaded once at start-up.
 // Each picture is read from the stored bitmaps once, on first use, so that
 // start-up reads only what the idle card shows.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the name is the compiler's own, in the implicit copy of the array below
 class PictureSet
 {
 public:

@@ -321,7 +321,7 @@ void SetupPanel::connectRules()
         });
         connect(slider, &QSlider::sliderReleased, this, [slider, rule] { rule(slider->value()); });
     };
-    const auto single = [this, onMove](QSlider *slider, QLabel *label, auto store) {
+    const auto single = [onMove](QSlider *slider, QLabel *label, auto store) {
         const auto rule = [label, store](int value) {
             label->setNum(value);
             store(value);

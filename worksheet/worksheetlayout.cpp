@@ -25,7 +25,8 @@ PrintPage worksheetLayout(const QList<WorksheetProblem> &problems, const QString
     // Each row prints its top texts first, then its bottom texts.
     for (int first = 0; first < count; first += problemsPerRow) {
         const int last = std::min(first + problemsPerRow, count);
-        const double top = 1.2 + 0.9 * (first / problemsPerRow);
+        const int row = first / problemsPerRow;
+        const double top = 1.2 + 0.9 * row;
         for (int i = first; i < last; ++i)
             page.add(PrintText{{0.7 * (i - first + 1), top}, problems[i].top, plain, true});
         for (int i = first; i < last; ++i) {

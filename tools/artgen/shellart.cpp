@@ -74,7 +74,7 @@ QImage logo(const Faces &faces)
         const QString name = QStringLiteral("Sumdrop");
         const QSizeF tile(38, 52);
         const qreal step = 42;
-        const qreal left = (315 - step * (name.size() - 1) - tile.width()) / 2;
+        const qreal left = (315 - step * qreal(name.size() - 1) - tile.width()) / 2;
         const qreal tilts[] = {-5, 4, -3, 5, -4, 3, -5};
         const qreal drops[] = {3, 8, 1, 9, 4, 8, 2};
         for (int i = 0; i < name.size(); ++i) {
