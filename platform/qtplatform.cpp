@@ -11,10 +11,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QStandardPaths>
 
 #include <chrono>
+
+#include "platform/soundbackend.h"
 
 namespace {
 
@@ -110,11 +111,12 @@ void QtPlatform::playSound(const QString &fileName)
     const QString path = locateSound(fileName);
     if (path.isEmpty())
         return;
-    if (!sound)
-        sound = std::make_unique<QSoundEffect>();
-    sound->stop();
-    sound->setSource(QUrl::fromLocalFile(path));
-    sound->play();
+    if (!soundLoaded) {
+        sound = loadSoundBackend(soundPluginFolders());
+        soundLoaded = true;
+    }
+    if (sound)
+        sound->play(path);
 }
 
 bool QtPlatform::openUrl(const QUrl &url)

@@ -5,7 +5,7 @@
 
 #include "platform/platform.h"
 
-class QSoundEffect;
+class SoundBackend;
 
 class QtPlatform final : public Platform
 {
@@ -38,5 +38,6 @@ private:
     };
 
     MersenneSource randomSource;
-    std::unique_ptr<QSoundEffect> sound;
+    SoundBackend *sound = nullptr;
+    bool soundLoaded = false;
 };

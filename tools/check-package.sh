@@ -12,6 +12,8 @@ cmake --build "$build" --target package >/dev/null
 deb=$(ls -t "$build"/sumdrop_*.deb | head -n 1)
 echo "package: $deb"
 dpkg-deb --field "$deb" Package Version Section Maintainer Depends
+# The sound plugin is loaded late, but its libraries must still be declared.
+dpkg-deb --field "$deb" Depends | grep -q libqt6multimedia6 || { echo "the package does not depend on Qt Multimedia"; exit 1; }
 
 scratch=$(mktemp -d)
 installed=no
@@ -23,7 +25,7 @@ trap cleanup EXIT
 
 dpkg -x "$deb" "$scratch/root"
 share="$scratch/root/usr/share"
-for file in bin/sumdrop share/sumdrop/cool.wav share/sumdrop/error.wav \
+for file in bin/sumdrop lib/sumdrop/libsumdrop_sound.so share/sumdrop/cool.wav share/sumdrop/error.wav \
             share/applications/example.sumdrop.Sumdrop.desktop \
             share/metainfo/example.sumdrop.Sumdrop.metainfo.xml \
             share/icons/hicolor/256x256/apps/sumdrop.png; do

@@ -1,8 +1,10 @@
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
+#include "platform/soundbackend.h"
 #include "resources/pictures.h"
 
 namespace {
@@ -75,6 +77,8 @@ private slots:
     void struckDigitsAreCrossedOut();
     void sounds_data();
     void sounds();
+    void soundPlugin_data();
+    void soundPlugin();
 };
 
 void TestResources::everyPicture_data()
@@ -312,6 +316,34 @@ void TestResources::sounds()
     QVERIFY2(peak > 4000 && peak < 32000, qPrintable(QString::number(peak)));
     QVERIFY(std::abs(samples.first()) < 500);
     QVERIFY(std::abs(samples.last()) < 500);
+}
+
+void TestResources::soundPlugin_data()
+{
+    QTest::addColumn<QString>("pluginFile"); // copied into an empty folder searched first; "" copies nothing
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("built beside the program") << QStringLiteral(SUMDROP_BUILD_ROOT "/libsumdrop_sound.so") << true;
+    QTest::newRow("no plugin anywhere") << QString() << false;
+    QTest::newRow("a plugin file that is not a library")
+        << QStringLiteral(SUMDROP_BUILD_ROOT "/cool.wav") << false;
+}
+
+// The player is found, or the program stays silent without failing.
+void TestResources::soundPlugin()
+{
+    QFETCH(QString, pluginFile);
+    QFETCH(bool, loads);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    if (!pluginFile.isEmpty())
+        QVERIFY(QFile::copy(pluginFile, folder.filePath(QStringLiteral("libsumdrop_sound.so"))));
+    if (!pluginFile.isEmpty() && !loads)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Sumdrop: no sound")));
+    SoundBackend *backend = loadSoundBackend({folder.path()});
+    QCOMPARE(backend != nullptr, loads);
+    if (backend) // with no sound device here this only shows that playing does not fail
+        backend->play(QStringLiteral(SUMDROP_BUILD_ROOT "/cool.wav"));
 }
 
 QTEST_MAIN(TestResources)
