@@ -19,10 +19,13 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j2
 
-# One table: each benchmark prints its rows under this header.
+# One table: each benchmark prints its rows under this header; what the
+# benchmarks say on stderr goes to a log, shown when one fails.
 bench: build
 	@printf '| measure | median | baseline | ratio | target |\n|---|---|---|---|---|\n'
-	@export QT_LOGGING_RULES='qt.qpa.*=false'; for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; "$$b" || exit 1; done
+	@log=$(BUILD)/bench.log; : > $$log; export QT_LOGGING_RULES='qt.qpa.*=false'; \
+	for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; \
+	"$$b" 2>>$$log || { cat $$log; exit 1; }; done
 
 # Hardening and delivery (see README.md): each step has a script in tools/.
 FUZZ_SECONDS ?= 30

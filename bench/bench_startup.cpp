@@ -71,7 +71,10 @@ int main(int argc, char *argv[])
               "0\r\n0\r\n1\r\n1\r\n");
     ini.close();
 
-    std::vector<double> gameTime, gameMemory, bareTime, bareMemory;
+    // Ratios are taken run by run, game against the bare run next to it, and
+    // their median reported: the machine's speed drifts more between runs
+    // than it does within one pair.
+    std::vector<double> gameTime, gameMemory, bareTime, bareMemory, timeRatio, memoryRatio;
     for (int run = 0; run < runs; ++run) {
         Sample game{}, bare{};
         if (!runOnce(here + QStringLiteral("/startup_sumdrop"), workDir.path(), game)
@@ -83,12 +86,15 @@ int main(int argc, char *argv[])
         gameMemory.push_back(game.rssMiB);
         bareTime.push_back(bare.milliseconds);
         bareMemory.push_back(bare.rssMiB);
+        timeRatio.push_back(game.milliseconds / bare.milliseconds);
+        memoryRatio.push_back(game.rssMiB / bare.rssMiB);
     }
-    // The baseline is a bare Qt window started the same way.
+    // The baseline is a bare Qt window started the same way; the ratio is the
+    // median of the paired ratios.
     const QString runsText = QStringLiteral(" (%1 runs, against a bare window)").arg(runs);
     printBenchRow(QStringLiteral("start-up to window shown, ms") + runsText, median(gameTime), median(bareTime),
-                  QStringLiteral("ratio <= 1.30"));
+                  QStringLiteral("ratio <= 1.30"), 2, median(timeRatio));
     printBenchRow(QStringLiteral("start-up resident memory, MiB") + runsText, median(gameMemory),
-                  median(bareMemory), QStringLiteral("ratio <= 1.50"));
+                  median(bareMemory), QStringLiteral("ratio <= 1.50"), 2, median(memoryRatio));
     return 0;
 }
