@@ -102,6 +102,7 @@ void MainWindow::buildMenus()
     mnuFile = menuBar()->addMenu(QStringLiteral("File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuSavedGame = addCommand(mnuFile, QStringLiteral("mnuSavedGame"), QStringLiteral("Open Saved Game Report"));
+    mnuProgress = addCommand(mnuFile, QStringLiteral("mnuProgress"), tr("Progress..."));
     addUnderscoreLine(mnuFile, QStringLiteral("separator"));
     mnuQuit = addCommand(mnuFile, QStringLiteral("mnuQuit"), QStringLiteral("Quit"));
 

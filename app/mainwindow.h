@@ -36,6 +36,7 @@ public:
 
     QMenu *mnuFile = nullptr;
     QAction *mnuSavedGame = nullptr;
+    QAction *mnuProgress = nullptr;
     QAction *mnuQuit = nullptr;
     QMenu *mnuOptions = nullptr;
     QAction *mnuWorksheet = nullptr;

@@ -9,6 +9,8 @@
 #include "app/mainwindow.h"
 #include "app/shell.h"
 #include "game/gameflow.h"
+#include "history/historyrecorder.h"
+#include "history/progresswindow.h"
 #include "report/summarywindows.h"
 #include "setup/setuppanel.h"
 #include "version.h"
@@ -48,6 +50,13 @@ void Program::enableMainWindow()
     if (helpIntro && helpIntro->isVisible())
         return;
     mainWindow->setEnabled(true);
+}
+
+ProgressWindow &Program::frmProgress()
+{
+    if (!progressWindow)
+        progressWindow = std::make_unique<ProgressWindow>(*this, *historyRecorder);
+    return *progressWindow;
 }
 
 SummaryWindows &Program::summaryWindows()
@@ -99,6 +108,14 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     window.setWindowIcon(QIcon(loadPicture(PictureId::AppIcon)));
     window.layOut();
     program->gameFlow = std::make_unique<GameFlow>(*program);
+    // The history opens its file only with the first judged card or Progress.
+    program->historyRecorder = std::make_unique<HistoryRecorder>(*program, *program->gameFlow);
+    Program *owner = program.get();
+    QObject::connect(window.mnuProgress, &QAction::triggered, &window, [owner] { owner->frmProgress().showProgress(); });
+    QObject::connect(program->gameFlow.get(), &GameFlow::gameStarted, &window,
+                     [&window] { window.mnuProgress->setEnabled(false); });
+    QObject::connect(program->gameFlow.get(), &GameFlow::gameEnded, &window,
+                     [&window] { window.mnuProgress->setEnabled(true); });
     window.show();
     program->shellCommands = std::make_unique<Shell>(*program);
 

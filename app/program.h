@@ -13,6 +13,8 @@
 
 class GameFlow;
 class HelpIntro;
+class HistoryRecorder;
+class ProgressWindow;
 class MainWindow;
 class Shell;
 class SummaryWindows;
@@ -46,6 +48,9 @@ public:
     // introduction's own Close.
     void enableMainWindow();
     GameFlow &game() { return *gameFlow; }
+    HistoryRecorder &history() { return *historyRecorder; }
+    // frmProgress, made when first opened.
+    ProgressWindow &frmProgress();
 
     // Every message box of the program goes through here, so that the game
     // clock can tell a question is open and hold still behind it.
@@ -67,6 +72,8 @@ private:
     bool skipIntroHelpAtStart = false;
     std::unique_ptr<SummaryWindows> summaryPages;
     std::unique_ptr<GameFlow> gameFlow;
+    std::unique_ptr<HistoryRecorder> historyRecorder;
+    std::unique_ptr<ProgressWindow> progressWindow;
     int openQuestions = 0;
 };
 

@@ -15,9 +15,6 @@
 #include "entry/numberreading.h"
 #include "entry/previouscard.h"
 #include "game/cardview.h"
-#include "game/clock.h"
-#include "game/gameflow.h"
-#include "game/gametimers.h"
 #include "game/timerdisplay.h"
 #include "setup/setuppanel.h"
 
@@ -27,9 +24,8 @@ const QColor rightGreen(0, 128, 0);
 
 } // namespace
 
-AnswerChecking::AnswerChecking(Program &program, GameFlow &flow)
+AnswerChecking::AnswerChecking(Program &program)
     : program(program)
-    , flow(flow)
     , tick(loadPicture(PictureId::GreenTickIcon, PictureKind::Icon))
     , cross(loadPicture(PictureId::RedCrossIcon, PictureKind::Icon))
 {
@@ -68,13 +64,16 @@ void AnswerChecking::judge(bool supervisorSaidRight)
         session.givenAnswer = 0;
         session.cardTimedOut = 0;
         answerGiven = true;
+        ending = CardEnding::TimedOut;
     } else {
         window.card->imgDivBox->hide();
         if (session.entryMode == 2 || supervisorSaidRight) {
             answerGiven = false;
             session.lastCardRight = 1;
+            ending = CardEnding::MarkedRight;
         } else {
             answerGiven = true;
+            ending = CardEnding::Typed;
             session.givenAnswer = session.entryMode == 0
                                       ? readSeparateBoxes(boxes.txtAnswerHund->text(), boxes.txtAnswerTens->text(),
                                                           boxes.txtAnswerUnits->text())
@@ -88,7 +87,6 @@ void AnswerChecking::judge(bool supervisorSaidRight)
                                                                   : QStringLiteral("error.wav"));
     }
     displayPreviousCard();
-    nextCard();
 
     QLineEdit *units = boxes.txtAnswerUnits;
     if (session.entryMode == 0 && units->isVisible() && !window.setup->chkKeypad->isChecked())
@@ -102,20 +100,8 @@ void AnswerChecking::markWrong()
         return;
     session.lastCardRight = 0;
     answerGiven = false;
+    ending = CardEnding::MarkedWrong;
     displayPreviousCard();
-    nextCard();
-}
-
-void AnswerChecking::nextCard()
-{
-    GameSession &session = program.session;
-    MainWindow &window = *program.frmProgram();
-    // After WRONG too, so that a quickly judged next card does not log the old time.
-    if (const auto cardTime = restartCardClock(session, flow.timers().options()))
-        window.timers->txtCardTime->setText(*cardTime);
-    session.cardNumber += 1;
-    session.resetCardFields();
-    flow.dealCard();
 }
 
 void AnswerChecking::displayPreviousCard()
@@ -146,6 +132,12 @@ void AnswerChecking::logCard()
     const GameSession &session = program.session;
     MainWindow &window = *program.frmProgram();
     CardRecord record;
+    record.operation = session.cardOperation;
+    const bool division = session.cardOperation == Operation::Division;
+    record.top = division ? session.dividend : session.top;
+    record.bottom = division ? session.divisor : session.bottom;
+    record.answer = session.answer;
+    record.ending = ending;
     record.cardNumber = session.cardNumber;
     record.problem = window.feedback->lblPrevious->text();
     record.given = session.givenAnswer;
@@ -154,5 +146,5 @@ void AnswerChecking::logCard()
     record.timeShown = window.setup->chkTimer->isChecked();
     if (record.timeShown)
         record.cardTime = window.timers->txtCardTime->text();
-    program.summary.addCardRow(record);
+    emit cardJudged(record);
 }

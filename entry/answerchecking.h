@@ -3,16 +3,17 @@
 #include <QObject>
 #include <QPixmap>
 
-class GameFlow;
+#include "game/gamesession.h"
+
 class Program;
 
 // Judging the card on show: reading the answer, counting it, the sound, the
-// previous-card display and the card's row in the summary.
+// previous-card display. It announces each judged card; its owner moves on.
 class AnswerChecking : public QObject
 {
     Q_OBJECT
 public:
-    AnswerChecking(Program &program, GameFlow &flow);
+    explicit AnswerChecking(Program &program);
 
     // Enter, the keypad's Enter, or the card clock running out.
     void checkAnswer();
@@ -25,14 +26,16 @@ public:
     void displayPreviousCard();
     void logCard();
 
+signals:
+    void cardJudged(const CardRecord &card);
+
 private:
     void judge(bool supervisorSaidRight);
-    void nextCard();
 
     Program &program;
-    GameFlow &flow;
     QPixmap tick;
     QPixmap cross;
     // A supervisor's mark reads no box, so that card has no answer of its own.
     bool answerGiven = true;
+    CardEnding ending = CardEnding::Typed;
 };

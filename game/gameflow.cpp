@@ -45,8 +45,8 @@ GameFlow::GameFlow(Program &program)
     , window(*program.frmProgram())
     , setup(*program.frmProgram()->setup)
     , answerEntry(std::make_unique<AnswerEntry>(program))
-    , answerChecking(std::make_unique<AnswerChecking>(program, *this))
-    , gameTimers(std::make_unique<GameTimers>(program, *this))
+    , answerChecking(std::make_unique<AnswerChecking>(program))
+    , gameTimers(std::make_unique<GameTimers>(program))
     , keypadControl(std::make_unique<KeypadControl>(program, *answerEntry, *answerChecking))
 {
     connect(window.cmdStart, &QPushButton::clicked, this, &GameFlow::startClicked);
@@ -54,6 +54,10 @@ GameFlow::GameFlow(Program &program)
     connect(answerEntry.get(), &AnswerEntry::answerSubmitted, answerChecking.get(), &AnswerChecking::checkAnswer);
     connect(window.answers->imgEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::markRight);
     connect(window.answers->imgWrongEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::markWrong);
+    connect(gameTimers.get(), &GameTimers::cardTimedOut, answerChecking.get(), &AnswerChecking::checkAnswer);
+    connect(gameTimers.get(), &GameTimers::gameTimedOut, this, [this] { endGame(true); });
+    connect(answerChecking.get(), &AnswerChecking::cardJudged, this, &GameFlow::cardWasJudged);
+    connect(this, &GameFlow::cardJudged, this, [&program](const CardRecord &card) { program.summary.addCardRow(card); });
 }
 
 GameFlow::~GameFlow() = default;
@@ -105,6 +109,37 @@ void GameFlow::startClicked()
     copyRanges(session, program.settings);
     session.resetCardFields();
     session.functionSet = session.cardOperation;
+    choosePractiseDraw();
+    emit gameStarted();
+    dealCard();
+}
+
+void GameFlow::choosePractiseDraw()
+{
+    practiseDraw.reset();
+    if (!setup.chkPractise->isChecked() || !weakFactSource)
+        return;
+    const QList<WeakFact> facts =
+        weakFactSource->weakFacts(setup.playerName(), program.session.functionSet, program.session, generatorSettings());
+    // Without a weak fact in range, the game is the normal draw throughout.
+    if (!facts.isEmpty())
+        practiseDraw.emplace(facts);
+}
+
+void GameFlow::cardWasJudged(CardRecord card)
+{
+    GameSession &session = program.session;
+    card.seconds = double(program.platform.monotonicMs() - cardShownAt) / 1000.0;
+    card.judgedAt = program.platform.now().toUTC();
+    if (practiseDraw)
+        practiseDraw->judged({card.operation, int(card.top), int(card.bottom)}, card.right, int(session.cardNumber));
+    emit cardJudged(card);
+
+    // After WRONG too, so that a quickly judged next card does not log the old time.
+    if (const auto cardTime = restartCardClock(session, gameTimers->options()))
+        window.timers->txtCardTime->setText(*cardTime);
+    session.cardNumber += 1;
+    session.resetCardFields();
     dealCard();
 }
 
@@ -170,7 +205,10 @@ void GameFlow::dealCard()
         if (card.cardOperation == Operation::Addition || card.cardOperation == Operation::Multiplication)
             keypadControl->updateArrowKeys();
     };
-    if (!generateCard(session, generatorSettings(), program.platform.random(), eachAttempt)) {
+    const bool dealt = practiseDraw ? practiseDraw->deal(session, int(session.cardNumber), generatorSettings(),
+                                                         program.platform.random(), eachAttempt)
+                                    : generateCard(session, generatorSettings(), program.platform.random(), eachAttempt);
+    if (!dealt) {
         endGame(true); // cannot happen after Start's check; never deal for ever
         return;
     }
@@ -193,6 +231,7 @@ void GameFlow::dealCard()
     }
     answerEntry->prepareAnswerArea();
     window.card->layoutCard(session.cardOperation);
+    cardShownAt = program.platform.monotonicMs();
 }
 
 void GameFlow::endGame(bool timeRanOut)
@@ -257,4 +296,6 @@ void GameFlow::endGame(bool timeRanOut)
     window.showStartFace(false);
     session.cardOperation = Operation::Addition;
     window.card->showGameOverCard();
+    practiseDraw.reset();
+    emit gameEnded(completed);
 }

@@ -3,6 +3,10 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
+
+#include "game/gamesession.h"
+#include "history/practisedraw.h"
 
 class AnswerChecking;
 class AnswerEntry;
@@ -11,11 +15,20 @@ class GameTimers;
 class MainWindow;
 class Program;
 class SetupPanel;
-struct GeneratorSettings;
+
+// Where a game that practises weak facts finds them: the practice history.
+class WeakFactSource
+{
+public:
+    virtual ~WeakFactSource() = default;
+    virtual QList<WeakFact> weakFacts(const QString &child, FunctionSet functions, const GameSession &ranges,
+                                      const GeneratorSettings &settings) = 0;
+};
 
 // The life of a game: Start and Stop, dealing each card, and the end with
 // its score. It owns the behaviour of the answer boxes, the judging of cards
-// and the clocks, which call back into it for the next card and the end.
+// and the clocks, which signal what happened; it announces the game's events
+// to whoever listens (the summary, the practice history).
 class GameFlow : public QObject
 {
     Q_OBJECT
@@ -36,7 +49,17 @@ public:
     GameTimers &timers() { return *gameTimers; }
     KeypadControl &keypad() { return *keypadControl; }
 
+    void setWeakFactSource(WeakFactSource *source) { weakFactSource = source; }
+
+signals:
+    void gameStarted();
+    // Every judged card, with its time from the deal and the UTC moment.
+    void cardJudged(const CardRecord &card);
+    void gameEnded(bool completed);
+
 private:
+    void cardWasJudged(CardRecord card);
+    void choosePractiseDraw();
     bool anyOperationTicked() const;
     GeneratorSettings generatorSettings() const;
     bool refuseUndealableGame(qint16 functions);
@@ -49,4 +72,7 @@ private:
     std::unique_ptr<AnswerChecking> answerChecking;
     std::unique_ptr<GameTimers> gameTimers;
     std::unique_ptr<KeypadControl> keypadControl;
+    WeakFactSource *weakFactSource = nullptr;
+    std::optional<PractiseDraw> practiseDraw;
+    qint64 cardShownAt = 0;
 };

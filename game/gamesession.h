@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QtGlobal>
 
@@ -17,9 +18,21 @@ inline constexpr qint16 Division = 18;
 // The code of exactly the set of ticked operations; 0 when none is ticked.
 FunctionSet functionSetFor(bool addition, bool subtraction, bool multiplication, bool division);
 
+// How a card's judging came about.
+enum class CardEnding : qint16 { Typed = 0, TimedOut = 1, MarkedRight = 2, MarkedWrong = 3 };
+
 // The log entry of one judged card.
 struct CardRecord
 {
+    // The card itself: for division, top is the dividend and bottom the divisor.
+    qint16 operation = 0;
+    double top = 0;
+    double bottom = 0;
+    double answer = 0;
+    CardEnding ending = CardEnding::Typed;
+    double seconds = 0; // from the deal to the judging, on a monotonic clock
+    QDateTime judgedAt; // UTC
+
     double cardNumber = 0;
     QString problem;
     double given = 0;

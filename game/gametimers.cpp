@@ -6,15 +6,12 @@
 
 #include "app/mainwindow.h"
 #include "app/program.h"
-#include "entry/answerchecking.h"
 #include "game/clock.h"
-#include "game/gameflow.h"
 #include "game/timerdisplay.h"
 #include "setup/setuppanel.h"
 
-GameTimers::GameTimers(Program &program, GameFlow &flow)
+GameTimers::GameTimers(Program &program)
     : program(program)
-    , flow(flow)
 {
 }
 
@@ -55,10 +52,10 @@ void GameTimers::timerTick()
         clocks.txtCardTime->setText(*tick.cardTime);
     switch (tick.event) {
     case TickEvent::CardTimedOut:
-        flow.checking().checkAnswer();
+        emit cardTimedOut();
         break;
     case TickEvent::GameTimedOut:
-        flow.endGame(true);
+        emit gameTimedOut();
         break;
     case TickEvent::Nothing:
         break;

@@ -3,15 +3,15 @@
 #include <QObject>
 
 struct ClockOptions;
-class GameFlow;
 class Program;
 
 // The game and card clocks of a running game, moved on by Timer1 once a second.
+// It says when time runs out; the game flow decides what follows.
 class GameTimers : public QObject
 {
     Q_OBJECT
 public:
-    GameTimers(Program &program, GameFlow &flow);
+    explicit GameTimers(Program &program);
 
     // A timed game begins: the clocks start and are shown.
     void startTimers();
@@ -20,7 +20,10 @@ public:
 
     ClockOptions options() const;
 
+signals:
+    void cardTimedOut();
+    void gameTimedOut();
+
 private:
     Program &program;
-    GameFlow &flow;
 };

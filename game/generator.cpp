@@ -241,6 +241,44 @@ bool subtractionCardPossible(const GameSession &ranges, const GeneratorSettings 
     return cardPossible(Operation::Subtraction, ranges, settings);
 }
 
+bool cardFits(qint16 operation, double top, double bottom, const GameSession &ranges,
+              const GeneratorSettings &settings)
+{
+    const auto within = [](double n, WholeRange range) {
+        const WholeRange bounds = range.ordered();
+        return n >= bounds.low && n <= bounds.high && n == std::floor(n);
+    };
+    if (operation == Operation::Division) {
+        if (bottom == 0 || std::fmod(top, bottom) != 0)
+            return false;
+        return within(bottom, {double(settings.divisorLow), double(settings.divisorHigh)})
+            && within(top / bottom, {1, double(settings.divisionResultLimit)});
+    }
+    const auto card = stackedCard(operation, top, bottom);
+    if (!card || card->top != top || card->bottom != bottom)
+        return false;
+    if (operation == Operation::Multiplication && settings.advancedRange && bottom > 10)
+        return false;
+    const auto drawn = [&](double first, double second) {
+        return within(first, topRange(ranges, settings))
+            && within(second, bottomRange(operation, ranges, settings, first));
+    };
+    // A subtraction drawn the other way round is turned over.
+    return drawn(top, bottom) || (operation == Operation::Subtraction && drawn(bottom, top));
+}
+
+void setCard(GameSession &session, qint16 operation, double top, double bottom)
+{
+    session.cardOperation = operation;
+    if (operation == Operation::Division) {
+        session.divisor = bottom;
+        session.dividend = top;
+        session.answer = top / bottom;
+        return;
+    }
+    setStackedCard(session, *stackedCard(operation, top, bottom));
+}
+
 QList<qint16> dealableOperations(FunctionSet set, const GameSession &ranges,
                                  const GeneratorSettings &settings)
 {

@@ -40,6 +40,14 @@ QList<qint16> operationsOf(FunctionSet set);
 bool cardPossible(qint16 operation, const GameSession &ranges, const GeneratorSettings &settings);
 bool subtractionCardPossible(const GameSession &ranges, const GeneratorSettings &settings);
 
+// Whether the normal draw could deal this card with the current ranges and
+// divisor rules: for division, top is the dividend and bottom the divisor.
+bool cardFits(qint16 operation, double top, double bottom, const GameSession &ranges,
+              const GeneratorSettings &settings);
+// Puts a card chosen elsewhere into the session's problem fields, as the
+// normal draw would have filled them.
+void setCard(GameSession &session, qint16 operation, double top, double bottom);
+
 // The operations of the set that can be dealt with the current ranges, in
 // pick order. Start refuses a game when this is empty.
 QList<qint16> dealableOperations(FunctionSet set, const GameSession &ranges,

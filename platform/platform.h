@@ -43,6 +43,8 @@ public:
     virtual bool openUrl(const QUrl &url) = 0;
 
     virtual QDateTime now() = 0;
+    // Milliseconds on a clock that never jumps, for timing cards.
+    virtual qint64 monotonicMs() = 0;
     // Today's date in the user's short date format.
     virtual QString shortDate() = 0;
 

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 #include <variant>
@@ -47,16 +48,28 @@ struct PrintText
     bool operator==(const PrintText &) const = default;
 };
 
-// A thin black line.
+// A thin line, black unless told.
 struct PrintLine
 {
     QPointF from;
     QPointF to;
+    PrintColour colour = printBlack;
+    double points = 0.5; // width
 
     bool operator==(const PrintLine &) const = default;
 };
 
-using PrintItem = std::variant<PrintText, PrintLine>;
+// A filled rectangle with a thin black edge, or none.
+struct PrintBox
+{
+    QRectF rect;
+    PrintColour fill;
+    bool edged = true;
+
+    bool operator==(const PrintBox &) const = default;
+};
+
+using PrintItem = std::variant<PrintText, PrintLine, PrintBox>;
 
 struct PrintPage
 {
@@ -66,6 +79,7 @@ struct PrintPage
 
     QList<PrintText> texts() const { return itemsOf<PrintText>(); }
     QList<PrintLine> lines() const { return itemsOf<PrintLine>(); }
+    QList<PrintBox> boxes() const { return itemsOf<PrintBox>(); }
 
 private:
     template<typename Item>

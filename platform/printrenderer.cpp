@@ -20,17 +20,15 @@ QFont fontFor(const PrintFont &face)
 
 } // namespace
 
-bool renderPrintPage(const PrintPage &page, QPagedPaintDevice &device)
+void paintPrintItems(QPainter &painter, QPaintDevice &device, const QList<PrintItem> &items)
 {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
     const double dpiX = device.logicalDpiX();
     const double dpiY = device.logicalDpiY();
     const auto toDevice = [dpiX, dpiY](QPointF inches) { return QPointF(inches.x() * dpiX, inches.y() * dpiY); };
+    const auto colourOf = [](PrintColour c) { return QColor(c.red, c.green, c.blue); };
     const QPen rule(Qt::black, dpiY / 144.0); // half a point
 
-    for (const PrintItem &item : page.items) {
+    for (const PrintItem &item : items) {
         if (const PrintText *text = std::get_if<PrintText>(&item)) {
             // The font must be resolved against the device, or point sizes
             // would follow the screen's resolution.
@@ -41,12 +39,24 @@ bool renderPrintPage(const PrintPage &page, QPagedPaintDevice &device)
                 at.rx() -= metrics.horizontalAdvance(text->text);
             at.ry() += metrics.ascent();
             painter.setFont(font);
-            painter.setPen(QColor(text->font.colour.red, text->font.colour.green, text->font.colour.blue));
+            painter.setPen(colourOf(text->font.colour));
             painter.drawText(at, text->text);
         } else if (const PrintLine *line = std::get_if<PrintLine>(&item)) {
-            painter.setPen(rule);
+            painter.setPen(QPen(colourOf(line->colour), line->points * dpiY / 72.0));
             painter.drawLine(toDevice(line->from), toDevice(line->to));
+        } else if (const PrintBox *box = std::get_if<PrintBox>(&item)) {
+            painter.setPen(box->edged ? rule : QPen(Qt::NoPen));
+            painter.setBrush(colourOf(box->fill));
+            painter.drawRect(QRectF(toDevice(box->rect.topLeft()), toDevice(box->rect.bottomRight())));
         }
     }
+}
+
+bool renderPrintPage(const PrintPage &page, QPagedPaintDevice &device)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    paintPrintItems(painter, device, page.items);
     return painter.end();
 }

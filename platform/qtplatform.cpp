@@ -129,6 +129,13 @@ QDateTime QtPlatform::now()
     return QDateTime::currentDateTime();
 }
 
+qint64 QtPlatform::monotonicMs()
+{
+    if (!monotonic.isValid())
+        monotonic.start();
+    return monotonic.elapsed();
+}
+
 QString QtPlatform::shortDate()
 {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);

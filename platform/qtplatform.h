@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+
 #include <random>
 
 #include "platform/platform.h"
@@ -20,6 +22,7 @@ public:
     void playSound(const QString &fileName) override;
     bool openUrl(const QUrl &url) override;
     QDateTime now() override;
+    qint64 monotonicMs() override;
     QString shortDate() override;
     RandomSource &random() override;
     QSize screenSize() override;
@@ -37,6 +40,7 @@ private:
     };
 
     MersenneSource randomSource;
+    QElapsedTimer monotonic;
     SoundBackend *sound = nullptr;
     bool soundLoaded = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QSettings>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -228,6 +229,15 @@ void SetupPanel::buildMathFunctionsTab()
     chkDivision = named<QCheckBox>(page, QStringLiteral("chkDivision"), QStringLiteral("Division"));
     for (QCheckBox *box : {chkAddition, chkSubtraction, chkMultiplication, chkDivision})
         layout->addWidget(box);
+    // Kept in the per-user settings: the settings file's format is fixed.
+    chkPractise = named<QCheckBox>(page, QStringLiteral("chkPractise"), tr("Practise Weak Facts"));
+    chkPractise->setChecked(QSettings(QStringLiteral("Sumdrop"), QStringLiteral("Sumdrop"))
+                                .value(QStringLiteral("practiseWeakFacts"), false)
+                                .toBool());
+    connect(chkPractise, &QCheckBox::toggled, this, [](bool on) {
+        QSettings(QStringLiteral("Sumdrop"), QStringLiteral("Sumdrop")).setValue(QStringLiteral("practiseWeakFacts"), on);
+    });
+    layout->addWidget(chkPractise);
 
     FrameDivRange = named<QGroupBox>(page, QStringLiteral("FrameDivRange"), QStringLiteral("Divisor Range"));
     QGridLayout *grid = frameGrid(FrameDivRange);
@@ -586,6 +596,9 @@ void SetupPanel::applyToolTips(bool on)
         if (widget)
             widget->setToolTip(on ? QString::fromUtf8(tip) : QString());
     }
+    chkPractise->setToolTip(on ? tr("Check to deal more of the facts this player finds hard, and to bring a "
+                                     "missed fact back a few cards later")
+                               : QString());
 }
 
 bool SetupPanel::toolTipsEnabled() const

@@ -90,6 +90,7 @@ public:
     QCheckBox *chkSubtraction = nullptr;
     QCheckBox *chkMultiplication = nullptr;
     QCheckBox *chkDivision = nullptr;
+    QCheckBox *chkPractise = nullptr;
     QGroupBox *FrameDivRange = nullptr;
     QRadioButton *chk12 = nullptr;
     QRadioButton *chk10 = nullptr;

@@ -3,7 +3,7 @@
 set -eu
 
 packages="cmake ninja-build g++ make ccache
-qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libqt6sql6-sqlite
 fonts-dejavu-core fonts-liberation2
 xvfb xauth imagemagick xdotool poppler-utils
 clang libclang-rt-14-dev clang-tidy

@@ -80,6 +80,11 @@ QDateTime FakePlatform::now()
     return clock;
 }
 
+qint64 FakePlatform::monotonicMs()
+{
+    return monotonic;
+}
+
 QString FakePlatform::shortDate()
 {
     return dateText;

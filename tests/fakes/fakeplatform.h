@@ -43,6 +43,7 @@ public:
     void playSound(const QString &fileName) override;
     bool openUrl(const QUrl &url) override;
     QDateTime now() override;
+    qint64 monotonicMs() override;
     QString shortDate() override;
     RandomSource &random() override;
     QSize screenSize() override;
@@ -56,6 +57,7 @@ public:
     bool browserWorks = true;
     QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(10, 0));
     QString dateText = QStringLiteral("12/8/2026");
+    qint64 monotonic = 0; // milliseconds; tests move it on
     QSize screen = QSize(1280, 1024);
     QueuedRandom queuedRandom;
 

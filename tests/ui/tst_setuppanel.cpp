@@ -533,7 +533,7 @@ void TestSetupPanel::toolTips()
         return names;
     };
     const QStringList all = words("chkAddition chkCardCountDisp chkCardTime chkCarry chkCountDown chkMultiplication "
-                                  "chkPrevCard chkSounds chkSubtraction chkSummary chkTimer chkVerbal frmBotDigits "
+                                  "chkPractise chkPrevCard chkSounds chkSubtraction chkSummary chkTimer chkVerbal frmBotDigits "
                                   "frmTopDigits optAnsFormatSeparate optAnsFormatSingle sldCardAmt");
     const QString keypadTip = QStringLiteral("Use your mouse with this keypad to enter answers");
     QVERIFY(tipped().isEmpty());

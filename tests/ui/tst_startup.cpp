@@ -183,8 +183,8 @@ private slots:
             return list;
         };
         const QString line(20, QLatin1Char('_'));
-        QCOMPARE(captions("mnuFile"), (QStringList{"mnuSavedGame=Open Saved Game Report", "separator=" + line,
-                                                   "mnuQuit=Quit"}));
+        QCOMPARE(captions("mnuFile"), (QStringList{"mnuSavedGame=Open Saved Game Report", "mnuProgress=Progress...",
+                                                   "separator=" + line, "mnuQuit=Quit"}));
         QCOMPARE(captions("mnuOptions"),
                  (QStringList{"mnuWorksheet=Print Worksheet", "mnuToolTips=Enable Tool Tips",
                               "mnuAdvanced=Advanced Set Up", "mnuBasic=Basic Set Up", "mnuSetup=Hide Setup Tabs",

@@ -1,0 +1,64 @@
+#include "history/historycsv.h"
+
+#include <QStringList>
+
+namespace {
+
+QString operationWord(qint16 operation)
+{
+    switch (operation) {
+    case Operation::Addition: return QStringLiteral("addition");
+    case Operation::Subtraction: return QStringLiteral("subtraction");
+    case Operation::Multiplication: return QStringLiteral("multiplication");
+    default: return QStringLiteral("division");
+    }
+}
+
+QString endingWord(CardEnding ending)
+{
+    switch (ending) {
+    case CardEnding::TimedOut: return QStringLiteral("timed out");
+    case CardEnding::MarkedRight: return QStringLiteral("marked right");
+    case CardEnding::MarkedWrong: return QStringLiteral("marked wrong");
+    case CardEnding::Typed: break;
+    }
+    return QStringLiteral("typed");
+}
+
+} // namespace
+
+QString csvField(const QString &text)
+{
+    QString field = text;
+    if (!field.isEmpty() && QStringLiteral("=+-@\t\r").contains(field.front()))
+        field.prepend(QLatin1Char('\''));
+    field.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + field + QLatin1Char('"');
+}
+
+QByteArray historyCsv(const QString &child, const QList<StoredCard> &cards)
+{
+    const QStringList header = {QStringLiteral("child"),  QStringLiteral("game"),   QStringLiteral("judged (UTC)"),
+                                QStringLiteral("operation"), QStringLiteral("top"), QStringLiteral("bottom"),
+                                QStringLiteral("answer"), QStringLiteral("given"), QStringLiteral("right"),
+                                QStringLiteral("ended by"), QStringLiteral("seconds")};
+    QString text = header.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    const QString name = csvField(child.trimmed());
+    for (const StoredCard &card : cards) {
+        const QStringList row = {
+            name,
+            QString::number(card.game),
+            card.judgedAt.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")),
+            operationWord(card.fact.operation),
+            QString::number(card.fact.top),
+            QString::number(card.fact.bottom),
+            QString::number(card.answer),
+            card.given ? QString::number(*card.given) : QString(),
+            card.right ? QStringLiteral("yes") : QStringLiteral("no"),
+            endingWord(card.ending),
+            QString::number(card.seconds, 'f', 3),
+        };
+        text += row.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}

@@ -1,0 +1,394 @@
+#include "history/historystore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+
+namespace {
+
+// "SDHP" in the file's header: tells our history from other SQLite files.
+constexpr int applicationId = 0x53444850;
+// SQLite's codes for a file that is not a database, or a damaged one.
+const QStringList notADatabase = {QStringLiteral("26"), QStringLiteral("11")};
+
+QString timeText(const QDateTime &time)
+{
+    return time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QDateTime timeOf(const QVariant &text)
+{
+    return QDateTime::fromString(text.toString(), Qt::ISODateWithMs).toUTC();
+}
+
+// Runs a prepared statement with its values bound in order.
+bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
+{
+    if (!query.prepare(sql))
+        return false;
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    return query.exec();
+}
+
+} // namespace
+
+HistoryStore::HistoryStore(QString path)
+    : file(std::move(path))
+    , connection(QStringLiteral("sumdrop-history-%1").arg(quintptr(this), 0, 16))
+{
+}
+
+HistoryStore::~HistoryStore()
+{
+    if (QSqlDatabase::contains(connection)) {
+        QSqlDatabase::database(connection, false).close();
+        QSqlDatabase::removeDatabase(connection);
+    }
+}
+
+QString HistoryStore::defaultPath()
+{
+    // Named here rather than through the application's name, which the
+    // program never sets and tests would change.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+         + QStringLiteral("/Sumdrop/Sumdrop/history.sqlite");
+}
+
+QString HistoryStore::childKey(const QString &name)
+{
+    return name.trimmed().toCaseFolded();
+}
+
+bool HistoryStore::fail(const QString &why, State state)
+{
+    lastError = why;
+    if (state != State::Open)
+        current = state;
+    return false;
+}
+
+bool HistoryStore::exec(const QString &sql)
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (query.exec(sql))
+        return true;
+    lastError = query.lastError().text();
+    return false;
+}
+
+template<typename Body>
+bool HistoryStore::transaction(Body body)
+{
+    // IMMEDIATE takes the write lock at once, so two copies wait on the busy
+    // timeout instead of failing half way through.
+    if (!exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    if (body() && exec(QStringLiteral("COMMIT")))
+        return true;
+    const QString why = lastError;
+    exec(QStringLiteral("ROLLBACK"));
+    lastError = why;
+    return false;
+}
+
+bool HistoryStore::open(bool forWriting)
+{
+    switch (current) {
+    case State::Open: return true;
+    case State::NotOurs:
+    case State::Newer: return false;
+    default: break;
+    }
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+        return fail(QStringLiteral("the SQLite driver of Qt is not installed"));
+    const QFileInfo info(file);
+    if (!info.exists()) {
+        if (!forWriting) {
+            current = State::Absent;
+            return false;
+        }
+        QDir().mkpath(info.absolutePath());
+        QFile made(file);
+        // NewOnly: a file another copy made meanwhile is not emptied.
+        if (!made.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !made.exists())
+            return fail(made.errorString());
+        made.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    QSqlDatabase db = QSqlDatabase::contains(connection) ? QSqlDatabase::database(connection, false)
+                                                         : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    db.setDatabaseName(file);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    if (!db.open())
+        return fail(db.lastError().text());
+    if (!checkAndPrepare()) {
+        db.close();
+        return false;
+    }
+    current = State::Open;
+    return true;
+}
+
+bool HistoryStore::checkAndPrepare()
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    const auto number = [&query](const QString &sql, int &value) {
+        if (!query.exec(sql) || !query.next())
+            return false;
+        value = query.value(0).toInt();
+        return true;
+    };
+    int id = 0;
+    int version = 0;
+    int objects = 0;
+    if (!number(QStringLiteral("PRAGMA application_id"), id) || !number(QStringLiteral("PRAGMA user_version"), version)
+        || !number(QStringLiteral("SELECT count(*) FROM sqlite_master"), objects)) {
+        const QSqlError error = query.lastError();
+        return fail(error.text(), notADatabase.contains(error.nativeErrorCode()) ? State::NotOurs : State::Failed);
+    }
+    const bool empty = id == 0 && version == 0 && objects == 0;
+    if (!empty && id != applicationId)
+        return fail(QStringLiteral("another program's file"), State::NotOurs);
+    if (version > schemaVersion)
+        return fail(QStringLiteral("made by a newer Sumdrop"), State::Newer);
+    query.finish();
+    if (!exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !exec(QStringLiteral("PRAGMA synchronous=NORMAL"))
+        || !exec(QStringLiteral("PRAGMA foreign_keys=ON")) || !exec(QStringLiteral("PRAGMA secure_delete=ON")))
+        return fail(lastError);
+    if (version == schemaVersion)
+        return true;
+    return transaction([this] {
+        // Another copy may have made or moved the schema on meanwhile.
+        QSqlQuery again(QSqlDatabase::database(connection, false));
+        if (!again.exec(QStringLiteral("PRAGMA user_version")) || !again.next())
+            return false;
+        return migrate(again.value(0).toInt());
+    });
+}
+
+bool HistoryStore::migrate(int from)
+{
+    // One step per version; each leaves user_version at its own number.
+    if (from < 1) {
+        const QStringList schema = {
+            QStringLiteral("CREATE TABLE children (id INTEGER PRIMARY KEY, key TEXT NOT NULL UNIQUE, "
+                           "name TEXT NOT NULL, fluency REAL NOT NULL DEFAULT 6)"),
+            QStringLiteral("CREATE TABLE games (id INTEGER PRIMARY KEY, "
+                           "child_id INTEGER NOT NULL REFERENCES children(id) ON DELETE CASCADE, "
+                           "started TEXT NOT NULL, ended TEXT, card_count INTEGER NOT NULL, "
+                           "judged INTEGER NOT NULL DEFAULT 0, right_count INTEGER NOT NULL DEFAULT 0, "
+                           "completed INTEGER NOT NULL DEFAULT 0, operations INTEGER NOT NULL, "
+                           "advanced_range INTEGER NOT NULL, top_min INTEGER NOT NULL, top_max INTEGER NOT NULL, "
+                           "bottom_min INTEGER NOT NULL, bottom_max INTEGER NOT NULL, "
+                           "divisor_low INTEGER NOT NULL, divisor_high INTEGER NOT NULL, "
+                           "answer_format INTEGER NOT NULL, verbal INTEGER NOT NULL)"),
+            QStringLiteral("CREATE INDEX games_by_child ON games (child_id, started)"),
+            QStringLiteral("CREATE TABLE cards (id INTEGER PRIMARY KEY, "
+                           "game_id INTEGER NOT NULL REFERENCES games(id) ON DELETE CASCADE, "
+                           "operation INTEGER NOT NULL, top INTEGER NOT NULL, bottom INTEGER NOT NULL, "
+                           "answer INTEGER NOT NULL, given INTEGER, right INTEGER NOT NULL, "
+                           "ending INTEGER NOT NULL, seconds REAL NOT NULL, judged_at TEXT NOT NULL)"),
+            QStringLiteral("CREATE INDEX cards_by_game ON cards (game_id)"),
+            QStringLiteral("PRAGMA application_id = %1").arg(applicationId),
+            QStringLiteral("PRAGMA user_version = 1"),
+        };
+        for (const QString &sql : schema)
+            if (!exec(sql))
+                return false;
+    }
+    return true;
+}
+
+qint64 HistoryStore::childId(const QString &child)
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (!run(query, QStringLiteral("SELECT id FROM children WHERE key = ?"), {childKey(child)}) || !query.next())
+        return 0;
+    return query.value(0).toLongLong();
+}
+
+bool HistoryStore::recordCard(qint64 &game, const GameSetup &setup, const CardRecord &card)
+{
+    if (!open(true))
+        return false;
+    qint64 id = game;
+    const bool written = transaction([&] {
+        QSqlQuery query(QSqlDatabase::database(connection, false));
+        if (id == 0) {
+            if (!run(query,
+                     QStringLiteral("INSERT INTO children (key, name) VALUES (?, ?) "
+                                    "ON CONFLICT (key) DO UPDATE SET name = excluded.name"),
+                     {childKey(setup.child), setup.child.trimmed()}))
+                return false;
+            const qint64 child = childId(setup.child);
+            if (!run(query,
+                     QStringLiteral("INSERT INTO games (child_id, started, card_count, operations, advanced_range, "
+                                    "top_min, top_max, bottom_min, bottom_max, divisor_low, divisor_high, "
+                                    "answer_format, verbal) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                     {child, timeText(setup.started), setup.cardCount, setup.operations, setup.advancedRange,
+                      setup.topMin, setup.topMax, setup.bottomMin, setup.bottomMax, setup.divisorLow,
+                      setup.divisorHigh, setup.answerFormat, setup.verbal}))
+                return false;
+            id = query.lastInsertId().toLongLong();
+        }
+        const QVariant given = card.hasGiven && card.ending == CardEnding::Typed ? QVariant(qint64(card.given))
+                                                                                 : QVariant();
+        return run(query,
+                   QStringLiteral("INSERT INTO cards (game_id, operation, top, bottom, answer, given, right, ending, "
+                                  "seconds, judged_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                   {id, card.operation, qint64(card.top), qint64(card.bottom), qint64(card.answer), given, card.right,
+                    qint16(card.ending), card.seconds, timeText(card.judgedAt)})
+            && run(query,
+                   QStringLiteral("UPDATE games SET judged = judged + 1, right_count = right_count + ? WHERE id = ?"),
+                   {card.right ? 1 : 0, id});
+    });
+    if (written)
+        game = id;
+    return written;
+}
+
+bool HistoryStore::endGame(qint64 game, const QDateTime &ended, bool completed)
+{
+    if (!open(true))
+        return false;
+    return transaction([&] {
+        QSqlQuery query(QSqlDatabase::database(connection, false));
+        return run(query, QStringLiteral("UPDATE games SET ended = ?, completed = ? WHERE id = ?"),
+                   {timeText(ended), completed, game});
+    });
+}
+
+QList<ChildEntry> HistoryStore::children()
+{
+    QList<ChildEntry> found;
+    if (!open(false))
+        return found;
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    query.setForwardOnly(true);
+    if (!run(query, QStringLiteral("SELECT c.name, max(g.started) AS last FROM children c "
+                                   "JOIN games g ON g.child_id = c.id GROUP BY c.id ORDER BY last DESC")))
+        return found;
+    while (query.next())
+        found.append({query.value(0).toString(), timeOf(query.value(1))});
+    return found;
+}
+
+AttemptHistory HistoryStore::attempts(const QString &child)
+{
+    AttemptHistory history;
+    if (!open(false))
+        return history;
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    query.setForwardOnly(true);
+    if (!run(query,
+             QStringLiteral("SELECT c.operation, c.top, c.bottom, c.right, c.seconds FROM cards c "
+                            "JOIN games g ON g.id = c.game_id JOIN children k ON k.id = g.child_id "
+                            "WHERE k.key = ? ORDER BY c.id"),
+             {childKey(child)}))
+        return history;
+    while (query.next()) {
+        const Fact fact{qint16(query.value(0).toInt()), query.value(1).toInt(), query.value(2).toInt()};
+        history[fact].append({query.value(3).toBool(), query.value(4).toDouble()});
+    }
+    return history;
+}
+
+QList<GameTrend> HistoryStore::recentGames(const QString &child, int count)
+{
+    QList<GameTrend> games;
+    if (!open(false))
+        return games;
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    query.setForwardOnly(true);
+    if (!run(query,
+             QStringLiteral("SELECT g.id, g.started, g.judged, g.right_count, c.seconds FROM games g "
+                            "JOIN cards c ON c.game_id = g.id WHERE g.id IN (SELECT g2.id FROM games g2 "
+                            "JOIN children k ON k.id = g2.child_id WHERE k.key = ? ORDER BY g2.started DESC "
+                            "LIMIT ?) ORDER BY g.started, g.id"),
+             {childKey(child), count}))
+        return games;
+    qint64 game = -1;
+    QList<double> seconds;
+    const auto finish = [&] {
+        if (!games.isEmpty())
+            games.last().medianSeconds = medianSeconds(seconds);
+        seconds.clear();
+    };
+    while (query.next()) {
+        if (query.value(0).toLongLong() != game) {
+            finish();
+            game = query.value(0).toLongLong();
+            games.append({timeOf(query.value(1)), query.value(2).toInt(), query.value(3).toInt(), 0});
+        }
+        seconds.append(query.value(4).toDouble());
+    }
+    finish();
+    return games;
+}
+
+QList<StoredCard> HistoryStore::cards(const QString &child)
+{
+    QList<StoredCard> found;
+    if (!open(false))
+        return found;
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    query.setForwardOnly(true);
+    if (!run(query,
+             QStringLiteral("SELECT c.game_id, c.judged_at, c.operation, c.top, c.bottom, c.answer, c.given, "
+                            "c.right, c.ending, c.seconds FROM cards c JOIN games g ON g.id = c.game_id "
+                            "JOIN children k ON k.id = g.child_id WHERE k.key = ? ORDER BY c.id"),
+             {childKey(child)}))
+        return found;
+    while (query.next()) {
+        StoredCard card;
+        card.game = query.value(0).toLongLong();
+        card.judgedAt = timeOf(query.value(1));
+        card.fact = {qint16(query.value(2).toInt()), query.value(3).toInt(), query.value(4).toInt()};
+        card.answer = query.value(5).toInt();
+        if (!query.value(6).isNull())
+            card.given = query.value(6).toInt();
+        card.right = query.value(7).toBool();
+        card.ending = CardEnding(query.value(8).toInt());
+        card.seconds = query.value(9).toDouble();
+        found.append(card);
+    }
+    return found;
+}
+
+double HistoryStore::fluencySeconds(const QString &child)
+{
+    if (!open(false))
+        return defaultFluencySeconds;
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (!run(query, QStringLiteral("SELECT fluency FROM children WHERE key = ?"), {childKey(child)}) || !query.next())
+        return defaultFluencySeconds;
+    return query.value(0).toDouble();
+}
+
+bool HistoryStore::setFluencySeconds(const QString &child, double seconds)
+{
+    if (!open(false))
+        return false;
+    return transaction([&] {
+        QSqlQuery query(QSqlDatabase::database(connection, false));
+        return run(query, QStringLiteral("UPDATE children SET fluency = ? WHERE key = ?"), {seconds, childKey(child)});
+    });
+}
+
+bool HistoryStore::forget(const QString &child)
+{
+    if (!open(false))
+        return false;
+    const bool deleted = transaction([&] {
+        QSqlQuery query(QSqlDatabase::database(connection, false));
+        return run(query, QStringLiteral("DELETE FROM children WHERE key = ?"), {childKey(child)});
+    });
+    // The deleted rows leave the log too, not only the file.
+    if (deleted)
+        exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    return deleted;
+}

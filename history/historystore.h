@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+
+#include "game/gamesession.h"
+#include "history/mastery.h"
+
+// What a game was set up to be, written with its first judged card.
+struct GameSetup
+{
+    QString child; // as typed, trimmed
+    QDateTime started;
+    FunctionSet operations = 0;
+    int cardCount = 0;
+    bool advancedRange = false;
+    int topMin = 0;
+    int topMax = 0;
+    int bottomMin = 0;
+    int bottomMax = 0;
+    int divisorLow = 0;
+    int divisorHigh = 0;
+    int answerFormat = 0;
+    bool verbal = false;
+};
+
+struct ChildEntry
+{
+    QString name; // the latest spelling; empty for the child with no name
+    QDateTime lastPlayed;
+};
+
+// One card as the export writes it.
+struct StoredCard
+{
+    qint64 game = 0;
+    QDateTime judgedAt;
+    Fact fact;
+    int answer = 0;
+    std::optional<int> given;
+    bool right = false;
+    CardEnding ending = CardEnding::Typed;
+    double seconds = 0;
+};
+
+// The practice history in one SQLite file. It is opened on first use; a file
+// that is not a history of ours is left exactly as it is. Each change is one
+// transaction, so a killed program keeps every card written before.
+class HistoryStore
+{
+public:
+    enum class State { Closed, Absent, Open, NotOurs, Newer, Failed };
+    static constexpr int schemaVersion = 1;
+
+    explicit HistoryStore(QString path);
+    ~HistoryStore();
+    HistoryStore(const HistoryStore &) = delete;
+    HistoryStore &operator=(const HistoryStore &) = delete;
+
+    // history.sqlite in the per-user data folder of "Sumdrop".
+    static QString defaultPath();
+    // Children are matched by name, trimmed and without regard to case.
+    static QString childKey(const QString &name);
+
+    QString path() const { return file; }
+    State state() const { return current; }
+    // Why the last open or write failed, for the message.
+    QString error() const { return lastError; }
+
+    // For reading: a missing file stays missing (Absent). For writing: made,
+    // readable by its owner only. True when open.
+    bool open(bool forWriting);
+
+    // Writes one card, and the child and game with the first; game is 0
+    // before the first card and receives the game's id. False on failure.
+    bool recordCard(qint64 &game, const GameSetup &setup, const CardRecord &card);
+    bool endGame(qint64 game, const QDateTime &ended, bool completed);
+
+    // Reading: all empty when the file is missing or not ours.
+    QList<ChildEntry> children();
+    // Every attempt of the child, oldest first, per fact.
+    AttemptHistory attempts(const QString &child);
+    QList<GameTrend> recentGames(const QString &child, int count);
+    QList<StoredCard> cards(const QString &child);
+    double fluencySeconds(const QString &child);
+    bool setFluencySeconds(const QString &child, double seconds);
+    // Deletes the child's games, cards and settings, and nothing else.
+    bool forget(const QString &child);
+
+private:
+    bool fail(const QString &why, State state = State::Failed);
+    bool checkAndPrepare();
+    bool migrate(int from);
+    bool exec(const QString &sql);
+    template<typename Body>
+    bool transaction(Body body);
+    qint64 childId(const QString &child);
+
+    QString file;
+    QString connection;
+    State current = State::Closed;
+    QString lastError;
+};

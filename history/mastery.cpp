@@ -1,0 +1,197 @@
+#include "history/mastery.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+#include "game/gamesession.h"
+
+int factAnswer(const Fact &fact)
+{
+    switch (fact.operation) {
+    case Operation::Addition: return fact.top + fact.bottom;
+    case Operation::Subtraction: return fact.top - fact.bottom;
+    case Operation::Multiplication: return fact.top * fact.bottom;
+    case Operation::Division: return fact.bottom == 0 ? 0 : fact.top / fact.bottom;
+    default: return 0;
+    }
+}
+
+QString factText(const Fact &fact)
+{
+    QString sign;
+    switch (fact.operation) {
+    case Operation::Addition: sign = QStringLiteral("+"); break;
+    case Operation::Subtraction: sign = QStringLiteral("-"); break;
+    case Operation::Multiplication: sign = QStringLiteral("x"); break;
+    default: sign = QStringLiteral("\u00f7"); break;
+    }
+    return QStringLiteral("%1 %2 %3 = %4").arg(fact.top).arg(sign).arg(fact.bottom).arg(factAnswer(fact));
+}
+
+bool isFluent(const Attempt &attempt, double fluencySeconds)
+{
+    return attempt.right && attempt.seconds <= fluencySeconds;
+}
+
+Mastery masteryOf(const QList<Attempt> &attempts, double fluencySeconds)
+{
+    if (attempts.isEmpty())
+        return Mastery::NotSeen;
+    const QList<Attempt> lastThree = attempts.mid(std::max<qsizetype>(0, attempts.size() - 3));
+    const auto fluent = std::count_if(lastThree.begin(), lastThree.end(),
+                                      [fluencySeconds](const Attempt &a) { return isFluent(a, fluencySeconds); });
+    const auto wrong = std::count_if(lastThree.begin(), lastThree.end(), [](const Attempt &a) { return !a.right; });
+    const bool lastRight = lastThree.last().right;
+    if (fluent >= 2 && lastRight)
+        return Mastery::Mastered;
+    if (!lastRight || wrong >= 2)
+        return Mastery::NeedsWork;
+    return Mastery::Learning;
+}
+
+QString masteryText(Mastery state)
+{
+    switch (state) {
+    case Mastery::Mastered: return QCoreApplication::translate("Mastery", "mastered");
+    case Mastery::NeedsWork: return QCoreApplication::translate("Mastery", "needs work");
+    case Mastery::Learning: return QCoreApplication::translate("Mastery", "learning");
+    case Mastery::NotSeen: break;
+    }
+    return QCoreApplication::translate("Mastery", "not seen");
+}
+
+int weakFactWeight(Mastery state)
+{
+    switch (state) {
+    case Mastery::NeedsWork: return 4;
+    case Mastery::Learning: return 2;
+    case Mastery::Mastered: return 1;
+    case Mastery::NotSeen: break;
+    }
+    return 0;
+}
+
+double medianSeconds(QList<double> seconds)
+{
+    if (seconds.isEmpty())
+        return 0;
+    std::sort(seconds.begin(), seconds.end());
+    const qsizetype n = seconds.size();
+    return n % 2 ? seconds[n / 2] : (seconds[n / 2 - 1] + seconds[n / 2]) / 2;
+}
+
+FactSummary summarise(const Fact &fact, const QList<Attempt> &attempts, double fluencySeconds)
+{
+    FactSummary summary;
+    summary.fact = fact;
+    summary.tries = int(attempts.size());
+    QList<double> seconds;
+    seconds.reserve(attempts.size());
+    for (const Attempt &attempt : attempts) {
+        summary.right += attempt.right ? 1 : 0;
+        seconds.append(attempt.seconds);
+    }
+    summary.medianSeconds = medianSeconds(seconds);
+    summary.state = masteryOf(attempts, fluencySeconds);
+    return summary;
+}
+
+QString factDescription(const FactSummary &summary)
+{
+    if (summary.tries == 0)
+        return factText(summary.fact) + QStringLiteral(": ") + masteryText(Mastery::NotSeen);
+    const QString text = summary.tries == 1
+                           ? QCoreApplication::translate("Mastery", "%1: %2 try, %3 right, median %4 s, %5")
+                           : QCoreApplication::translate("Mastery", "%1: %2 tries, %3 right, median %4 s, %5");
+    return text.arg(factText(summary.fact))
+        .arg(summary.tries)
+        .arg(summary.right)
+        .arg(summary.medianSeconds, 0, 'f', 1)
+        .arg(masteryText(summary.state));
+}
+
+QList<FactSummary> hardestFacts(const AttemptHistory &history, qint16 operation, double fluencySeconds, int count)
+{
+    QList<FactSummary> facts;
+    for (auto it = history.begin(); it != history.end(); ++it) {
+        if (it.key().operation == operation && !it.value().isEmpty())
+            facts.append(summarise(it.key(), it.value(), fluencySeconds));
+    }
+    const auto rank = [](Mastery state) {
+        return state == Mastery::NeedsWork ? 0 : state == Mastery::Learning ? 1 : 2;
+    };
+    std::sort(facts.begin(), facts.end(), [&rank](const FactSummary &a, const FactSummary &b) {
+        if (rank(a.state) != rank(b.state))
+            return rank(a.state) < rank(b.state);
+        const double shareA = double(a.right) / a.tries;
+        const double shareB = double(b.right) / b.tries;
+        if (shareA != shareB)
+            return shareA < shareB;
+        if (a.medianSeconds != b.medianSeconds)
+            return a.medianSeconds > b.medianSeconds;
+        return a.fact < b.fact;
+    });
+    return facts.mid(0, count);
+}
+
+int gridFirstRow(qint16 operation)
+{
+    return operation == Operation::Division ? 1 : 0;
+}
+
+int gridCellCount(qint16 operation)
+{
+    return (gridLast + 1 - gridFirstRow(operation)) * (gridLast + 1);
+}
+
+std::optional<GridCell> gridCellOf(const Fact &fact)
+{
+    GridCell cell;
+    switch (fact.operation) {
+    case Operation::Addition:
+    case Operation::Multiplication:
+        cell = {fact.top, fact.bottom};
+        break;
+    case Operation::Subtraction:
+    case Operation::Division:
+        if (fact.operation == Operation::Division && (fact.bottom == 0 || fact.top % fact.bottom != 0))
+            return std::nullopt;
+        cell = {fact.bottom, factAnswer(fact)};
+        break;
+    default:
+        return std::nullopt;
+    }
+    const auto inGrid = [](int n, int first) { return n >= first && n <= gridLast; };
+    if (!inGrid(cell.row, gridFirstRow(fact.operation)) || !inGrid(cell.column, 0))
+        return std::nullopt;
+    return cell;
+}
+
+MasteryGrid masteryGrid(const AttemptHistory &history, qint16 operation, double fluencySeconds)
+{
+    MasteryGrid grid;
+    grid.operation = operation;
+    for (int row = gridFirstRow(operation); row <= gridLast; ++row) {
+        for (int column = 0; column <= gridLast; ++column) {
+            const Fact fact = factAtCell(operation, {row, column});
+            grid.cells.append(summarise(fact, history.value(fact), fluencySeconds));
+            grid.mastered += grid.cells.last().state == Mastery::Mastered ? 1 : 0;
+        }
+    }
+    return grid;
+}
+
+QString masteredCountText(const MasteryGrid &grid)
+{
+    return QCoreApplication::translate("Mastery", "Mastered %1 of %2").arg(grid.mastered).arg(grid.cells.size());
+}
+
+Fact factAtCell(qint16 operation, GridCell cell)
+{
+    switch (operation) {
+    case Operation::Subtraction: return {operation, cell.row + cell.column, cell.row};
+    case Operation::Division: return {operation, cell.row * cell.column, cell.row};
+    default: return {operation, cell.row, cell.column};
+    }
+}

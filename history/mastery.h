@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <compare>
+#include <optional>
+
+// A fact is an operation and its two numbers: the top and bottom numbers of a
+// stacked card, or the dividend and the divisor of a division card.
+struct Fact
+{
+    qint16 operation = 0;
+    int top = 0;
+    int bottom = 0;
+
+    auto operator<=>(const Fact &) const = default;
+    bool operator==(const Fact &) const = default;
+};
+
+inline size_t qHash(const Fact &fact, size_t seed = 0)
+{
+    return qHashMulti(seed, fact.operation, fact.top, fact.bottom);
+}
+
+int factAnswer(const Fact &fact);
+// "7 x 8 = 56", as the tool tips, the lists and the export show a fact.
+QString factText(const Fact &fact);
+
+// One dealing of a fact: verbal and marked cards count like typed ones.
+struct Attempt
+{
+    bool right = false;
+    double seconds = 0;
+};
+
+enum class Mastery { NotSeen, Learning, NeedsWork, Mastered };
+
+inline constexpr double defaultFluencySeconds = 6;
+inline constexpr double fluencyChoices[] = {3, 6, 12};
+
+// A right answer within the fluency time; exactly at the limit still counts.
+bool isFluent(const Attempt &attempt, double fluencySeconds);
+// From the last three attempts (oldest first in the list).
+Mastery masteryOf(const QList<Attempt> &attempts, double fluencySeconds);
+QString masteryText(Mastery state);
+// How much more often the practice draw deals a fact in this state.
+int weakFactWeight(Mastery state);
+double medianSeconds(QList<double> seconds);
+
+// Everything the Progress window and the printouts say about one fact.
+struct FactSummary
+{
+    Fact fact;
+    int tries = 0;
+    int right = 0;
+    double medianSeconds = 0;
+    Mastery state = Mastery::NotSeen;
+};
+
+using AttemptHistory = QHash<Fact, QList<Attempt>>;
+
+FactSummary summarise(const Fact &fact, const QList<Attempt> &attempts, double fluencySeconds);
+// "7 x 8 = 56: 5 tries, 3 right, median 4.2 s, needs work"
+QString factDescription(const FactSummary &summary);
+// The weakest seen facts of one operation, needs work first, then by the
+// share right, then the slowest; any numbers, not just the grid's.
+QList<FactSummary> hardestFacts(const AttemptHistory &history, qint16 operation, double fluencySeconds,
+                                int count);
+
+// The mastery grid of the basic facts 0 to 12: addition and multiplication
+// by top and bottom number, subtraction and division by their inverse
+// (a - b = c at row b, column c; a / b = c at row b from 1, column c).
+struct GridCell
+{
+    int row = 0;
+    int column = 0;
+};
+int gridFirstRow(qint16 operation);
+inline constexpr int gridLast = 12;
+int gridCellCount(qint16 operation);
+std::optional<GridCell> gridCellOf(const Fact &fact);
+Fact factAtCell(qint16 operation, GridCell cell);
+
+// One operation's grid: its cells row by row from gridFirstRow(), 13 a row.
+struct MasteryGrid
+{
+    qint16 operation = 0;
+    QList<FactSummary> cells;
+    int mastered = 0;
+
+    const FactSummary &at(GridCell cell) const
+    {
+        return cells.at((cell.row - gridFirstRow(operation)) * (gridLast + 1) + cell.column);
+    }
+};
+MasteryGrid masteryGrid(const AttemptHistory &history, qint16 operation, double fluencySeconds);
+// "Mastered 37 of 169"
+QString masteredCountText(const MasteryGrid &grid);
+
+// One game as the trend shows it.
+struct GameTrend
+{
+    QDateTime started;
+    int judged = 0;
+    int right = 0;
+    double medianSeconds = 0;
+};

@@ -1,0 +1,101 @@
+#include "history/practisedraw.h"
+
+#include "platform/randomsource.h"
+
+namespace {
+
+// Redraws of a normal card that repeats the last fact; a range of one fact
+// has to repeat it in the end.
+constexpr int repeatRedraws = 100;
+
+} // namespace
+
+QList<WeakFact> weakFactsFor(const AttemptHistory &history, double fluencySeconds, FunctionSet functions,
+                             const GameSession &ranges, const GeneratorSettings &settings)
+{
+    const QList<qint16> operations = operationsOf(functions);
+    QList<WeakFact> facts;
+    for (auto it = history.begin(); it != history.end(); ++it) {
+        const Fact &fact = it.key();
+        if (it.value().isEmpty() || !operations.contains(fact.operation)
+            || !cardFits(fact.operation, fact.top, fact.bottom, ranges, settings))
+            continue;
+        facts.append({fact, masteryOf(it.value(), fluencySeconds)});
+    }
+    // The hash's order changes from run to run; a seeded game must not.
+    std::sort(facts.begin(), facts.end(), [](const WeakFact &a, const WeakFact &b) { return a.fact < b.fact; });
+    return facts;
+}
+
+std::optional<Fact> pickWeakFact(const QList<WeakFact> &facts, double r)
+{
+    int total = 0;
+    for (const WeakFact &fact : facts)
+        total += weakFactWeight(fact.state);
+    if (total == 0)
+        return std::nullopt;
+    double target = r * total;
+    for (const WeakFact &fact : facts) {
+        target -= weakFactWeight(fact.state);
+        if (target < 0)
+            return fact.fact;
+    }
+    // r of exactly 1 from some sources: the last fact that has a weight.
+    for (auto it = facts.rbegin(); it != facts.rend(); ++it)
+        if (weakFactWeight(it->state) > 0)
+            return it->fact;
+    return std::nullopt;
+}
+
+Fact cardFact(const GameSession &session)
+{
+    if (session.cardOperation == Operation::Division)
+        return {session.cardOperation, int(session.dividend), int(session.divisor)};
+    return {session.cardOperation, int(session.top), int(session.bottom)};
+}
+
+PractiseDraw::PractiseDraw(QList<WeakFact> facts)
+    : weak(std::move(facts))
+{
+}
+
+bool PractiseDraw::dealFact(GameSession &session, const Fact &fact, const AttemptHook &beforeNumbers)
+{
+    session.cardOperation = fact.operation;
+    if (beforeNumbers)
+        beforeNumbers(session);
+    setCard(session, fact.operation, fact.top, fact.bottom);
+    last = fact;
+    return true;
+}
+
+bool PractiseDraw::deal(GameSession &session, int cardNumber, const GeneratorSettings &settings,
+                        RandomSource &random, const AttemptHook &beforeNumbers)
+{
+    for (qsizetype i = 0; i < returns.size(); ++i) {
+        if (returns[i].due <= cardNumber && returns[i].fact != last) {
+            const Fact fact = returns.takeAt(i).fact;
+            return dealFact(session, fact, beforeNumbers);
+        }
+    }
+    if (!weak.isEmpty() && random.next() < 0.5) {
+        QList<WeakFact> choices = weak;
+        choices.removeIf([this](const WeakFact &w) { return w.fact == last; });
+        if (const auto fact = pickWeakFact(choices, random.next()))
+            return dealFact(session, *fact, beforeNumbers);
+    }
+    for (int redraw = 0; redraw < repeatRedraws; ++redraw) {
+        if (!generateCard(session, settings, random, beforeNumbers))
+            return false;
+        if (cardFact(session) != last)
+            break;
+    }
+    last = cardFact(session);
+    return true;
+}
+
+void PractiseDraw::judged(const Fact &fact, bool right, int cardNumber)
+{
+    if (!right)
+        returns.append({fact, cardNumber + returnAfter});
+}

@@ -1,0 +1,150 @@
+#include "history/progressprint.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+#include "game/gamesession.h"
+
+namespace {
+
+constexpr PrintColour scoreBar{120, 165, 230};
+constexpr PrintColour secondsLine{220, 110, 0};
+constexpr double gridCell = 0.19;
+constexpr int chartSlots = 30;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Progress", text);
+}
+
+// The axis top for the slowest game: 5, 10, 15 ... seconds.
+double secondsScale(const QList<GameTrend> &games)
+{
+    double slowest = 0;
+    for (const GameTrend &game : games)
+        slowest = std::max(slowest, game.medianSeconds);
+    return std::max(5.0, std::ceil(slowest / 5) * 5);
+}
+
+QString operationName(qint16 operation)
+{
+    switch (operation) {
+    case Operation::Addition: return tr("Addition");
+    case Operation::Subtraction: return tr("Subtraction");
+    case Operation::Multiplication: return tr("Multiplication");
+    default: return tr("Division");
+    }
+}
+
+void addGrid(PrintPage &page, const MasteryGrid &grid, QPointF at)
+{
+    const PrintFont caption{QString(), 10, true, false, printBlack};
+    const PrintFont small{QString(), 6, false, false, printBlack};
+    page.add(PrintText{at + QPointF(0, -0.3), operationName(grid.operation) + QStringLiteral(": ")
+                                                  + masteredCountText(grid),
+                       caption});
+    const int first = gridFirstRow(grid.operation);
+    for (int column = 0; column <= gridLast; ++column)
+        page.add(PrintText{at + QPointF((column + 1) * gridCell + 0.03, 0.03), QString::number(column), small});
+    for (int row = first; row <= gridLast; ++row) {
+        const double y = at.y() + (row - first + 1) * gridCell;
+        page.add(PrintText{{at.x() + 0.03, y + 0.03}, QString::number(row), small});
+        for (int column = 0; column <= gridLast; ++column) {
+            const QRectF cell(at.x() + (column + 1) * gridCell, y, gridCell, gridCell);
+            page.add(PrintBox{cell, masteryColour(grid.at({row, column}).state)});
+        }
+    }
+}
+
+} // namespace
+
+PrintColour masteryColour(Mastery state)
+{
+    switch (state) {
+    case Mastery::Mastered: return {102, 187, 106};
+    case Mastery::Learning: return {255, 221, 87};
+    case Mastery::NeedsWork: return {229, 96, 96};
+    case Mastery::NotSeen: break;
+    }
+    return {225, 225, 225};
+}
+
+QList<PrintItem> trendChartItems(const QList<GameTrend> &games, const QRectF &area, double fontPoints)
+{
+    QList<PrintItem> items;
+    const double line = fontPoints / 72.0 * 1.4;
+    const PrintFont font{QString(), fontPoints, false, false, printBlack};
+    const double axis = 0.5;
+    const QRectF plot = area.adjusted(axis, line * 1.5, -axis, -line * 1.3);
+
+    // The legend above the plot.
+    items.append(PrintBox{QRectF(plot.left(), area.top() + line * 0.2, line * 0.6, line * 0.6), scoreBar, false});
+    items.append(PrintText{{plot.left() + line, area.top()}, tr("Score %"), font});
+    const double second = plot.left() + plot.width() / 3;
+    items.append(PrintLine{{second, area.top() + line * 0.5}, {second + line, area.top() + line * 0.5}, secondsLine, 2});
+    items.append(PrintText{{second + line * 1.4, area.top()}, tr("Median seconds per card"), font});
+
+    items.append(PrintLine{plot.bottomLeft(), plot.bottomRight()});
+    items.append(PrintLine{plot.topLeft(), plot.bottomLeft()});
+    items.append(PrintLine{plot.topRight(), plot.bottomRight()});
+    const double topSeconds = secondsScale(games);
+    for (const double share : {0.0, 0.5, 1.0}) {
+        const double y = plot.bottom() - share * plot.height() - line / 2;
+        items.append(PrintText{{plot.left() - 0.06, y}, QStringLiteral("%1%").arg(int(share * 100)), font, true});
+        items.append(PrintText{{plot.right() + 0.06, y}, QStringLiteral("%1 s").arg(share * topSeconds), font});
+    }
+    if (games.isEmpty()) {
+        items.append(PrintText{{plot.left() + 0.2, plot.center().y() - line / 2}, tr("No games yet"), font});
+        return items;
+    }
+
+    const double slot = plot.width() / std::max<qsizetype>(chartSlots, games.size());
+    const qsizetype labelEvery = (games.size() + 9) / 10;
+    QPointF previous;
+    for (qsizetype i = 0; i < games.size(); ++i) {
+        const GameTrend &game = games.at(i);
+        const double share = game.judged > 0 ? double(game.right) / game.judged : 0;
+        const double centre = plot.left() + (double(i) + 0.5) * slot;
+        const double height = share * plot.height();
+        items.append(PrintBox{QRectF(centre - slot * 0.35, plot.bottom() - height, slot * 0.7, height), scoreBar, false});
+        const QPointF point(centre, plot.bottom() - std::min(1.0, game.medianSeconds / topSeconds) * plot.height());
+        if (i > 0)
+            items.append(PrintLine{previous, point, secondsLine, 2});
+        previous = point;
+        if (i % labelEvery == 0)
+            items.append(PrintText{{centre - slot * 0.5, plot.bottom() + line * 0.15},
+                                   QLocale().toString(game.started.toLocalTime().date(), QStringLiteral("MMM d")),
+                                   font});
+    }
+    return items;
+}
+
+PrintPage progressPrintLayout(const ProgressReport &report)
+{
+    PrintPage page;
+    const QString child = report.child.isEmpty() ? tr("(no name)") : report.child;
+    page.add(PrintText{{0.5, 0.2}, tr("Sumdrop progress: %1").arg(child), PrintFont{QString(), 14, true, false, printBlack}});
+    page.add(PrintText{{0.5, 0.55},
+                       tr("Printed %1. A fact is fluent when it is answered right within %2 seconds.")
+                           .arg(report.date)
+                           .arg(report.fluencySeconds),
+                       PrintFont{QString(), 10, false, false, printBlack}});
+    const QPointF origins[] = {{0.5, 1.4}, {4.1, 1.4}, {0.5, 4.7}, {4.1, 4.7}};
+    for (qsizetype i = 0; i < std::min<qsizetype>(4, report.grids.size()); ++i)
+        addGrid(page, report.grids.at(i), origins[i]);
+
+    const PrintFont font{QString(), 9, false, false, printBlack};
+    double x = 0.5;
+    for (const Mastery state : {Mastery::Mastered, Mastery::Learning, Mastery::NeedsWork, Mastery::NotSeen}) {
+        page.add(PrintBox{QRectF(x, 7.75, 0.16, 0.16), masteryColour(state)});
+        page.add(PrintText{{x + 0.22, 7.73}, masteryText(state), font});
+        x += 1.5;
+    }
+    page.add(PrintText{{0.5, 8.1}, tr("Last 30 games"), PrintFont{QString(), 10, true, false, printBlack}});
+    for (const PrintItem &item : trendChartItems(report.games, QRectF(0.5, 8.35, 6.5, 1.55), 8))
+        page.add(item);
+    return page;
+}

@@ -1,0 +1,330 @@
+#include "history/progresswindow.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/mainwindow.h"
+#include "app/program.h"
+#include "history/historycsv.h"
+#include "history/historyrecorder.h"
+#include "history/progressprint.h"
+#include "history/trendchart.h"
+#include "platform/printrenderer.h"
+#include "platform/savefile.h"
+#include "setup/setuppanel.h"
+
+namespace {
+
+constexpr qint16 pageOperations[] = {Operation::Addition, Operation::Subtraction, Operation::Multiplication,
+                                     Operation::Division};
+constexpr int hardestCount = 10;
+constexpr int trendGames = 30;
+
+QColor colourOf(Mastery state)
+{
+    const PrintColour c = masteryColour(state);
+    return QColor(c.red, c.green, c.blue);
+}
+
+QString indexed(const QString &group, int index)
+{
+    return QStringLiteral("%1(%2)").arg(group).arg(index);
+}
+
+QLabel *legendEntry(Mastery state, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setText(QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span> %2")
+                       .arg(colourOf(state).name(), masteryText(state).toHtmlEscaped()));
+    return label;
+}
+
+} // namespace
+
+ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
+    : QWidget(nullptr, Qt::Window)
+    , program(program)
+    , recorder(recorder)
+{
+    setObjectName(QStringLiteral("frmProgress"));
+    setWindowTitle(tr("Progress"));
+    auto *layout = new QVBoxLayout(this);
+
+    auto *top = new QHBoxLayout;
+    cboChild = new QComboBox(this);
+    cboChild->setObjectName(QStringLiteral("cboChild"));
+    cboChild->setMinimumContentsLength(16);
+    cboFluency = new QComboBox(this);
+    cboFluency->setObjectName(QStringLiteral("cboFluency"));
+    for (const double seconds : fluencyChoices)
+        cboFluency->addItem(tr("%1 seconds").arg(seconds), seconds);
+    auto *childLabel = new QLabel(tr("Child:"), this);
+    childLabel->setBuddy(cboChild);
+    auto *fluencyLabel = new QLabel(tr("Fluent within:"), this);
+    fluencyLabel->setBuddy(cboFluency);
+    top->addWidget(childLabel);
+    top->addWidget(cboChild);
+    top->addSpacing(16);
+    top->addWidget(fluencyLabel);
+    top->addWidget(cboFluency);
+    top->addStretch();
+    for (const Mastery state : {Mastery::Mastered, Mastery::Learning, Mastery::NeedsWork, Mastery::NotSeen})
+        top->addWidget(legendEntry(state, this));
+    layout->addLayout(top);
+
+    tabOperation = new QTabWidget(this);
+    tabOperation->setObjectName(QStringLiteral("tabOperation"));
+    const QString titles[] = {tr("Addition"), tr("Subtraction"), tr("Multiplication"), tr("Division")};
+    for (int i = 0; i < 4; ++i)
+        buildPage(i, pageOperations[i], titles[i]);
+    layout->addWidget(tabOperation, 1);
+
+    picTrend = new TrendChart(this);
+    picTrend->setMinimumHeight(int(150 * std::max(0.78, program.screenScale)));
+    layout->addWidget(picTrend);
+
+    auto *buttons = new QHBoxLayout;
+    const auto button = [this, buttons](const QString &name, const QString &text) {
+        auto *made = new QPushButton(text, this);
+        made->setObjectName(name);
+        buttons->addWidget(made);
+        return made;
+    };
+    cmdExport = button(QStringLiteral("cmdExport"), tr("Export..."));
+    cmdPrintProgress = button(QStringLiteral("cmdPrintProgress"), tr("Print..."));
+    cmdForget = button(QStringLiteral("cmdForget"), tr("Forget This Child..."));
+    buttons->addStretch();
+    cmdProgressClose = button(QStringLiteral("cmdProgressClose"), tr("Close"));
+    layout->addLayout(buttons);
+
+    connect(cboChild, &QComboBox::currentIndexChanged, this, &ProgressWindow::loadChild);
+    connect(cboFluency, &QComboBox::currentIndexChanged, this, &ProgressWindow::fluencyChosen);
+    connect(cmdExport, &QPushButton::clicked, this, &ProgressWindow::exportCards);
+    connect(cmdPrintProgress, &QPushButton::clicked, this, &ProgressWindow::printProgress);
+    connect(cmdForget, &QPushButton::clicked, this, &ProgressWindow::forgetChild);
+    connect(cmdProgressClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+}
+
+void ProgressWindow::buildPage(int index, qint16 operation, const QString &title)
+{
+    auto *page = new QWidget(tabOperation);
+    auto *row = new QHBoxLayout(page);
+    auto *left = new QVBoxLayout;
+
+    auto *count = new QLabel(page);
+    count->setObjectName(indexed(QStringLiteral("lblMastered"), index));
+    QFont bold = count->font();
+    bold.setBold(true);
+    count->setFont(bold);
+    lblMastered.append(count);
+    left->addWidget(count);
+    const QString axes = operation == Operation::Subtraction ? tr("Rows: the number taken away. Columns: the answer.")
+                       : operation == Operation::Division    ? tr("Rows: the divisor. Columns: the answer.")
+                                                             : tr("Rows: the top number. Columns: the bottom number.");
+    left->addWidget(new QLabel(axes, page));
+
+    const int first = gridFirstRow(operation);
+    auto *grid = new QTableWidget(gridLast + 1 - first, gridLast + 1, page);
+    grid->setObjectName(indexed(QStringLiteral("grdMastery"), index));
+    grid->setAccessibleName(tr("%1 facts").arg(title));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int cell = int(26 * std::max(0.78, program.screenScale));
+    for (QHeaderView *header : {grid->horizontalHeader(), grid->verticalHeader()}) {
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setDefaultSectionSize(cell);
+        header->setMinimumSectionSize(cell);
+        header->setDefaultAlignment(Qt::AlignCenter);
+    }
+    QStringList rows;
+    QStringList columns;
+    for (int n = first; n <= gridLast; ++n)
+        rows.append(QString::number(n));
+    for (int n = 0; n <= gridLast; ++n)
+        columns.append(QString::number(n));
+    grid->setVerticalHeaderLabels(rows);
+    grid->setHorizontalHeaderLabels(columns);
+    for (int r = 0; r < grid->rowCount(); ++r)
+        for (int c = 0; c < grid->columnCount(); ++c)
+            grid->setItem(r, c, new QTableWidgetItem);
+    grid->setFixedSize(grid->verticalHeader()->sizeHint().width() + cell * grid->columnCount() + 2 * grid->frameWidth(),
+                       grid->horizontalHeader()->sizeHint().height() + cell * grid->rowCount() + 2 * grid->frameWidth());
+    grdMastery.append(grid);
+    left->addWidget(grid);
+    left->addStretch();
+    row->addLayout(left);
+
+    auto *right = new QVBoxLayout;
+    auto *heading = new QLabel(tr("Hardest facts"), page);
+    heading->setFont(bold);
+    right->addWidget(heading);
+    auto *hardest = new QTreeWidget(page);
+    hardest->setObjectName(indexed(QStringLiteral("lstHardest"), index));
+    hardest->setAccessibleName(tr("Hardest %1 facts").arg(title));
+    hardest->setRootIsDecorated(false);
+    hardest->setHeaderLabels({tr("Fact"), tr("Tries"), tr("Right"), tr("Median s")});
+    hardest->header()->setStretchLastSection(false);
+    hardest->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int c = 1; c < 4; ++c)
+        hardest->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    lstHardest.append(hardest);
+    heading->setBuddy(hardest);
+    right->addWidget(hardest);
+    row->addLayout(right, 1);
+
+    tabOperation->addTab(page, title);
+}
+
+HistoryStore *ProgressWindow::store()
+{
+    return recorder.store();
+}
+
+void ProgressWindow::tell(const QString &text)
+{
+    program.ask(Program::programTitle(), text, Platform::Buttons::Ok, Platform::Icon::Warning);
+}
+
+bool ProgressWindow::hasChild() const
+{
+    return cboChild->currentIndex() >= 0;
+}
+
+QString ProgressWindow::child() const
+{
+    return cboChild->currentData().toString();
+}
+
+void ProgressWindow::showProgress()
+{
+    HistoryStore *history = store();
+    const QList<ChildEntry> children = history ? history->children() : QList<ChildEntry>();
+    const QString wanted = HistoryStore::childKey(program.frmProgram()->setup->playerName());
+    {
+        const QSignalBlocker quiet(cboChild);
+        cboChild->clear();
+        for (const ChildEntry &entry : children)
+            cboChild->addItem(entry.name.isEmpty() ? tr("(no name)") : entry.name, entry.name);
+        for (int i = 0; i < cboChild->count(); ++i)
+            if (HistoryStore::childKey(cboChild->itemData(i).toString()) == wanted)
+                cboChild->setCurrentIndex(i);
+    }
+    loadChild();
+    show();
+    raise();
+    activateWindow();
+}
+
+void ProgressWindow::loadChild()
+{
+    HistoryStore *history = hasChild() ? store() : nullptr;
+    attempts = history ? history->attempts(child()) : AttemptHistory();
+    fluency = history ? history->fluencySeconds(child()) : defaultFluencySeconds;
+    {
+        const QSignalBlocker quiet(cboFluency);
+        cboFluency->setCurrentIndex(std::max(0, cboFluency->findData(fluency)));
+    }
+    picTrend->setGames(history ? history->recentGames(child(), trendGames) : QList<GameTrend>());
+    for (QWidget *needsChild :
+         std::initializer_list<QWidget *>{cboFluency, cmdExport, cmdPrintProgress, cmdForget})
+        needsChild->setEnabled(history != nullptr);
+    showFacts();
+}
+
+void ProgressWindow::showFacts()
+{
+    for (int page = 0; page < 4; ++page) {
+        const qint16 operation = pageOperations[page];
+        const MasteryGrid grid = masteryGrid(attempts, operation, fluency);
+        lblMastered[page]->setText(masteredCountText(grid));
+        QTableWidget *table = grdMastery[page];
+        for (int r = 0; r < table->rowCount(); ++r) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const FactSummary &fact = grid.at({r + gridFirstRow(operation), c});
+                QTableWidgetItem *item = table->item(r, c);
+                const QString description = factDescription(fact);
+                item->setBackground(colourOf(fact.state));
+                item->setToolTip(description);
+                item->setData(Qt::AccessibleDescriptionRole, description);
+            }
+        }
+        QTreeWidget *list = lstHardest[page];
+        list->clear();
+        for (const FactSummary &fact : hardestFacts(attempts, operation, fluency, hardestCount)) {
+            auto *item = new QTreeWidgetItem(list, {factText(fact.fact), QString::number(fact.tries),
+                                                    QString::number(fact.right),
+                                                    QString::number(fact.medianSeconds, 'f', 1)});
+            item->setBackground(0, colourOf(fact.state));
+            item->setToolTip(0, factDescription(fact));
+            for (int c = 1; c < 4; ++c)
+                item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+}
+
+void ProgressWindow::fluencyChosen()
+{
+    fluency = cboFluency->currentData().toDouble();
+    showFacts();
+    HistoryStore *history = hasChild() ? store() : nullptr;
+    if (history && !history->setFluencySeconds(child(), fluency))
+        tell(tr("The fluency time cannot be saved: %1.").arg(history->error()));
+}
+
+void ProgressWindow::exportCards()
+{
+    HistoryStore *history = hasChild() ? store() : nullptr;
+    if (!history)
+        return;
+    const QString name = child().isEmpty() ? tr("no name") : child();
+    const QString path = program.platform.saveFileName(tr("CSV Files (*.csv)"), name + tr(" practice.csv"));
+    if (path.isEmpty())
+        return;
+    if (!saveFileWhole(path, historyCsv(child(), history->cards(child()))))
+        tell(tr("The file %1 cannot be written.").arg(path));
+}
+
+void ProgressWindow::printProgress()
+{
+    HistoryStore *history = hasChild() ? store() : nullptr;
+    if (!history)
+        return;
+    ProgressReport report;
+    report.child = child();
+    report.date = program.platform.shortDate();
+    report.fluencySeconds = fluency;
+    for (const qint16 operation : pageOperations)
+        report.grids.append(masteryGrid(attempts, operation, fluency));
+    report.games = picTrend->shownGames();
+    const PrintPage page = progressPrintLayout(report);
+    program.platform.print([&page](QPagedPaintDevice &device) { renderPrintPage(page, device); });
+}
+
+void ProgressWindow::forgetChild()
+{
+    HistoryStore *history = hasChild() ? store() : nullptr;
+    if (!history)
+        return;
+    const QString shown = cboChild->currentText();
+    if (program.ask(Program::programTitle(),
+                    tr("Forget everything %1 has practised? This cannot be undone.").arg(shown),
+                    Platform::Buttons::YesNo, Platform::Icon::Question)
+        != Platform::Answer::Yes)
+        return;
+    if (!history->forget(child()))
+        tell(tr("%1's practice cannot be forgotten: %2.").arg(shown, history->error()));
+    showProgress();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+
+#include "history/mastery.h"
+
+class HistoryRecorder;
+class HistoryStore;
+class Program;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QTreeWidget;
+class TrendChart;
+
+// frmProgress: what a child knows, fact by fact, and how the last games went.
+class ProgressWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    ProgressWindow(Program &program, HistoryRecorder &recorder);
+
+    // Reads the history afresh and opens on the player named in txtName
+    // when that child has a history.
+    void showProgress();
+
+    QComboBox *cboChild = nullptr;
+    QComboBox *cboFluency = nullptr;
+    QTabWidget *tabOperation = nullptr;
+    QList<QLabel *> lblMastered;    // lblMastered(0) to (3): addition, subtraction, multiplication, division
+    QList<QTableWidget *> grdMastery;
+    QList<QTreeWidget *> lstHardest;
+    TrendChart *picTrend = nullptr;
+    QPushButton *cmdExport = nullptr;
+    QPushButton *cmdPrintProgress = nullptr;
+    QPushButton *cmdForget = nullptr;
+    QPushButton *cmdProgressClose = nullptr;
+
+private:
+    void buildPage(int index, qint16 operation, const QString &title);
+    void loadChild();
+    void showFacts();
+    void fluencyChosen();
+    void exportCards();
+    void printProgress();
+    void forgetChild();
+    bool hasChild() const;
+    QString child() const;
+    // The store when it can be read; after a write fails, says so once.
+    HistoryStore *store();
+    void tell(const QString &text);
+
+    Program &program;
+    HistoryRecorder &recorder;
+    AttemptHistory attempts;
+    double fluency = defaultFluencySeconds;
+};

@@ -1,0 +1,284 @@
+#include <QtTest>
+
+#include "history/mastery.h"
+#include "history/practisedraw.h"
+#include "history/progressprint.h"
+#include "queuedsource.h"
+
+namespace {
+
+// "R2.5 W12 R6" = right in 2.5 s, wrong in 12 s, right in 6 s, oldest first.
+QList<Attempt> attemptsOf(const QString &text)
+{
+    QList<Attempt> attempts;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        attempts.append({word.front() == QLatin1Char('R'), word.mid(1).toDouble()});
+    return attempts;
+}
+
+constexpr qint16 add = Operation::Addition;
+constexpr qint16 sub = Operation::Subtraction;
+constexpr qint16 mul = Operation::Multiplication;
+constexpr qint16 dvd = Operation::Division;
+
+GeneratorSettings basicSettings()
+{
+    GeneratorSettings settings;
+    settings.topLimit = 12;
+    settings.bottomLimit = 12;
+    settings.divisorLow = 2;
+    settings.divisorHigh = 9;
+    settings.divisionResultLimit = 10;
+    return settings;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Mastery)
+Q_DECLARE_METATYPE(Fact)
+
+class MasteryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void state_data()
+    {
+        QTest::addColumn<QString>("attempts");
+        QTest::addColumn<double>("fluency");
+        QTest::addColumn<Mastery>("expected");
+        QTest::newRow("never dealt") << "" << 6.0 << Mastery::NotSeen;
+        QTest::newRow("one fluent right") << "R2" << 6.0 << Mastery::Learning;
+        QTest::newRow("two fluent rights") << "R2 R3" << 6.0 << Mastery::Mastered;
+        QTest::newRow("exactly at the limit is fluent") << "R6 R6" << 6.0 << Mastery::Mastered;
+        QTest::newRow("a millisecond over is not") << "R6 R6.001" << 6.0 << Mastery::Learning;
+        QTest::newRow("slow rights only learn") << "R7 R8 R9" << 6.0 << Mastery::Learning;
+        QTest::newRow("same rights within 12 s") << "R7 R8 R9" << 12.0 << Mastery::Mastered;
+        QTest::newRow("within 3 s is stricter") << "R4 R4 R4" << 3.0 << Mastery::Learning;
+        QTest::newRow("last wrong after mastery") << "R1 R1 W1" << 6.0 << Mastery::NeedsWork;
+        QTest::newRow("timed out last") << "R2 R2 W10" << 6.0 << Mastery::NeedsWork;
+        QTest::newRow("two wrongs of three, last right") << "W1 W1 R1" << 6.0 << Mastery::NeedsWork;
+        QTest::newRow("one wrong of three, two fluent") << "R1 W1 R1" << 6.0 << Mastery::Mastered;
+        QTest::newRow("only the last three count") << "W1 W1 W1 R1 R1" << 6.0 << Mastery::Mastered;
+        QTest::newRow("old mastery is forgotten") << "R1 R1 R1 W9 W9" << 6.0 << Mastery::NeedsWork;
+        QTest::newRow("verbal card marked right, 0 s") << "R0 R0" << 6.0 << Mastery::Mastered;
+        QTest::newRow("right but one fluent") << "W1 R9 R2" << 6.0 << Mastery::Learning;
+    }
+    void state()
+    {
+        QFETCH(QString, attempts);
+        QFETCH(double, fluency);
+        QFETCH(Mastery, expected);
+        QCOMPARE(masteryOf(attemptsOf(attempts), fluency), expected);
+    }
+
+    void describe()
+    {
+        const Fact fact{mul, 7, 8};
+        QCOMPARE(factDescription(summarise(fact, attemptsOf("R3 W9 R4.2 R5 W4.4"), 6)),
+                 QStringLiteral("7 x 8 = 56: 5 tries, 3 right, median 4.4 s, needs work"));
+        QCOMPARE(factDescription(summarise({dvd, 56, 8}, {}, 6)), QString::fromUtf8("56 ÷ 8 = 7: not seen"));
+    }
+
+    void gridCells_data()
+    {
+        QTest::addColumn<Fact>("fact");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column"); // -1: not on the grid
+        QTest::newRow("7 + 8 by its numbers") << Fact{add, 7, 8} << 7 << 8;
+        QTest::newRow("0 + 12 on the edge") << Fact{add, 0, 12} << 0 << 12;
+        QTest::newRow("13 + 1 beyond") << Fact{add, 13, 1} << -1 << -1;
+        QTest::newRow("15 - 8 = 7 at row 8, column 7") << Fact{sub, 15, 8} << 8 << 7;
+        QTest::newRow("25 - 12 = 13 beyond") << Fact{sub, 25, 12} << -1 << -1;
+        QTest::newRow("9 - 0 = 9 at row 0") << Fact{sub, 9, 0} << 0 << 9;
+        QTest::newRow("12 x 12") << Fact{mul, 12, 12} << 12 << 12;
+        QTest::newRow("56 / 8 = 7 at row 8, column 7") << Fact{dvd, 56, 8} << 8 << 7;
+        QTest::newRow("144 / 12 = 12") << Fact{dvd, 144, 12} << 12 << 12;
+        QTest::newRow("by 0 never") << Fact{dvd, 0, 0} << -1 << -1;
+        QTest::newRow("with a remainder never") << Fact{dvd, 7, 2} << -1 << -1;
+    }
+    void gridCells()
+    {
+        QFETCH(Fact, fact);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        const auto cell = gridCellOf(fact);
+        QCOMPARE(cell.has_value(), row >= 0);
+        if (cell) {
+            QCOMPARE(cell->row, row);
+            QCOMPARE(cell->column, column);
+            QCOMPARE(factAtCell(fact.operation, *cell), fact);
+        }
+    }
+
+    void gridCounts()
+    {
+        AttemptHistory history;
+        history[{mul, 7, 8}] = attemptsOf("R1 R1");
+        history[{mul, 47, 38}] = attemptsOf("R1 R1"); // beyond the grid
+        history[{add, 7, 8}] = attemptsOf("R1 R1");
+        const MasteryGrid grid = masteryGrid(history, mul, 6);
+        QCOMPARE(masteredCountText(grid), QStringLiteral("Mastered 1 of 169"));
+        QCOMPARE(grid.at({7, 8}).state, Mastery::Mastered);
+        QCOMPARE(grid.at({8, 7}).state, Mastery::NotSeen);
+        QCOMPARE(masteredCountText(masteryGrid(history, dvd, 6)), QStringLiteral("Mastered 0 of 156"));
+    }
+
+    void hardestOrder()
+    {
+        AttemptHistory history;
+        history[{add, 1, 1}] = attemptsOf("R1 R1");       // mastered
+        history[{add, 47, 38}] = attemptsOf("W3 W3 W3"); // needs work, none right
+        history[{add, 2, 2}] = attemptsOf("R1 R1 W2");    // needs work, two thirds right
+        history[{add, 3, 3}] = attemptsOf("R9");          // learning, slow
+        history[{add, 4, 4}] = attemptsOf("R8");          // learning, less slow
+        history[{mul, 9, 9}] = attemptsOf("W1");          // another operation
+        QList<Fact> order;
+        for (const FactSummary &fact : hardestFacts(history, add, 6, 4))
+            order.append(fact.fact);
+        QCOMPARE(order, (QList<Fact>{{add, 47, 38}, {add, 2, 2}, {add, 3, 3}, {add, 4, 4}}));
+    }
+
+    void weakPick_data()
+    {
+        QTest::addColumn<double>("r");
+        QTest::addColumn<int>("picked");
+        // Weights 4 (needs work), 2 (learning), 1 (mastered): shares 4/7, 2/7, 1/7.
+        QTest::newRow("start") << 0.0 << 0;
+        QTest::newRow("end of needs work") << 3.99 / 7 << 0;
+        QTest::newRow("start of learning") << 4.0 / 7 << 1;
+        QTest::newRow("start of mastered") << 6.0 / 7 << 2;
+        QTest::newRow("r of exactly 1") << 1.0 << 2;
+    }
+    void weakPick()
+    {
+        QFETCH(double, r);
+        QFETCH(int, picked);
+        const QList<WeakFact> facts = {{{add, 1, 1}, Mastery::NeedsWork},
+                                       {{add, 2, 2}, Mastery::Learning},
+                                       {{add, 3, 3}, Mastery::Mastered}};
+        QCOMPARE(pickWeakFact(facts, r), facts.at(picked).fact);
+    }
+
+    void factsInRange()
+    {
+        AttemptHistory history;
+        for (const Fact &fact : {Fact{add, 7, 8}, Fact{add, 47, 38}, Fact{sub, 9, 4}, Fact{sub, 4, 9},
+                                 Fact{mul, 5, 9}, Fact{mul, 5, 10}, Fact{dvd, 56, 8}, Fact{dvd, 99, 11},
+                                 Fact{dvd, 20, 2}})
+            history[fact] = attemptsOf("W1");
+        GameSession ranges;
+        QList<Fact> found;
+        for (const WeakFact &weak : weakFactsFor(history, 6, 19, ranges, basicSettings()))
+            found.append(weak.fact);
+        // Basic multiplication bottoms stop at 9, quotients at 10, divisors at 9.
+        QCOMPARE(found, (QList<Fact>{{add, 7, 8}, {sub, 9, 4}, {mul, 5, 9}, {dvd, 20, 2}, {dvd, 56, 8}}));
+        QVERIFY(weakFactsFor(history, 6, add, ranges, basicSettings()).size() == 1);
+    }
+
+    // Card 1 is weak (r < 0.5), card 2 normal and missed; card 4 cannot be
+    // 7 + 8 again, and card 5 is the missed 3 + 4 without a draw.
+    void practiseDraw()
+    {
+        PractiseDraw draw({{{add, 7, 8}, Mastery::NeedsWork}, {{add, 1, 2}, Mastery::Mastered}});
+        GameSession session;
+        session.functionSet = add;
+        QueuedSource random({0.1, 0.0,                 // weak: 7 + 8
+                             0.9, 2.5 / 12, 3.5 / 12,  // normal: 3 + 4
+                             0.1, 0.0,                 // weak: 7 + 8
+                             0.1, 0.0});               // weak, but 7 + 8 was last: 1 + 2
+        QList<Fact> dealt;
+        for (int card = 1; card <= 5; ++card) {
+            QVERIFY(draw.deal(session, card, basicSettings(), random));
+            dealt.append(cardFact(session));
+            draw.judged(cardFact(session), card != 2, card);
+        }
+        QCOMPARE(dealt, (QList<Fact>{{add, 7, 8}, {add, 3, 4}, {add, 7, 8}, {add, 1, 2}, {add, 3, 4}}));
+        QVERIFY(random.values.empty());
+        QCOMPARE(random.overruns, 0);
+        QCOMPARE(session.answer, 7.0);
+    }
+
+    void practiseDrawStaysInRange_data()
+    {
+        QTest::addColumn<bool>("advanced");
+        QTest::addColumn<FunctionSet>("functions");
+        QTest::newRow("basic, all four") << false << FunctionSet(19);
+        QTest::newRow("advanced, subtraction") << true << FunctionSet(sub);
+        QTest::newRow("advanced, + x") << true << FunctionSet(10);
+    }
+    void practiseDrawStaysInRange()
+    {
+        QFETCH(bool, advanced);
+        QFETCH(FunctionSet, functions);
+        GeneratorSettings settings = basicSettings();
+        settings.advancedRange = advanced;
+        GameSession session;
+        session.functionSet = functions;
+        session.rangeTopMin = 5;
+        session.rangeTopMax = 9;
+        session.rangeBottomMin = 2;
+        session.rangeBottomMax = 4; // below the top range: no subtraction is turned over
+        AttemptHistory history;
+        for (int a = 0; a <= 20; ++a)
+            for (int b = 0; b <= 20; ++b)
+                for (const qint16 operation : {add, sub, mul})
+                    history[{operation, a, b}] = attemptsOf(a % 3 ? "W1" : "R1 R1");
+        for (int d = 1; d <= 12; ++d)
+            for (int q = 0; q <= 12; ++q)
+                history[{dvd, d * q, d}] = attemptsOf("W1");
+        SeededSource random(7);
+        PractiseDraw draw(weakFactsFor(history, 6, functions, session, settings));
+        std::optional<Fact> previous;
+        for (int card = 1; card <= 5000; ++card) {
+            QVERIFY(draw.deal(session, card, settings, random));
+            const Fact fact = cardFact(session);
+            QVERIFY2(previous != fact, qPrintable(factText(fact)));
+            previous = fact;
+            const int low = advanced ? 5 : 1, high = advanced ? 9 : 12;
+            const int bottomLow = advanced ? 2 : 1, bottomHigh = advanced ? 4 : 12;
+            const auto within = [](int n, int a, int b) { return n >= a && n <= b; };
+            bool fits = false;
+            if (fact.operation == dvd)
+                fits = within(fact.bottom, 2, 9) && fact.top % fact.bottom == 0 && within(fact.top / fact.bottom, 1, 10);
+            else if (fact.operation == sub)
+                fits = fact.top > fact.bottom && within(fact.top, low, high)
+                    && within(fact.bottom, advanced ? bottomLow : 1, advanced ? bottomHigh : fact.top);
+            else
+                fits = within(fact.top, low, high)
+                    && within(fact.bottom, bottomLow, fact.operation == mul && !advanced ? 9 : bottomHigh);
+            QVERIFY2(fits, qPrintable(factText(fact)));
+            draw.judged(fact, card % 4 != 0, card);
+        }
+    }
+
+    void printedGrid()
+    {
+        AttemptHistory history;
+        history[{add, 7, 8}] = attemptsOf("W1");
+        ProgressReport report;
+        report.child = QStringLiteral("Zoë");
+        for (const qint16 operation : {add, sub, mul, dvd})
+            report.grids.append(masteryGrid(history, operation, 6));
+        report.games = {{QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC), 10, 7, 3.5}};
+        const PrintPage page = progressPrintLayout(report);
+        const QList<PrintBox> boxes = page.boxes();
+        // 4 grids of cells, 4 legend swatches, one score bar and the legend's bar.
+        QCOMPARE(boxes.size(), 169 * 3 + 156 + 4 + 2);
+        // Addition's cell 7 + 8: row 7 below the header row, column 8 right of the header column.
+        const auto cell = std::find_if(boxes.begin(), boxes.end(), [](const PrintBox &box) {
+            return qAbs(box.rect.left() - (0.5 + 9 * 0.19)) < 1e-9 && qAbs(box.rect.top() - (1.4 + 8 * 0.19)) < 1e-9;
+        });
+        QVERIFY(cell != boxes.end());
+        QCOMPARE(cell->fill, masteryColour(Mastery::NeedsWork));
+        QStringList texts;
+        for (const PrintText &text : page.texts())
+            texts.append(text.text);
+        QVERIFY(texts.contains(QStringLiteral("Sumdrop progress: Zoë")));
+        QVERIFY(texts.contains(QStringLiteral("Addition: Mastered 0 of 169")));
+        QVERIFY(texts.contains(QStringLiteral("70%")) == false); // axis shows 0, 50 and 100 only
+    }
+};
+
+QTEST_GUILESS_MAIN(MasteryTest)
+#include "tst_mastery.moc"

@@ -1,0 +1,477 @@
+#include <QAction>
+#include <QComboBox>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include "history/historycsv.h"
+#include "history/historyrecorder.h"
+#include "history/historystore.h"
+#include "history/progresswindow.h"
+#include "history/trendchart.h"
+#include "ui/gamedriver.h"
+
+namespace {
+
+// Rows of a query on the file, read through a connection of the test's own.
+QList<QVariantList> rowsOf(const QString &path, const QString &sql)
+{
+    QList<QVariantList> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reader"));
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery query(db);
+            if (query.exec(sql)) {
+                while (query.next()) {
+                    QVariantList row;
+                    for (int i = 0; i < query.record().count(); ++i)
+                        row.append(query.value(i));
+                    rows.append(row);
+                }
+            } else {
+                qWarning() << query.lastError().text();
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("reader"));
+    return rows;
+}
+
+QVariant valueOf(const QString &path, const QString &sql)
+{
+    const QList<QVariantList> rows = rowsOf(path, sql);
+    return rows.isEmpty() ? QVariant() : rows.first().first();
+}
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A minimal RFC 4180 reader, as a spreadsheet reads the export back.
+QList<QStringList> parseCsv(const QString &text)
+{
+    QList<QStringList> rows{{}};
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"'))
+                field += text.at(++i);
+            else if (c == QLatin1Char('"'))
+                quoted = false;
+            else
+                field += c;
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == QLatin1Char(',')) {
+            rows.last().append(field);
+            field.clear();
+        } else if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
+            rows.last().append(field);
+            field.clear();
+            rows.append(QStringList());
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    if (rows.last().isEmpty())
+        rows.removeLast();
+    return rows;
+}
+
+CardRecord cardOf(qint16 operation, int top, int bottom, bool right, double seconds)
+{
+    CardRecord card;
+    card.operation = operation;
+    card.top = top;
+    card.bottom = bottom;
+    card.answer = factAnswer({operation, top, bottom});
+    card.given = right ? card.answer : card.answer + 1;
+    card.right = right;
+    card.seconds = seconds;
+    card.judgedAt = QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC);
+    return card;
+}
+
+} // namespace
+
+// The practice history through the real program: what it records, what it
+// refuses to touch, how it fails, and the Progress window that reads it.
+class HistoryTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir home;
+
+    static QString historyPath() { return HistoryStore::defaultPath(); }
+
+    // Plays additions a + b through the separate boxes, each taking seconds;
+    // a wrong answer is one more than right.
+    void play(GameDriver &driver, const QList<std::tuple<int, int, bool>> &cards, qint64 millisecondsEach = 2000)
+    {
+        for (const auto &[a, b, right] : cards)
+            driver.queueAddition(a, b);
+        driver.clickStart();
+        for (const auto &[a, b, right] : cards) {
+            driver.platform.monotonic += millisecondsEach;
+            driver.typeSeparate(a + b + (right ? 0 : 1));
+        }
+    }
+
+    static SettingsRecord named(int cards)
+    {
+        SettingsRecord setup = GameDriver::defaultSetup();
+        setup.cardCount = cards;
+        setup.showSummary = true; // no message at the end
+        return setup;
+    }
+
+    void writeHistory(const QString &child, const QList<CardRecord> &cards)
+    {
+        HistoryStore store(historyPath());
+        GameSetup setup;
+        setup.child = child;
+        setup.started = cards.first().judgedAt;
+        qint64 game = 0;
+        for (const CardRecord &card : cards)
+            QVERIFY(store.recordCard(game, setup, card));
+        QVERIFY(store.endGame(game, setup.started, true));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")));
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    }
+
+    void init()
+    {
+        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+        QDir(home.filePath(QStringLiteral("data"))).removeRecursively();
+    }
+
+    void recordsEveryCardOnceJudged()
+    {
+        GameDriver driver(named(3));
+        QVERIFY(!QFile::exists(historyPath())); // start-up leaves the file alone
+        driver.setup().txtName->setText(QStringLiteral("  Zoë "));
+        driver.platform.clock = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC);
+        play(driver, {{7, 8, true}, {9, 9, false}}, 2345);
+
+        const QString path = historyPath();
+        QCOMPARE(QFile::permissions(path) & 0x7777,
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        QCOMPARE(valueOf(path, QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+        QCOMPARE(valueOf(path, QStringLiteral("PRAGMA user_version")).toInt(), HistoryStore::schemaVersion);
+        const QList<QVariantList> cards = rowsOf(
+            path, QStringLiteral("SELECT operation, top, bottom, answer, given, right, ending, seconds, judged_at "
+                                 "FROM cards ORDER BY id"));
+        QCOMPARE(cards.size(), 2);
+        QCOMPARE(cards[0], (QVariantList{15, 7, 8, 15, 15, 1, 0, 2.345, QStringLiteral("2026-12-08T10:00:00.000Z")}));
+        QCOMPARE(cards[1].mid(0, 7), (QVariantList{15, 9, 9, 18, 19, 0, 0}));
+        // The game is written with its first card and finished at its end.
+        const auto game = [&] {
+            return rowsOf(path, QStringLiteral("SELECT k.name, g.card_count, g.judged, g.right_count, g.ended IS NULL, "
+                                               "g.operations, g.top_max, g.answer_format, g.verbal "
+                                               "FROM games g JOIN children k ON k.id = g.child_id"));
+        };
+        QCOMPARE(game(), (QList<QVariantList>{{QStringLiteral("Zoë"), 10, 2, 1, 1, 15, 99, 1, 0}}));
+        driver.clickStart(); // Stop
+        QCOMPARE(game()[0][4], QVariant(0));
+        QCOMPARE(valueOf(path, QStringLiteral("SELECT completed FROM games")).toInt(), 0);
+        QVERIFY(driver.platform.messages.isEmpty());
+    }
+
+    void endings_data()
+    {
+        QTest::addColumn<bool>("verbal");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QVariantList>("expected"); // given, right, ending
+        QTest::newRow("typed right") << false << "right" << QVariantList{12, 1, 0};
+        QTest::newRow("timed out") << false << "time" << QVariantList{QVariant(), 0, 1};
+        QTest::newRow("verbal marked right") << true << "right" << QVariantList{QVariant(), 1, 2};
+        QTest::newRow("verbal marked wrong") << true << "wrong" << QVariantList{QVariant(), 0, 3};
+    }
+    void endings()
+    {
+        QFETCH(bool, verbal);
+        QFETCH(QString, action);
+        QFETCH(QVariantList, expected);
+        SettingsRecord setup = named(3);
+        setup.verbalMode = verbal;
+        setup.timerOn = action == QStringLiteral("time");
+        GameDriver driver(setup);
+        if (setup.timerOn) {
+            driver.setup().chkCardTime->setChecked(true);
+            driver.setup().sldCardTime->setValue(5);
+        }
+        driver.queueAddition(5, 7);
+        driver.clickStart();
+        if (action == QStringLiteral("time")) {
+            for (int i = 0; i < 5; ++i)
+                driver.game().timers().timerTick();
+        } else if (verbal) {
+            driver.click(action == QStringLiteral("right") ? static_cast<QWidget *>(driver.boxes().imgEnter)
+                                                           : static_cast<QWidget *>(driver.boxes().imgWrongEnter));
+        } else {
+            driver.typeSeparate(12);
+        }
+        const QList<QVariantList> rows =
+            rowsOf(historyPath(), QStringLiteral("SELECT given, right, ending FROM cards"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0][0].isNull(), expected[0].isNull());
+        if (!expected[0].isNull())
+            QCOMPARE(rows[0][0].toInt(), expected[0].toInt());
+        QCOMPARE(rows[0].mid(1), expected.mid(1));
+    }
+
+    // Files that are not our history: never written, one message, no history
+    // for the rest of the run.
+    void badFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("garbage") << "garbage";
+        QTest::newRow("another program's SQLite file") << "foreign";
+        QTest::newRow("a newer history") << "newer";
+    }
+    void badFiles()
+    {
+        QFETCH(QString, kind);
+        const QString path = historyPath();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        if (kind == QStringLiteral("garbage")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("SQLite format 2? no: a shopping list\n").repeated(200));
+        } else {
+            if (kind == QStringLiteral("newer"))
+                writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 1, 1, true, 1)});
+            rowsOf(path, kind == QStringLiteral("newer")
+                             ? QStringLiteral("PRAGMA user_version = 7")
+                             : QStringLiteral("CREATE TABLE recipes (name TEXT)"));
+            rowsOf(path, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        }
+        QFile::remove(path + QStringLiteral("-wal"));
+        QFile::remove(path + QStringLiteral("-shm"));
+        const QByteArray before = contentsOf(path);
+
+        GameDriver driver(named(5));
+        play(driver, {{1, 2, true}, {3, 4, false}});
+        QCOMPARE(driver.platform.messages.size(), 1);
+        QCOMPARE(driver.platform.messages[0].title, QStringLiteral("Sumdrop"));
+        QCOMPARE(driver.platform.messages[0].buttons, Platform::Buttons::Ok);
+        QVERIFY(driver.platform.messages[0].text.contains(path));
+        QCOMPARE(driver.session().cardNumber, 3.0); // the game goes on
+        driver.window()->mnuProgress->setEnabled(true);
+        driver.program->frmProgress().showProgress();
+        QCOMPARE(driver.program->frmProgress().cboChild->count(), 0);
+        QCOMPARE(driver.platform.messages.size(), 1);
+        QCOMPARE(contentsOf(path), before);
+        QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
+    }
+
+    // Writes that fail even for root: one message a run, and the game goes on.
+    void writeFailures_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("data folder under a file") << "file" << "Not a directory";
+        QTest::newRow("locked by another copy") << "locked" << "locked";
+    }
+    void writeFailures()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QSqlDatabase other;
+        if (kind == QStringLiteral("file")) {
+            QFile plain(home.filePath(QStringLiteral("plain")));
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+            qputenv("XDG_DATA_HOME", plain.fileName().toLocal8Bit());
+        } else {
+            writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 1, 1, true, 1)});
+            other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other copy"));
+            other.setDatabaseName(historyPath());
+            QVERIFY(other.open());
+            QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        }
+        GameDriver driver(named(5));
+        QElapsedTimer waited;
+        waited.start();
+        play(driver, {{1, 2, true}, {3, 4, true}, {5, 6, false}});
+        QCOMPARE(driver.platform.messages.size(), 1);
+        const FakePlatform::Message message = driver.platform.messages.first();
+        QCOMPARE(message.title, QStringLiteral("Sumdrop"));
+        QCOMPARE(message.buttons, Platform::Buttons::Ok);
+        QVERIFY2(message.text.contains(reason), qPrintable(message.text));
+        QVERIFY(message.text.contains(QStringLiteral("cannot be saved")));
+        QCOMPARE(driver.session().cardNumber, 4.0);
+        QCOMPARE(driver.program->summary.row(4).problem, QStringLiteral("5 + 6 = 11"));
+        if (other.isValid()) {
+            // The busy timeout is waited out once, not on every card.
+            QVERIFY(waited.elapsed() < 4000);
+            other.close();
+            other = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("other copy"));
+            QCOMPARE(valueOf(historyPath(), QStringLiteral("SELECT count(*) FROM cards")).toInt(), 1);
+        }
+    }
+
+    // kill -9 in the middle of a game: every card judged is in the file.
+    void killedMidGame()
+    {
+        QProcess player;
+        player.setProcessChannelMode(QProcess::SeparateChannels);
+        player.start(QStringLiteral(SUMDROP_HISTORY_PLAYER), {QStringLiteral("500"), QStringLiteral("5")});
+        QVERIFY(player.waitForStarted());
+        QByteArray said;
+        while (!said.contains("judged 20\n") && player.waitForReadyRead(10000))
+            said += player.readAllStandardOutput();
+        QVERIFY2(said.contains("judged 20\n"), player.readAllStandardError().constData());
+        player.kill();
+        QVERIFY(player.waitForFinished());
+        QCOMPARE(player.exitStatus(), QProcess::CrashExit);
+        said += player.readAllStandardOutput();
+        const int judged = int(said.count("judged "));
+        QVERIFY(judged < 500);
+        QCOMPARE(valueOf(historyPath(), QStringLiteral("SELECT count(*) FROM cards")).toInt(), judged);
+        QCOMPARE(valueOf(historyPath(), QStringLiteral("SELECT judged FROM games")).toInt(), judged);
+        QCOMPARE(valueOf(historyPath(), QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    }
+
+    void twoCopiesAtOnce()
+    {
+        QProcess first;
+        QProcess second;
+        first.start(QStringLiteral(SUMDROP_HISTORY_PLAYER), {QStringLiteral("100"), QStringLiteral("0"), QStringLiteral("Ann")});
+        second.start(QStringLiteral(SUMDROP_HISTORY_PLAYER), {QStringLiteral("100"), QStringLiteral("0"), QStringLiteral("ANN ")});
+        for (QProcess *player : {&first, &second}) {
+            QVERIFY(player->waitForFinished(120000));
+            QVERIFY2(player->exitCode() == 0, player->readAllStandardError().constData());
+        }
+        QCOMPARE(rowsOf(historyPath(), QStringLiteral("SELECT count(*), count(DISTINCT game_id) FROM cards")),
+                 (QList<QVariantList>{{200, 2}}));
+        QCOMPARE(valueOf(historyPath(), QStringLiteral("SELECT count(*) FROM children")).toInt(), 1);
+    }
+
+    void progressWindow()
+    {
+        using Op = QList<CardRecord>;
+        writeHistory(QStringLiteral("Ben"), Op{cardOf(Operation::Multiplication, 3, 3, true, 1)});
+        GameDriver driver(named(4));
+        driver.setup().txtName->setText(QStringLiteral("ann"));
+        driver.platform.clock = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC);
+        play(driver, {{7, 8, false}, {7, 8, true}, {2, 3, true}, {2, 3, true}}, 4000);
+        driver.clickStart(); // Stop
+        driver.setup().txtName->setText(QStringLiteral("Ann"));
+        QVERIFY(driver.window()->mnuProgress->isEnabled());
+        driver.window()->mnuProgress->trigger();
+        ProgressWindow &window = driver.program->frmProgress();
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.windowTitle(), QStringLiteral("Progress"));
+        QCOMPARE(window.cboChild->count(), 2);
+        QCOMPARE(window.cboChild->itemText(0), QStringLiteral("ann")); // the latest game first
+        QCOMPARE(window.cboChild->currentIndex(), 0);
+
+        QTableWidget *grid = window.grdMastery[0];
+        QCOMPARE(window.lblMastered[0]->text(), QStringLiteral("Mastered 1 of 169"));
+        QCOMPARE(grid->item(2, 3)->background().color(), QColor(102, 187, 106));
+        QCOMPARE(grid->item(7, 8)->toolTip(), QStringLiteral("7 + 8 = 15: 2 tries, 1 right, median 4.0 s, learning"));
+        QCOMPARE(grid->item(7, 8)->data(Qt::AccessibleDescriptionRole).toString(), grid->item(7, 8)->toolTip());
+        QCOMPARE(grid->item(0, 0)->background().color(), QColor(225, 225, 225));
+        QCOMPARE(window.lstHardest[0]->topLevelItemCount(), 2);
+        QCOMPARE(window.lstHardest[0]->topLevelItem(0)->text(0), QStringLiteral("7 + 8 = 15"));
+        QCOMPARE(window.picTrend->shownGames().size(), 1);
+        QCOMPARE(window.picTrend->shownGames()[0].right, 3);
+
+        // 4 s is not within 3 s: mastery falls back to learning at once.
+        window.cboFluency->setCurrentIndex(window.cboFluency->findData(3.0));
+        QCOMPARE(window.lblMastered[0]->text(), QStringLiteral("Mastered 0 of 169"));
+        window.cboChild->setCurrentIndex(0);
+        QCOMPARE(HistoryStore(historyPath()).fluencySeconds(QStringLiteral("ANN")), 3.0);
+
+        driver.platform.fileNames.push_back(home.filePath(QStringLiteral("ann.csv")));
+        driver.click(window.cmdExport);
+        const QList<QStringList> csv =
+            parseCsv(QString::fromUtf8(contentsOf(home.filePath(QStringLiteral("ann.csv"))).mid(3)));
+        QCOMPARE(csv.size(), 5);
+        QCOMPARE(csv[1].mid(3, 8), (QStringList{"addition", "7", "8", "15", "16", "no", "typed", "4.000"}));
+
+        driver.click(window.cmdPrintProgress);
+        QCOMPARE(driver.platform.printedFiles.size(), 1);
+
+        driver.platform.answers.push_back(Platform::Answer::No);
+        driver.click(window.cmdForget);
+        QCOMPARE(window.cboChild->count(), 2);
+        driver.click(window.cmdForget);
+        QCOMPARE(window.cboChild->count(), 1);
+        QCOMPARE(window.cboChild->itemText(0), QStringLiteral("Ben"));
+        QCOMPARE(valueOf(historyPath(), QStringLiteral("SELECT count(*) FROM cards")).toInt(), 1);
+
+        driver.click(window.cmdProgressClose);
+        QVERIFY(!window.isVisible());
+        driver.clickStart();
+        QVERIFY(!driver.window()->mnuProgress->isEnabled());
+    }
+
+    void csvRoundTrip_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("comma") << "Smith, Ann";
+        QTest::newRow("quotes") << "Ann \"the Ace\"";
+        QTest::newRow("line break") << "Ann\nSmith";
+        QTest::newRow("letters beyond ASCII") << "Zoë Łucja 明";
+        QTest::newRow("no name") << "";
+    }
+    void csvRoundTrip()
+    {
+        QFETCH(QString, name);
+        StoredCard card;
+        card.fact = {Operation::Division, 56, 8};
+        card.answer = 7;
+        card.judgedAt = QDateTime(QDate(2026, 12, 1), QTime(9, 0, 1, 250), Qt::UTC);
+        card.ending = CardEnding::MarkedRight;
+        card.right = true;
+        card.seconds = 1.5;
+        const QByteArray bytes = historyCsv(name, {card});
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QList<QStringList> rows = parseCsv(QString::fromUtf8(bytes.mid(3)));
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0].size(), rows[1].size());
+        QCOMPARE(rows[1], (QStringList{name, "0", "2026-12-01 09:00:01.250", "division", "56", "8", "7", "", "yes",
+                                       "marked right", "1.500"}));
+    }
+
+    void practisesWeakFacts()
+    {
+        writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 7, 8, false, 1),
+                                             cardOf(Operation::Addition, 60, 60, false, 1)});
+        {
+            GameDriver first(named(3));
+            QVERIFY(!first.setup().chkPractise->isChecked());
+            first.setup().chkPractise->setChecked(true);
+        }
+        GameDriver driver(named(3));
+        QVERIFY(driver.setup().chkPractise->isChecked()); // kept in the user's settings
+        driver.setup().txtName->setText(QStringLiteral("Ann"));
+        driver.setup().sldTop->setValue(50); // 60 + 60 is out of range now
+        driver.queue({0.2, 0.9});
+        driver.clickStart();
+        QCOMPARE(driver.session().top, 7.0);
+        QCOMPARE(driver.session().bottom, 8.0);
+        QVERIFY(driver.platform.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(HistoryTest)
+#include "tst_history.moc"
