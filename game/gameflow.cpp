@@ -47,7 +47,7 @@ GameFlow::GameFlow(Program &program)
     , answerEntry(std::make_unique<AnswerEntry>(program))
     , answerChecking(std::make_unique<AnswerChecking>(program))
     , gameTimers(std::make_unique<GameTimers>(program))
-    , keypadControl(std::make_unique<KeypadControl>(program, *answerEntry, *answerChecking))
+    , keypadControl(std::make_unique<KeypadControl>(program, *answerEntry))
 {
     connect(window.cmdStart, &QPushButton::clicked, this, &GameFlow::startClicked);
     connect(window.Timer1, &QTimer::timeout, gameTimers.get(), &GameTimers::timerTick);
@@ -55,7 +55,7 @@ GameFlow::GameFlow(Program &program)
     connect(window.answers->imgEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::markRight);
     connect(window.answers->imgWrongEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::markWrong);
     connect(gameTimers.get(), &GameTimers::cardTimedOut, answerChecking.get(), &AnswerChecking::checkAnswer);
-    connect(gameTimers.get(), &GameTimers::gameTimedOut, this, [this] { endGame(true); });
+    connect(gameTimers.get(), &GameTimers::gameTimedOut, this, [this] { endGame(EndReason::TimeRanOut); });
     connect(answerChecking.get(), &AnswerChecking::cardJudged, this, &GameFlow::cardWasJudged);
     connect(this, &GameFlow::cardJudged, this, [&program](const CardRecord &card) { program.summary.addCardRow(card); });
 }
@@ -164,7 +164,7 @@ bool GameFlow::refuseUndealableGame(FunctionSet functions)
 void GameFlow::beginGame()
 {
     GameSession &session = program.session;
-    if (setup.chkKeypad->isChecked())
+    if (answerEntry->keypadInUse())
         window.keypad->show();
     window.setOptionsMenuEnabled(false);
     // A report opened now would mix its rows with the game's.
@@ -209,7 +209,7 @@ void GameFlow::dealCard()
                                                          program.platform.random(), eachAttempt)
                                     : generateCard(session, generatorSettings(), program.platform.random(), eachAttempt);
     if (!dealt) {
-        endGame(true); // cannot happen after Start's check; never deal for ever
+        endGame(EndReason::NoCardToDeal); // cannot happen after Start's check; never deal for ever
         return;
     }
 
@@ -234,16 +234,22 @@ void GameFlow::dealCard()
     cardShownAt = program.platform.monotonicMs();
 }
 
-void GameFlow::endGame(bool timeRanOut)
+void GameFlow::endGame(EndReason reason)
 {
     GameSession &session = program.session;
     const int cardCount = program.settings.cardCount;
     const bool completed = gameCompleted(session, cardCount);
-    session.scoreLine = scoreLine(session, cardCount);
-    if (!setup.chkSummary->isChecked()) {
+    const bool timeRanOut = reason == EndReason::TimeRanOut;
+    session.scoreLine = scoreLine(session, cardCount, timeRanOut);
+    const bool summaryShown = setup.chkSummary->isChecked() && session.cardNumber > 1;
+    if (timeRanOut && !completed) {
+        // The child always learns why the game ended and how it went.
+        if (!summaryShown)
+            program.ask(timeUpTitle(), timeUpText(session), Platform::Buttons::Ok);
+    } else if (!setup.chkSummary->isChecked()) {
         if (completed) {
             program.ask(gameCompleteTitle, gameCompleteText(session, cardCount), Platform::Buttons::OkCancel);
-        } else if (!timeRanOut
+        } else if (reason == EndReason::CardsOrStop
                    && program.ask(stopGameTitle, stopGameText(session, cardCount), Platform::Buttons::YesNo)
                           == Platform::Answer::No) {
             return;
@@ -287,7 +293,7 @@ void GameFlow::endGame(bool timeRanOut)
     for (QWidget *hidden : std::initializer_list<QWidget *>{window.feedback->imgRightWrong, boxes.txtCarry,
                                                             boxes.txtCarry1, boxes.lblCarry})
         hidden->hide();
-    if (setup.chkSummary->isChecked() && session.cardNumber > 1)
+    if (summaryShown)
         program.summaryWindows().showPage(1);
     window.feedback->imgPrevious->hide();
     window.keypad->hide();
