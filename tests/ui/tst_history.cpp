@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
+#include "core/filesizelimit.h"
 #include "history/historycsv.h"
 #include "history/historyrecorder.h"
 #include "history/historystore.h"
@@ -288,13 +289,19 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("data folder under a file") << "file" << "Not a directory";
         QTest::newRow("locked by another copy") << "locked" << "locked";
+        QTest::newRow("disk full") << "full" << "";
     }
     void writeFailures()
     {
         QFETCH(QString, kind);
         QFETCH(QString, reason);
         QSqlDatabase other;
-        if (kind == QStringLiteral("file")) {
+        std::optional<FileSizeLimit> full;
+        if (kind == QStringLiteral("full")) {
+            writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 1, 1, true, 1)});
+            rowsOf(historyPath(), QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+            full.emplace(QFileInfo(historyPath()).size());
+        } else if (kind == QStringLiteral("file")) {
             QFile plain(home.filePath(QStringLiteral("plain")));
             QVERIFY(plain.open(QIODevice::WriteOnly));
             qputenv("XDG_DATA_HOME", plain.fileName().toLocal8Bit());
@@ -317,6 +324,9 @@ private slots:
         QVERIFY(message.text.contains(QStringLiteral("cannot be saved")));
         QCOMPARE(driver.session().cardNumber, 4.0);
         QCOMPARE(driver.program->summary.row(4).problem, QStringLiteral("5 + 6 = 11"));
+        full.reset();
+        if (kind == QStringLiteral("full"))
+            QCOMPARE(valueOf(historyPath(), QStringLiteral("SELECT count(*) FROM cards")).toInt(), 1);
         if (other.isValid()) {
             // The busy timeout is waited out once, not on every card.
             QVERIFY(waited.elapsed() < 4000);
