@@ -102,5 +102,5 @@ QList<WeakFact> HistoryRecorder::weakFacts(const QString &child, FunctionSet fun
     HistoryStore *found = store();
     if (!found)
         return {};
-    return weakFactsFor(found->attempts(child), found->fluencySeconds(child), functions, ranges, settings);
+    return weakFactsFor(found->factRecords(child), found->fluencySeconds(child), functions, ranges, settings);
 }

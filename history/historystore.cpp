@@ -7,6 +7,9 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QVariant>
+#include <QtEndian>
+
+#include <algorithm>
 
 namespace {
 
@@ -33,6 +36,48 @@ bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
     for (const QVariant &value : values)
         query.addBindValue(value);
     return query.exec();
+}
+
+// A fact's last attempts as text, "R2.345 W6.000", oldest first.
+QString recentText(const QList<Attempt> &recent)
+{
+    QStringList words;
+    for (const Attempt &attempt : recent)
+        words.append((attempt.right ? QLatin1Char('R') : QLatin1Char('W')) + QString::number(attempt.seconds, 'f', 3));
+    return words.join(QLatin1Char(' '));
+}
+
+QList<Attempt> recentOf(const QString &text)
+{
+    QList<Attempt> recent;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        recent.append({word.front() == QLatin1Char('R'), word.mid(1).toDouble()});
+    return recent;
+}
+
+// Every time a fact took, sorted, as little-endian 32-bit floats.
+QList<float> timesOf(const QByteArray &bytes)
+{
+    QList<float> times(bytes.size() / qsizetype(sizeof(float)));
+    for (qsizetype i = 0; i < times.size(); ++i)
+        times[i] = qFromLittleEndian<float>(bytes.constData() + i * qsizetype(sizeof(float)));
+    return times;
+}
+
+QByteArray bytesOf(const QList<float> &times)
+{
+    QByteArray bytes(times.size() * qsizetype(sizeof(float)), Qt::Uninitialized);
+    for (qsizetype i = 0; i < times.size(); ++i)
+        qToLittleEndian(times[i], bytes.data() + i * qsizetype(sizeof(float)));
+    return bytes;
+}
+
+double medianOfSorted(const QList<float> &times)
+{
+    const qsizetype n = times.size();
+    if (n == 0)
+        return 0;
+    return n % 2 ? times[n / 2] : (double(times[n / 2 - 1]) + times[n / 2]) / 2;
 }
 
 } // namespace
@@ -193,6 +238,12 @@ bool HistoryStore::migrate(int from)
                            "answer INTEGER NOT NULL, given INTEGER, right INTEGER NOT NULL, "
                            "ending INTEGER NOT NULL, seconds REAL NOT NULL, judged_at TEXT NOT NULL)"),
             QStringLiteral("CREATE INDEX cards_by_game ON cards (game_id)"),
+            // Kept with every card, so that reading a child's facts does not
+            // read every card.
+            QStringLiteral("CREATE TABLE facts (child_id INTEGER NOT NULL REFERENCES children(id) ON DELETE CASCADE, "
+                           "operation INTEGER NOT NULL, top INTEGER NOT NULL, bottom INTEGER NOT NULL, "
+                           "tries INTEGER NOT NULL, right_count INTEGER NOT NULL, recent TEXT NOT NULL, "
+                           "times BLOB NOT NULL, PRIMARY KEY (child_id, operation, top, bottom)) WITHOUT ROWID"),
             QStringLiteral("PRAGMA application_id = %1").arg(applicationId),
             QStringLiteral("PRAGMA user_version = 1"),
         };
@@ -244,11 +295,38 @@ bool HistoryStore::recordCard(qint64 &game, const GameSetup &setup, const CardRe
                     qint16(card.ending), card.seconds, timeText(card.judgedAt)})
             && run(query,
                    QStringLiteral("UPDATE games SET judged = judged + 1, right_count = right_count + ? WHERE id = ?"),
-                   {card.right ? 1 : 0, id});
+                   {card.right ? 1 : 0, id})
+            && updateFactRecord(id, card);
     });
     if (written)
         game = id;
     return written;
+}
+
+bool HistoryStore::updateFactRecord(qint64 game, const CardRecord &card)
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    const QVariantList key = {game, card.operation, qint64(card.top), qint64(card.bottom)};
+    if (!run(query,
+             QStringLiteral("SELECT g.child_id, f.tries, f.right_count, f.recent, f.times FROM games g "
+                            "LEFT JOIN facts f ON f.child_id = g.child_id AND f.operation = ? AND f.top = ? "
+                            "AND f.bottom = ? WHERE g.id = ?"),
+             {key[1], key[2], key[3], game})
+        || !query.next())
+        return false;
+    const qint64 child = query.value(0).toLongLong();
+    const int tries = query.value(1).toInt() + 1;
+    const int right = query.value(2).toInt() + (card.right ? 1 : 0);
+    QList<Attempt> recent = recentOf(query.value(3).toString());
+    recent.append({card.right, card.seconds});
+    recent = recent.mid(std::max<qsizetype>(0, recent.size() - recentAttempts));
+    QList<float> times = timesOf(query.value(4).toByteArray());
+    const float seconds = float(card.seconds);
+    times.insert(std::upper_bound(times.begin(), times.end(), seconds) - times.begin(), seconds);
+    return run(query,
+               QStringLiteral("INSERT OR REPLACE INTO facts (child_id, operation, top, bottom, tries, right_count, "
+                              "recent, times) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+               {child, key[1], key[2], key[3], tries, right, recentText(recent), bytesOf(times)});
 }
 
 bool HistoryStore::endGame(qint64 game, const QDateTime &ended, bool completed)
@@ -295,6 +373,30 @@ AttemptHistory HistoryStore::attempts(const QString &child)
         history[fact].append({query.value(3).toBool(), query.value(4).toDouble()});
     }
     return history;
+}
+
+FactRecords HistoryStore::factRecords(const QString &child)
+{
+    FactRecords records;
+    if (!open(false))
+        return records;
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    query.setForwardOnly(true);
+    if (!run(query,
+             QStringLiteral("SELECT f.operation, f.top, f.bottom, f.tries, f.right_count, f.recent, f.times "
+                            "FROM facts f JOIN children k ON k.id = f.child_id WHERE k.key = ?"),
+             {childKey(child)}))
+        return records;
+    while (query.next()) {
+        FactRecord record;
+        record.fact = {qint16(query.value(0).toInt()), query.value(1).toInt(), query.value(2).toInt()};
+        record.tries = query.value(3).toInt();
+        record.right = query.value(4).toInt();
+        record.recent = recentOf(query.value(5).toString());
+        record.medianSeconds = medianOfSorted(timesOf(query.value(6).toByteArray()));
+        records.insert(record.fact, record);
+    }
+    return records;
 }
 
 QList<GameTrend> HistoryStore::recentGames(const QString &child, int count)

@@ -82,6 +82,8 @@ public:
     QList<ChildEntry> children();
     // Every attempt of the child, oldest first, per fact.
     AttemptHistory attempts(const QString &child);
+    // The same, summed up as it is kept card by card: quick at any size.
+    FactRecords factRecords(const QString &child);
     QList<GameTrend> recentGames(const QString &child, int count);
     QList<StoredCard> cards(const QString &child);
     double fluencySeconds(const QString &child);
@@ -97,6 +99,7 @@ private:
     template<typename Body>
     bool transaction(Body body);
     qint64 childId(const QString &child);
+    bool updateFactRecord(qint64 game, const CardRecord &card);
 
     QString file;
     QString connection;

@@ -81,20 +81,33 @@ double medianSeconds(QList<double> seconds)
     return n % 2 ? seconds[n / 2] : (seconds[n / 2 - 1] + seconds[n / 2]) / 2;
 }
 
-FactSummary summarise(const Fact &fact, const QList<Attempt> &attempts, double fluencySeconds)
+FactRecord recordOf(const Fact &fact, const QList<Attempt> &attempts)
 {
-    FactSummary summary;
-    summary.fact = fact;
-    summary.tries = int(attempts.size());
+    FactRecord record;
+    record.fact = fact;
+    record.tries = int(attempts.size());
     QList<double> seconds;
     seconds.reserve(attempts.size());
     for (const Attempt &attempt : attempts) {
-        summary.right += attempt.right ? 1 : 0;
+        record.right += attempt.right ? 1 : 0;
         seconds.append(attempt.seconds);
     }
-    summary.medianSeconds = medianSeconds(seconds);
-    summary.state = masteryOf(attempts, fluencySeconds);
-    return summary;
+    record.medianSeconds = medianSeconds(seconds);
+    record.recent = attempts.mid(std::max<qsizetype>(0, attempts.size() - recentAttempts));
+    return record;
+}
+
+FactRecords recordsOf(const AttemptHistory &history)
+{
+    FactRecords records;
+    for (auto it = history.begin(); it != history.end(); ++it)
+        records.insert(it.key(), recordOf(it.key(), it.value()));
+    return records;
+}
+
+FactSummary summarise(const FactRecord &record, double fluencySeconds)
+{
+    return {record.fact, record.tries, record.right, record.medianSeconds, masteryOf(record.recent, fluencySeconds)};
 }
 
 QString factDescription(const FactSummary &summary)
@@ -111,12 +124,12 @@ QString factDescription(const FactSummary &summary)
         .arg(masteryText(summary.state));
 }
 
-QList<FactSummary> hardestFacts(const AttemptHistory &history, qint16 operation, double fluencySeconds, int count)
+QList<FactSummary> hardestFacts(const FactRecords &records, qint16 operation, double fluencySeconds, int count)
 {
     QList<FactSummary> facts;
-    for (auto it = history.begin(); it != history.end(); ++it) {
-        if (it.key().operation == operation && !it.value().isEmpty())
-            facts.append(summarise(it.key(), it.value(), fluencySeconds));
+    for (const FactRecord &record : records) {
+        if (record.fact.operation == operation && record.tries > 0)
+            facts.append(summarise(record, fluencySeconds));
     }
     const auto rank = [](Mastery state) {
         return state == Mastery::NeedsWork ? 0 : state == Mastery::Learning ? 1 : 2;
@@ -168,14 +181,16 @@ std::optional<GridCell> gridCellOf(const Fact &fact)
     return cell;
 }
 
-MasteryGrid masteryGrid(const AttemptHistory &history, qint16 operation, double fluencySeconds)
+MasteryGrid masteryGrid(const FactRecords &records, qint16 operation, double fluencySeconds)
 {
     MasteryGrid grid;
     grid.operation = operation;
     for (int row = gridFirstRow(operation); row <= gridLast; ++row) {
         for (int column = 0; column <= gridLast; ++column) {
             const Fact fact = factAtCell(operation, {row, column});
-            grid.cells.append(summarise(fact, history.value(fact), fluencySeconds));
+            FactRecord record = records.value(fact);
+            record.fact = fact;
+            grid.cells.append(summarise(record, fluencySeconds));
             grid.mastered += grid.cells.last().state == Mastery::Mastered ? 1 : 0;
         }
     }

@@ -60,14 +60,31 @@ struct FactSummary
     Mastery state = Mastery::NotSeen;
 };
 
+// Every attempt of a child, oldest first, per fact.
 using AttemptHistory = QHash<Fact, QList<Attempt>>;
 
-FactSummary summarise(const Fact &fact, const QList<Attempt> &attempts, double fluencySeconds);
+// What the rules need of a fact's attempts: the counts, the median time and
+// the last three attempts, oldest first. The store keeps it up to date.
+struct FactRecord
+{
+    Fact fact;
+    int tries = 0;
+    int right = 0;
+    double medianSeconds = 0;
+    QList<Attempt> recent;
+};
+using FactRecords = QHash<Fact, FactRecord>;
+inline constexpr int recentAttempts = 3;
+
+FactRecord recordOf(const Fact &fact, const QList<Attempt> &attempts);
+FactRecords recordsOf(const AttemptHistory &history);
+
+FactSummary summarise(const FactRecord &record, double fluencySeconds);
 // "7 x 8 = 56: 5 tries, 3 right, median 4.2 s, needs work"
 QString factDescription(const FactSummary &summary);
 // The weakest seen facts of one operation, needs work first, then by the
 // share right, then the slowest; any numbers, not just the grid's.
-QList<FactSummary> hardestFacts(const AttemptHistory &history, qint16 operation, double fluencySeconds,
+QList<FactSummary> hardestFacts(const FactRecords &records, qint16 operation, double fluencySeconds,
                                 int count);
 
 // The mastery grid of the basic facts 0 to 12: addition and multiplication
@@ -96,7 +113,7 @@ struct MasteryGrid
         return cells.at((cell.row - gridFirstRow(operation)) * (gridLast + 1) + cell.column);
     }
 };
-MasteryGrid masteryGrid(const AttemptHistory &history, qint16 operation, double fluencySeconds);
+MasteryGrid masteryGrid(const FactRecords &records, qint16 operation, double fluencySeconds);
 // "Mastered 37 of 169"
 QString masteredCountText(const MasteryGrid &grid);
 

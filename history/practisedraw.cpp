@@ -10,17 +10,17 @@ constexpr int repeatRedraws = 100;
 
 } // namespace
 
-QList<WeakFact> weakFactsFor(const AttemptHistory &history, double fluencySeconds, FunctionSet functions,
+QList<WeakFact> weakFactsFor(const FactRecords &records, double fluencySeconds, FunctionSet functions,
                              const GameSession &ranges, const GeneratorSettings &settings)
 {
     const QList<qint16> operations = operationsOf(functions);
     QList<WeakFact> facts;
-    for (auto it = history.begin(); it != history.end(); ++it) {
-        const Fact &fact = it.key();
-        if (it.value().isEmpty() || !operations.contains(fact.operation)
+    for (const FactRecord &record : records) {
+        const Fact &fact = record.fact;
+        if (record.recent.isEmpty() || !operations.contains(fact.operation)
             || !cardFits(fact.operation, fact.top, fact.bottom, ranges, settings))
             continue;
-        facts.append({fact, masteryOf(it.value(), fluencySeconds)});
+        facts.append({fact, masteryOf(record.recent, fluencySeconds)});
     }
     // The hash's order changes from run to run; a seeded game must not.
     std::sort(facts.begin(), facts.end(), [](const WeakFact &a, const WeakFact &b) { return a.fact < b.fact; });

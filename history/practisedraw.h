@@ -15,7 +15,7 @@ struct WeakFact
 
 // The child's seen facts that a game of these operations and ranges could
 // deal, each with its state.
-QList<WeakFact> weakFactsFor(const AttemptHistory &history, double fluencySeconds, FunctionSet functions,
+QList<WeakFact> weakFactsFor(const FactRecords &records, double fluencySeconds, FunctionSet functions,
                              const GameSession &ranges, const GeneratorSettings &settings);
 
 // Picks a fact with r in [0, 1), each weighted by weakFactWeight(); none when

@@ -231,7 +231,7 @@ void ProgressWindow::showProgress()
 void ProgressWindow::loadChild()
 {
     HistoryStore *history = hasChild() ? store() : nullptr;
-    attempts = history ? history->attempts(child()) : AttemptHistory();
+    facts = history ? history->factRecords(child()) : FactRecords();
     fluency = history ? history->fluencySeconds(child()) : defaultFluencySeconds;
     {
         const QSignalBlocker quiet(cboFluency);
@@ -248,7 +248,7 @@ void ProgressWindow::showFacts()
 {
     for (int page = 0; page < 4; ++page) {
         const qint16 operation = pageOperations[page];
-        const MasteryGrid grid = masteryGrid(attempts, operation, fluency);
+        const MasteryGrid grid = masteryGrid(facts, operation, fluency);
         lblMastered[page]->setText(masteredCountText(grid));
         QTableWidget *table = grdMastery[page];
         for (int r = 0; r < table->rowCount(); ++r) {
@@ -263,12 +263,12 @@ void ProgressWindow::showFacts()
         }
         QTreeWidget *list = lstHardest[page];
         list->clear();
-        for (const FactSummary &fact : hardestFacts(attempts, operation, fluency, hardestCount)) {
-            auto *item = new QTreeWidgetItem(list, {factText(fact.fact), QString::number(fact.tries),
-                                                    QString::number(fact.right),
-                                                    QString::number(fact.medianSeconds, 'f', 1)});
-            item->setBackground(0, colourOf(fact.state));
-            item->setToolTip(0, factDescription(fact));
+        for (const FactSummary &hard : hardestFacts(facts, operation, fluency, hardestCount)) {
+            auto *item = new QTreeWidgetItem(list, {factText(hard.fact), QString::number(hard.tries),
+                                                    QString::number(hard.right),
+                                                    QString::number(hard.medianSeconds, 'f', 1)});
+            item->setBackground(0, colourOf(hard.state));
+            item->setToolTip(0, factDescription(hard));
             for (int c = 1; c < 4; ++c)
                 item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         }
@@ -307,7 +307,7 @@ void ProgressWindow::printProgress()
     report.date = program.platform.shortDate();
     report.fluencySeconds = fluency;
     for (const qint16 operation : pageOperations)
-        report.grids.append(masteryGrid(attempts, operation, fluency));
+        report.grids.append(masteryGrid(facts, operation, fluency));
     report.games = picTrend->shownGames();
     const PrintPage page = progressPrintLayout(report);
     program.platform.print([&page](QPagedPaintDevice &device) { renderPrintPage(page, device); });

@@ -54,6 +54,6 @@ private:
 
     Program &program;
     HistoryRecorder &recorder;
-    AttemptHistory attempts;
+    FactRecords facts;
     double fluency = defaultFluencySeconds;
 };

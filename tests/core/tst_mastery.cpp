@@ -75,9 +75,9 @@ private slots:
     void describe()
     {
         const Fact fact{mul, 7, 8};
-        QCOMPARE(factDescription(summarise(fact, attemptsOf("R3 W9 R4.2 R5 W4.4"), 6)),
+        QCOMPARE(factDescription(summarise(recordOf(fact, attemptsOf("R3 W9 R4.2 R5 W4.4")), 6)),
                  QStringLiteral("7 x 8 = 56: 5 tries, 3 right, median 4.4 s, needs work"));
-        QCOMPARE(factDescription(summarise({dvd, 56, 8}, {}, 6)), QString::fromUtf8("56 ÷ 8 = 7: not seen"));
+        QCOMPARE(factDescription(summarise(recordOf({dvd, 56, 8}, {}), 6)), QString::fromUtf8("56 ÷ 8 = 7: not seen"));
     }
 
     void gridCells_data()
@@ -117,11 +117,11 @@ private slots:
         history[{mul, 7, 8}] = attemptsOf("R1 R1");
         history[{mul, 47, 38}] = attemptsOf("R1 R1"); // beyond the grid
         history[{add, 7, 8}] = attemptsOf("R1 R1");
-        const MasteryGrid grid = masteryGrid(history, mul, 6);
+        const MasteryGrid grid = masteryGrid(recordsOf(history), mul, 6);
         QCOMPARE(masteredCountText(grid), QStringLiteral("Mastered 1 of 169"));
         QCOMPARE(grid.at({7, 8}).state, Mastery::Mastered);
         QCOMPARE(grid.at({8, 7}).state, Mastery::NotSeen);
-        QCOMPARE(masteredCountText(masteryGrid(history, dvd, 6)), QStringLiteral("Mastered 0 of 156"));
+        QCOMPARE(masteredCountText(masteryGrid(recordsOf(history), dvd, 6)), QStringLiteral("Mastered 0 of 156"));
     }
 
     void hardestOrder()
@@ -134,7 +134,7 @@ private slots:
         history[{add, 4, 4}] = attemptsOf("R8");          // learning, less slow
         history[{mul, 9, 9}] = attemptsOf("W1");          // another operation
         QList<Fact> order;
-        for (const FactSummary &fact : hardestFacts(history, add, 6, 4))
+        for (const FactSummary &fact : hardestFacts(recordsOf(history), add, 6, 4))
             order.append(fact.fact);
         QCOMPARE(order, (QList<Fact>{{add, 47, 38}, {add, 2, 2}, {add, 3, 3}, {add, 4, 4}}));
     }
@@ -169,11 +169,11 @@ private slots:
             history[fact] = attemptsOf("W1");
         GameSession ranges;
         QList<Fact> found;
-        for (const WeakFact &weak : weakFactsFor(history, 6, 19, ranges, basicSettings()))
+        for (const WeakFact &weak : weakFactsFor(recordsOf(history), 6, 19, ranges, basicSettings()))
             found.append(weak.fact);
         // Basic multiplication bottoms stop at 9, quotients at 10, divisors at 9.
         QCOMPARE(found, (QList<Fact>{{add, 7, 8}, {sub, 9, 4}, {mul, 5, 9}, {dvd, 20, 2}, {dvd, 56, 8}}));
-        QVERIFY(weakFactsFor(history, 6, add, ranges, basicSettings()).size() == 1);
+        QVERIFY(weakFactsFor(recordsOf(history), 6, add, ranges, basicSettings()).size() == 1);
     }
 
     // Card 1 is weak (r < 0.5), card 2 normal and missed; card 4 cannot be
@@ -228,7 +228,7 @@ private slots:
             for (int q = 0; q <= 12; ++q)
                 history[{dvd, d * q, d}] = attemptsOf("W1");
         SeededSource random(7);
-        PractiseDraw draw(weakFactsFor(history, 6, functions, session, settings));
+        PractiseDraw draw(weakFactsFor(recordsOf(history), 6, functions, session, settings));
         std::optional<Fact> previous;
         for (int card = 1; card <= 5000; ++card) {
             QVERIFY(draw.deal(session, card, settings, random));
@@ -259,7 +259,7 @@ private slots:
         ProgressReport report;
         report.child = QStringLiteral("Zoë");
         for (const qint16 operation : {add, sub, mul, dvd})
-            report.grids.append(masteryGrid(history, operation, 6));
+            report.grids.append(masteryGrid(recordsOf(history), operation, 6));
         report.games = {{QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC), 10, 7, 3.5}};
         const PrintPage page = progressPrintLayout(report);
         const QList<PrintBox> boxes = page.boxes();
