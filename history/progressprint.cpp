@@ -102,7 +102,9 @@ QList<PrintItem> trendChartItems(const QList<GameTrend> &games, const QRectF &ar
     }
 
     const double slot = plot.width() / std::max<qsizetype>(chartSlots, games.size());
-    const qsizetype labelEvery = (games.size() + 9) / 10;
+    // A date is about six characters wide; no two may touch.
+    const double dateWidth = 6 * fontPoints / 72.0 * 0.6;
+    const auto labelEvery = qsizetype(std::ceil(dateWidth * 1.2 / slot));
     QPointF previous;
     for (qsizetype i = 0; i < games.size(); ++i) {
         const GameTrend &game = games.at(i);

@@ -135,7 +135,7 @@ void ProgressWindow::buildPage(int index, qint16 operation, const QString &title
     left->addWidget(new QLabel(axes, page));
 
     const int first = gridFirstRow(operation);
-    auto *grid = new QTableWidget(gridLast + 1 - first, gridLast + 1, page);
+    auto *grid = new QTableWidget(page);
     grid->setObjectName(indexed(QStringLiteral("grdMastery"), index));
     grid->setAccessibleName(tr("%1 facts").arg(title));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -145,10 +145,13 @@ void ProgressWindow::buildPage(int index, qint16 operation, const QString &title
     const int cell = int(26 * std::max(0.78, program.screenScale));
     for (QHeaderView *header : {grid->horizontalHeader(), grid->verticalHeader()}) {
         header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setMinimumSectionSize(cell); // first: the default is held above the minimum
         header->setDefaultSectionSize(cell);
-        header->setMinimumSectionSize(cell);
         header->setDefaultAlignment(Qt::AlignCenter);
     }
+    // Sections take their size when made: after the sizes are set.
+    grid->setRowCount(gridLast + 1 - first);
+    grid->setColumnCount(gridLast + 1);
     QStringList rows;
     QStringList columns;
     for (int n = first; n <= gridLast; ++n)
