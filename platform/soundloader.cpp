@@ -29,6 +29,8 @@ SoundPlugin::SoundPlugin(const QStringList &folders)
 
 SoundPlugin::~SoundPlugin()
 {
+    // The library itself stays mapped: unloading it would take the multimedia
+    // libraries, and their threads, out from under the running application.
     if (loader)
         delete loader->instance();
 }
