@@ -20,6 +20,14 @@ QFont fontFor(const PrintFont &face)
 
 } // namespace
 
+PrintMeasure printTextWidth(const QPagedPaintDevice &device)
+{
+    return [&device](const QString &text, const PrintFont &face) {
+        const QFont font(fontFor(face), &device);
+        return QFontMetricsF(font, &device).horizontalAdvance(text) / device.logicalDpiX();
+    };
+}
+
 void paintPrintItems(QPainter &painter, QPaintDevice &device, const QList<PrintItem> &items)
 {
     const double dpiX = device.logicalDpiX();

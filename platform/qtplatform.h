@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QObject>
 
+#include <memory>
 #include <random>
 
 #include "platform/platform.h"
 
-class SoundBackend;
+class SoundPlugin;
 
 class QtPlatform final : public Platform
 {
@@ -41,6 +43,6 @@ private:
 
     MersenneSource randomSource;
     QElapsedTimer monotonic;
-    SoundBackend *sound = nullptr;
-    bool soundLoaded = false;
+    std::unique_ptr<SoundPlugin> sound; // loaded with the first sound
+    QObject soundReleaser;              // holds the connection that releases it at the end
 };
