@@ -254,6 +254,20 @@ bool HistoryStore::migrate(int from)
     return true;
 }
 
+bool HistoryStore::select(const QString &sql, const QVariantList &values,
+                          const std::function<void(const QSqlQuery &)> &eachRow)
+{
+    if (!open(false))
+        return false;
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    query.setForwardOnly(true);
+    if (!run(query, sql, values))
+        return false;
+    while (query.next())
+        eachRow(query);
+    return true;
+}
+
 qint64 HistoryStore::childId(const QString &child)
 {
     QSqlQuery query(QSqlDatabase::database(connection, false));
@@ -343,76 +357,45 @@ bool HistoryStore::endGame(qint64 game, const QDateTime &ended, bool completed)
 QList<ChildEntry> HistoryStore::children()
 {
     QList<ChildEntry> found;
-    if (!open(false))
-        return found;
-    QSqlQuery query(QSqlDatabase::database(connection, false));
-    query.setForwardOnly(true);
-    if (!run(query, QStringLiteral("SELECT c.name, max(g.started) AS last FROM children c "
-                                   "JOIN games g ON g.child_id = c.id GROUP BY c.id ORDER BY last DESC")))
-        return found;
-    while (query.next())
-        found.append({query.value(0).toString(), timeOf(query.value(1))});
+    select(QStringLiteral("SELECT c.name, max(g.started) AS last FROM children c "
+                          "JOIN games g ON g.child_id = c.id GROUP BY c.id ORDER BY last DESC"),
+           {}, [&found](const QSqlQuery &row) { found.append({row.value(0).toString(), timeOf(row.value(1))}); });
     return found;
 }
 
 AttemptHistory HistoryStore::attempts(const QString &child)
 {
     AttemptHistory history;
-    if (!open(false))
-        return history;
-    QSqlQuery query(QSqlDatabase::database(connection, false));
-    query.setForwardOnly(true);
-    if (!run(query,
-             QStringLiteral("SELECT c.operation, c.top, c.bottom, c.right, c.seconds FROM cards c "
-                            "JOIN games g ON g.id = c.game_id JOIN children k ON k.id = g.child_id "
-                            "WHERE k.key = ? ORDER BY c.id"),
-             {childKey(child)}))
-        return history;
-    while (query.next()) {
-        const Fact fact{qint16(query.value(0).toInt()), query.value(1).toInt(), query.value(2).toInt()};
-        history[fact].append({query.value(3).toBool(), query.value(4).toDouble()});
-    }
+    select(QStringLiteral("SELECT c.operation, c.top, c.bottom, c.right, c.seconds FROM cards c "
+                          "JOIN games g ON g.id = c.game_id JOIN children k ON k.id = g.child_id "
+                          "WHERE k.key = ? ORDER BY c.id"),
+           {childKey(child)}, [&history](const QSqlQuery &row) {
+               const Fact fact{qint16(row.value(0).toInt()), row.value(1).toInt(), row.value(2).toInt()};
+               history[fact].append({row.value(3).toBool(), row.value(4).toDouble()});
+           });
     return history;
 }
 
 FactRecords HistoryStore::factRecords(const QString &child)
 {
     FactRecords records;
-    if (!open(false))
-        return records;
-    QSqlQuery query(QSqlDatabase::database(connection, false));
-    query.setForwardOnly(true);
-    if (!run(query,
-             QStringLiteral("SELECT f.operation, f.top, f.bottom, f.tries, f.right_count, f.recent, f.times "
-                            "FROM facts f JOIN children k ON k.id = f.child_id WHERE k.key = ?"),
-             {childKey(child)}))
-        return records;
-    while (query.next()) {
-        FactRecord record;
-        record.fact = {qint16(query.value(0).toInt()), query.value(1).toInt(), query.value(2).toInt()};
-        record.tries = query.value(3).toInt();
-        record.right = query.value(4).toInt();
-        record.recent = recentOf(query.value(5).toString());
-        record.medianSeconds = medianOfSorted(timesOf(query.value(6).toByteArray()));
-        records.insert(record.fact, record);
-    }
+    select(QStringLiteral("SELECT f.operation, f.top, f.bottom, f.tries, f.right_count, f.recent, f.times "
+                          "FROM facts f JOIN children k ON k.id = f.child_id WHERE k.key = ?"),
+           {childKey(child)}, [&records](const QSqlQuery &row) {
+               FactRecord record;
+               record.fact = {qint16(row.value(0).toInt()), row.value(1).toInt(), row.value(2).toInt()};
+               record.tries = row.value(3).toInt();
+               record.right = row.value(4).toInt();
+               record.recent = recentOf(row.value(5).toString());
+               record.medianSeconds = medianOfSorted(timesOf(row.value(6).toByteArray()));
+               records.insert(record.fact, record);
+           });
     return records;
 }
 
 QList<GameTrend> HistoryStore::recentGames(const QString &child, int count)
 {
     QList<GameTrend> games;
-    if (!open(false))
-        return games;
-    QSqlQuery query(QSqlDatabase::database(connection, false));
-    query.setForwardOnly(true);
-    if (!run(query,
-             QStringLiteral("SELECT g.id, g.started, g.judged, g.right_count, c.seconds FROM games g "
-                            "JOIN cards c ON c.game_id = g.id WHERE g.id IN (SELECT g2.id FROM games g2 "
-                            "JOIN children k ON k.id = g2.child_id WHERE k.key = ? ORDER BY g2.started DESC "
-                            "LIMIT ?) ORDER BY g.started, g.id"),
-             {childKey(child), count}))
-        return games;
     qint64 game = -1;
     QList<double> seconds;
     const auto finish = [&] {
@@ -420,14 +403,18 @@ QList<GameTrend> HistoryStore::recentGames(const QString &child, int count)
             games.last().medianSeconds = medianSeconds(seconds);
         seconds.clear();
     };
-    while (query.next()) {
-        if (query.value(0).toLongLong() != game) {
-            finish();
-            game = query.value(0).toLongLong();
-            games.append({timeOf(query.value(1)), query.value(2).toInt(), query.value(3).toInt(), 0});
-        }
-        seconds.append(query.value(4).toDouble());
-    }
+    select(QStringLiteral("SELECT g.id, g.started, g.judged, g.right_count, c.seconds FROM games g "
+                          "JOIN cards c ON c.game_id = g.id WHERE g.id IN (SELECT g2.id FROM games g2 "
+                          "JOIN children k ON k.id = g2.child_id WHERE k.key = ? ORDER BY g2.started DESC "
+                          "LIMIT ?) ORDER BY g.started, g.id"),
+           {childKey(child), count}, [&](const QSqlQuery &row) {
+               if (row.value(0).toLongLong() != game) {
+                   finish();
+                   game = row.value(0).toLongLong();
+                   games.append({timeOf(row.value(1)), row.value(2).toInt(), row.value(3).toInt(), 0});
+               }
+               seconds.append(row.value(4).toDouble());
+           });
     finish();
     return games;
 }
@@ -435,29 +422,22 @@ QList<GameTrend> HistoryStore::recentGames(const QString &child, int count)
 QList<StoredCard> HistoryStore::cards(const QString &child)
 {
     QList<StoredCard> found;
-    if (!open(false))
-        return found;
-    QSqlQuery query(QSqlDatabase::database(connection, false));
-    query.setForwardOnly(true);
-    if (!run(query,
-             QStringLiteral("SELECT c.game_id, c.judged_at, c.operation, c.top, c.bottom, c.answer, c.given, "
-                            "c.right, c.ending, c.seconds FROM cards c JOIN games g ON g.id = c.game_id "
-                            "JOIN children k ON k.id = g.child_id WHERE k.key = ? ORDER BY c.id"),
-             {childKey(child)}))
-        return found;
-    while (query.next()) {
-        StoredCard card;
-        card.game = query.value(0).toLongLong();
-        card.judgedAt = timeOf(query.value(1));
-        card.fact = {qint16(query.value(2).toInt()), query.value(3).toInt(), query.value(4).toInt()};
-        card.answer = query.value(5).toInt();
-        if (!query.value(6).isNull())
-            card.given = query.value(6).toInt();
-        card.right = query.value(7).toBool();
-        card.ending = CardEnding(query.value(8).toInt());
-        card.seconds = query.value(9).toDouble();
-        found.append(card);
-    }
+    select(QStringLiteral("SELECT c.game_id, c.judged_at, c.operation, c.top, c.bottom, c.answer, c.given, "
+                          "c.right, c.ending, c.seconds FROM cards c JOIN games g ON g.id = c.game_id "
+                          "JOIN children k ON k.id = g.child_id WHERE k.key = ? ORDER BY c.id"),
+           {childKey(child)}, [&found](const QSqlQuery &row) {
+               StoredCard card;
+               card.game = row.value(0).toLongLong();
+               card.judgedAt = timeOf(row.value(1));
+               card.fact = {qint16(row.value(2).toInt()), row.value(3).toInt(), row.value(4).toInt()};
+               card.answer = row.value(5).toInt();
+               if (!row.value(6).isNull())
+                   card.given = row.value(6).toInt();
+               card.right = row.value(7).toBool();
+               card.ending = CardEnding(row.value(8).toInt());
+               card.seconds = row.value(9).toDouble();
+               found.append(card);
+           });
     return found;
 }
 

@@ -4,6 +4,9 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariantList>
+
+#include <functional>
 
 #include "game/gamesession.h"
 #include "history/mastery.h"
@@ -48,6 +51,8 @@ struct StoredCard
 // The practice history in one SQLite file. It is opened on first use; a file
 // that is not a history of ours is left exactly as it is. Each change is one
 // transaction, so a killed program keeps every card written before.
+class QSqlQuery;
+
 class HistoryStore
 {
 public:
@@ -98,6 +103,9 @@ private:
     bool exec(const QString &sql);
     template<typename Body>
     bool transaction(Body body);
+    // Runs a reading query and hands over each row; false when it cannot.
+    bool select(const QString &sql, const QVariantList &values,
+                const std::function<void(const QSqlQuery &)> &eachRow);
     qint64 childId(const QString &child);
     bool updateFactRecord(qint64 game, const CardRecord &card);
 
