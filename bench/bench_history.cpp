@@ -57,14 +57,14 @@ double fillHistory(const QString &child)
             card.right = number(engine) > 3;
             card.given = card.right ? a : a + 1;
             card.seconds = seconds(engine);
-            card.judgedAt = setup.started.addSecs(c * 5);
+            card.judgedAt = setup.started.addSecs(qint64(c) * 5);
             QElapsedTimer timer;
             timer.start();
             if (!store.recordCard(game, setup, card))
                 return -1;
             writes.push_back(double(timer.nsecsElapsed()) / 1e6);
         }
-        store.endGame(game, setup.started.addSecs(cardsPerGame * 5), true);
+        store.endGame(game, setup.started.addSecs(qint64(cardsPerGame) * 5), true);
     }
     return median(writes);
 }

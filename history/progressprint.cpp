@@ -101,7 +101,7 @@ QList<PrintItem> trendChartItems(const QList<GameTrend> &games, const QRectF &ar
         return items;
     }
 
-    const double slot = plot.width() / std::max<qsizetype>(chartSlots, games.size());
+    const double slot = plot.width() / double(std::max<qsizetype>(chartSlots, games.size()));
     // A date is about six characters wide; no two may touch.
     const double dateWidth = 6 * fontPoints / 72.0 * 0.6;
     const auto labelEvery = qsizetype(std::ceil(dateWidth * 1.2 / slot));
