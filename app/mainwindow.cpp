@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "app/clicklabel.h"
 #include "app/program.h"
 #include "app/scale.h"
@@ -127,7 +129,8 @@ void MainWindow::layOut()
 {
     const double s = program.screenScale;
     keypad->hide();
-    keypad->move(scaled(250, s), scaled(420, s));
+    // Shrunk for a small display, the keypad would reach up over the previous card.
+    keypad->move(scaled(250, s), std::max(scaled(420, s), feedback->imgPrevious->geometry().bottom() + 8));
     keypad->key[10]->hide();
     keypad->key[11]->hide();
     // The banner strip between the logo and the card holds the Start button and

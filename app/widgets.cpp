@@ -5,6 +5,9 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
 
 QString indexedName(const QString &group, int index)
 {
@@ -82,10 +85,22 @@ void closeOnEscape(QWidget *window)
     window->installEventFilter(new EscapeCloses(window));
 }
 
+QRect screenArea(const QWidget *widget)
+{
+    const QScreen *screen = widget->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
 void centreOver(QWidget *window, const QWidget *over)
 {
     QRect place = window->frameGeometry();
     place.moveCenter(over->frameGeometry().center());
+    // Never partly off a small screen.
+    const QRect area = screenArea(over);
+    if (area.isValid()) {
+        place.moveLeft(std::clamp(place.left(), area.left(), std::max(area.left(), area.right() + 1 - place.width())));
+        place.moveTop(std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() + 1 - place.height())));
+    }
     window->move(place.topLeft());
 }
 

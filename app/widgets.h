@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 
 class QLabel;
@@ -32,7 +33,10 @@ void fitToLayout(QWidget *window);
 // Escape acts as the window's close box, wherever the focus is in it.
 void closeOnEscape(QWidget *window);
 
-// Places a window so that its centre is over the centre of another.
+// Places a window so that its centre is over the centre of another, moved
+// as little as needed to lie inside the screen's available area.
 void centreOver(QWidget *window, const QWidget *over);
+// The available area of the widget's screen; empty without a screen.
+QRect screenArea(const QWidget *widget);
 
 inline const QColor darkRed(128, 0, 0);
