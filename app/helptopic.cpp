@@ -126,7 +126,7 @@ void HelpTopic::open(const QWidget *over)
     if (!shownBefore) {
         if (picture) {
             Picture1->setPixmap(picture());
-            Picture1->setFixedSize(Picture1->pixmap().size());
+            Picture1->setFixedSize(logicalSize(Picture1->pixmap()));
             fitToContents();
         }
         centreOver(this, over);
