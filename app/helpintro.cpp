@@ -101,6 +101,7 @@ HelpIntro::HelpIntro(MainWindow *mainWindow)
     bottom->addWidget(Command1);
     layout->addLayout(bottom);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    closeOnEscape(this);
 
     fitToLayout(this);
 }

@@ -118,6 +118,7 @@ HelpTopic::HelpTopic(const HelpPage &page, std::function<QPixmap()> picture)
     Command1->setText(QStringLiteral("Close"));
     layout->addWidget(Command1, 0, Qt::AlignRight);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    closeOnEscape(this);
     fitToContents();
 }
 

@@ -209,6 +209,8 @@ void MainWindow::setOptionsMenuEnabled(bool enabled)
 void MainWindow::showStartFace(bool stop)
 {
     cmdStart->setIcon(QIcon((stop ? imgStop : imgStart)->pixmap()));
+    // During a game a click on Stop leaves the keyboard with the answer boxes.
+    cmdStart->setFocusPolicy(stop ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void MainWindow::showPictures()

@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QAction>
 #include <QLabel>
 
@@ -8,6 +10,7 @@
 #include "app/helpintro.h"
 #include "app/mainwindow.h"
 #include "app/shell.h"
+#include "entry/answerentry.h"
 #include "game/gameflow.h"
 #include "report/summarywindows.h"
 #include "setup/setuppanel.h"
@@ -63,7 +66,16 @@ Platform::Answer Program::ask(const QString &title, const QString &text, Platfor
     ++openQuestions;
     const Platform::Answer answer = platform.messageBox(title, text, buttons, icon);
     --openQuestions;
+    if (gameFlow)
+        gameFlow->entry().focusNextDigit();
     return answer;
+}
+
+void Program::tellSaveFailed(const QString &sentence, const QString &path, const QString &reason)
+{
+    const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    ask(programTitle(), sentence.arg(fullPath) + QStringLiteral("\n") + reason, Platform::Buttons::Ok,
+        Platform::Icon::Warning);
 }
 
 QString Program::versionLabel()

@@ -52,6 +52,9 @@ public:
     Platform::Answer ask(const QString &title, const QString &text, Platform::Buttons buttons,
                          Platform::Icon icon = Platform::Icon::None);
     bool questionOpen() const { return openQuestions > 0; }
+    // An OK message naming the file that could not be written and why;
+    // sentence holds %1 for the file's full path.
+    void tellSaveFailed(const QString &sentence, const QString &path, const QString &reason);
 
     // "Version " and the version, as the About window's label shows it.
     static QString versionLabel();

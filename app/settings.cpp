@@ -172,7 +172,7 @@ SettingsRecord loadSettingsFile(const QString &path)
     return parseSettings(file.read(readLimit));
 }
 
-bool saveSettingsFile(const SettingsRecord &record, const QString &path)
+bool saveSettingsFile(const SettingsRecord &record, const QString &path, QString *error)
 {
-    return saveFileWhole(path, formatSettings(record));
+    return saveFileWhole(path, formatSettings(record), error);
 }

@@ -66,4 +66,5 @@ QByteArray formatSettings(const SettingsRecord &record);
 // Missing or unreadable file: the defaults.
 SettingsRecord loadSettingsFile(const QString &path = settingsFileName);
 // Atomic: a failed write leaves the old file whole. Returns false on failure.
-bool saveSettingsFile(const SettingsRecord &record, const QString &path = settingsFileName);
+bool saveSettingsFile(const SettingsRecord &record, const QString &path = settingsFileName,
+                      QString *error = nullptr);

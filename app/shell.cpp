@@ -33,8 +33,10 @@ AboutWindow *Shell::frmSplash() const
 void Shell::quit()
 {
     const bool skipIntroHelp = program.frmHelpIntro()->chkStartupHelp->isChecked();
-    // No message on failure: the program ends either way, and the old file stays whole.
-    saveSettingsFile(program.frmProgram()->setup->collectSettings(skipIntroHelp));
+    // The program ends either way; a failed save leaves the old file whole.
+    QString reason;
+    if (!saveSettingsFile(program.frmProgram()->setup->collectSettings(skipIntroHelp), settingsFileName, &reason))
+        program.tellSaveFailed(tr("The settings could not be saved as %1."), settingsFileName, reason);
     program.platform.exitProgram();
 }
 

@@ -1,5 +1,6 @@
 #include "app/widgets.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -35,6 +36,22 @@ protected:
     }
 };
 
+// Sees the keys that the window's controls leave unused.
+class EscapeCloses : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_Escape)
+            return false;
+        static_cast<QWidget *>(watched)->close();
+        return true;
+    }
+};
+
 } // namespace
 
 QLabel *makePicture(QWidget *parent, const QString &name)
@@ -67,6 +84,11 @@ void setTextColour(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
+}
+
+void closeOnEscape(QWidget *window)
+{
+    window->installEventFilter(new EscapeCloses(window));
 }
 
 void centreOver(QWidget *window, const QWidget *over)

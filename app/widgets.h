@@ -34,6 +34,9 @@ void setTextColour(QWidget *widget, const QColor &colour);
 // Fixes a window to the size its layout needs, word-wrapped texts included.
 void fitToLayout(QWidget *window);
 
+// Escape acts as the window's close box, wherever the focus is in it.
+void closeOnEscape(QWidget *window);
+
 // Places a window so that its centre is over the centre of another.
 void centreOver(QWidget *window, const QWidget *over);
 

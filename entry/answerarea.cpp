@@ -1,6 +1,7 @@
 #include "entry/answerarea.h"
 
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 #include "app/clicklabel.h"
 #include "app/scale.h"
@@ -41,8 +42,6 @@ AnswerArea::AnswerArea(QWidget *parent, double screenScale)
     txtAnswerUnits->setGeometry(scaledRect(780, 498, 97, 97, s));
     txtAnswerTens->setGeometry(scaledRect(675, 498, 97, 97, s));
     txtAnswerHund->setGeometry(scaledRect(570, 498, 97, 97, s));
-    for (QLineEdit *box : {txtAnswerSingle, txtAnswerHund, txtAnswerTens, txtAnswerUnits})
-        setTextColour(box, Qt::white);
     for (QLineEdit *box : {txtAnswerHund, txtAnswerTens, txtAnswerUnits}) {
         box->setAlignment(Qt::AlignCenter);
         box->setEnabled(false);
@@ -52,7 +51,6 @@ AnswerArea::AnswerArea(QWidget *parent, double screenScale)
     carryFont.setPointSizeF(36 * s);
     carryFont.setBold(true);
     txtCarry = makeBox(parent, QStringLiteral("txtCarry"), carryFont, 2);
-    carryFont.setBold(false);
     txtCarry1 = makeBox(parent, QStringLiteral("txtCarry1"), carryFont, 32767);
     txtCarry->setGeometry(scaledRect(670, 10, 80, 60, s));
     txtCarry1->setGeometry(scaledRect(570, 10, 80, 60, s));
@@ -61,6 +59,13 @@ AnswerArea::AnswerArea(QWidget *parent, double screenScale)
         box->clear();
         box->hide();
     }
+    // Carry digits look like answer digits, typed or put there by the keypad.
+    for (QLineEdit *box : {txtAnswerSingle, txtAnswerHund, txtAnswerTens, txtAnswerUnits, txtCarry, txtCarry1})
+        setTextColour(box, Qt::white);
+    // A letter would read as 0: the boxes typed into freely take digits only.
+    auto *digitsOnly = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+    for (QLineEdit *box : {txtAnswerSingle, txtCarry, txtCarry1})
+        box->setValidator(digitsOnly);
 
     lblCarry = makeNamed<QLabel>(parent, QStringLiteral("lblCarry"));
     lblCarry->setText(QStringLiteral("Carry Boxes"));

@@ -51,13 +51,56 @@ AnswerEntry::AnswerEntry(Program &program)
     , keypad(*program.frmProgram()->keypad)
 {
     for (QLineEdit *box : {boxes.txtAnswerUnits, boxes.txtAnswerTens, boxes.txtAnswerHund, boxes.txtAnswerSingle,
-                           boxes.txtCarry})
+                           boxes.txtCarry, boxes.txtCarry1})
         box->installEventFilter(this);
+    connect(&keypad, &Keypad::enterClicked, this, &AnswerEntry::submitAnswer);
 }
 
 bool AnswerEntry::keypadInUse() const
 {
-    return setup.chkKeypad->isChecked();
+    return setup.chkKeypad->isChecked() && !setup.chkVerbal->isChecked();
+}
+
+bool AnswerEntry::answerTyped() const
+{
+    const auto hasDigit = [](const QLineEdit *box) { return !box->text().trimmed().isEmpty(); };
+    if (session.entryMode == 1)
+        return hasDigit(boxes.txtAnswerSingle);
+    return session.entryMode == 0
+        && (hasDigit(boxes.txtAnswerUnits) || hasDigit(boxes.txtAnswerTens) || hasDigit(boxes.txtAnswerHund));
+}
+
+void AnswerEntry::submitAnswer()
+{
+    // An Enter with nothing typed, or a second one by accident, must not
+    // throw the card away.
+    if (answerTyped())
+        emit answerSubmitted();
+}
+
+void AnswerEntry::focusNextDigit()
+{
+    if (session.state != 1)
+        return;
+    QWidget *last = boxes.txtAnswerUnits->window()->focusWidget();
+    const auto takesDigits = [](const QWidget *box) { return box->isVisible() && box->isEnabled(); };
+    for (QLineEdit *box : {boxes.txtAnswerSingle, boxes.txtAnswerUnits, boxes.txtAnswerTens, boxes.txtAnswerHund,
+                           boxes.txtCarry, boxes.txtCarry1}) {
+        if (box == last && takesDigits(box)) {
+            box->setFocus();
+            return;
+        }
+    }
+    if (session.entryMode == 1 && takesDigits(boxes.txtAnswerSingle)) {
+        boxes.txtAnswerSingle->setFocus();
+        return;
+    }
+    for (QLineEdit *box : {boxes.txtAnswerUnits, boxes.txtAnswerTens, boxes.txtAnswerHund}) {
+        if (session.entryMode == 0 && takesDigits(box) && isActive(box)) {
+            box->setFocus();
+            return;
+        }
+    }
 }
 
 void AnswerEntry::moveTo(QLineEdit *box)
@@ -212,10 +255,12 @@ void AnswerEntry::unitsKey(int code)
         units->setText(QString(QChar(code)));
         break;
     case KeyClass::Enter:
+        if (!answerTyped())
+            break;
         moveTo(boxes.txtAnswerTens);
         highlight(boxes.txtAnswerTens);
         makeIdle(units);
-        emit answerSubmitted();
+        submitAnswer();
         break;
     case KeyClass::Backspace:
         moveTo(units);
@@ -242,12 +287,14 @@ void AnswerEntry::tensKey(int code)
         tens->setText(QString(QChar(code)));
         break;
     case KeyClass::Enter:
+        if (!answerTyped())
+            break;
         if (!fromHundreds) {
             moveTo(boxes.txtAnswerHund);
             highlight(boxes.txtAnswerHund);
         }
         makeIdle(tens);
-        emit answerSubmitted();
+        submitAnswer();
         break;
     case KeyClass::Backspace:
         if (fromHundreds) {
@@ -281,8 +328,10 @@ void AnswerEntry::hundredsKey(int code)
         }
         break;
     case KeyClass::Enter:
+        if (!answerTyped())
+            break;
         makeIdle(hundreds);
-        emit answerSubmitted();
+        submitAnswer();
         break;
     case KeyClass::Backspace:
         if (hundreds->text() == blankText) {
@@ -333,6 +382,15 @@ void AnswerEntry::txtAnswerTensClick()
     }
 }
 
+void AnswerEntry::carryBoxClick(QLineEdit *carry)
+{
+    // The highlight shows where the next digit goes.
+    for (QLineEdit *box : {boxes.txtAnswerUnits, boxes.txtAnswerTens, boxes.txtAnswerHund, boxes.txtCarry,
+                           boxes.txtCarry1})
+        makeIdle(box);
+    highlight(carry);
+}
+
 void AnswerEntry::txtAnswerUnitsClick()
 {
     highlight(boxes.txtAnswerUnits);
@@ -364,6 +422,14 @@ bool AnswerEntry::eventFilter(QObject *watched, QEvent *event)
         // The event reaches us even on a box disabled for the keypad.
         if (!static_cast<QWidget *>(watched)->isEnabled())
             return false;
+        if (watched == boxes.txtCarry || watched == boxes.txtCarry1) {
+            carryBoxClick(static_cast<QLineEdit *>(watched));
+            return false;
+        }
+        if (watched != boxes.txtAnswerSingle) {
+            makeIdle(boxes.txtCarry);
+            makeIdle(boxes.txtCarry1);
+        }
         if (watched == boxes.txtAnswerHund)
             txtAnswerHundClick();
         else if (watched == boxes.txtAnswerTens)
@@ -391,9 +457,9 @@ bool AnswerEntry::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     // The single box and txtCarry type as usual; only Enter submits.
-    if (code != enterCode)
+    if (code != enterCode || watched == boxes.txtCarry1)
         return false;
     if (watched == boxes.txtCarry || !keypadInUse())
-        emit answerSubmitted();
+        submitAnswer();
     return true;
 }

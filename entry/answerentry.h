@@ -38,6 +38,16 @@ public:
     void txtAnswerTensClick();
     void txtAnswerUnitsClick();
 
+    // Enter, typed or on the keypad: judges the card only once a digit of
+    // the answer has been given.
+    void submitAnswer();
+    bool answerTyped() const;
+    // Gives the keyboard back to the box that takes the next digit, as after
+    // a message box in a running game.
+    void focusNextDigit();
+    // In a supervised game the keypad stays away: only RIGHT and WRONG judge.
+    bool keypadInUse() const;
+
     void highlight(QLineEdit *box);
     void makeIdle(QLineEdit *box);
     bool isActive(const QLineEdit *box) const;
@@ -55,8 +65,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool keypadInUse() const;
     void moveTo(QLineEdit *box);
+    void carryBoxClick(QLineEdit *carry);
 
     Program &program;
     GameSession &session;

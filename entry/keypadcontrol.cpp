@@ -6,12 +6,11 @@
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "entry/answerarea.h"
-#include "entry/answerchecking.h"
 #include "entry/answerentry.h"
 #include "entry/keypad.h"
 #include "game/cardview.h"
 
-KeypadControl::KeypadControl(Program &program, AnswerEntry &entry, AnswerChecking &checking)
+KeypadControl::KeypadControl(Program &program, AnswerEntry &entry)
     : session(program.session)
     , state(program.entry)
     , entry(entry)
@@ -22,7 +21,6 @@ KeypadControl::KeypadControl(Program &program, AnswerEntry &entry, AnswerCheckin
     connect(&keypad, &Keypad::digitOrArrowClicked, this, &KeypadControl::keyClick);
     connect(&keypad, &Keypad::carryClicked, this, &KeypadControl::keyCarryKeyClick);
     connect(&keypad, &Keypad::eraseClicked, this, &KeypadControl::keyEraseClick);
-    connect(&keypad, &Keypad::enterClicked, &checking, &AnswerChecking::checkAnswer);
 }
 
 bool KeypadControl::subtractionCard() const

@@ -3,7 +3,6 @@
 #include <QObject>
 
 class AnswerArea;
-class AnswerChecking;
 class AnswerEntry;
 class CardView;
 class Keypad;
@@ -18,7 +17,7 @@ class KeypadControl : public QObject
 {
     Q_OBJECT
 public:
-    KeypadControl(Program &program, AnswerEntry &entry, AnswerChecking &checking);
+    KeypadControl(Program &program, AnswerEntry &entry);
 
     // key(i): 0 to 9 the digits, 10 "<", 11 ">".
     void keyClick(int index);

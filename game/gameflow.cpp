@@ -47,7 +47,7 @@ GameFlow::GameFlow(Program &program)
     , answerEntry(std::make_unique<AnswerEntry>(program))
     , answerChecking(std::make_unique<AnswerChecking>(program, *this))
     , gameTimers(std::make_unique<GameTimers>(program, *this))
-    , keypadControl(std::make_unique<KeypadControl>(program, *answerEntry, *answerChecking))
+    , keypadControl(std::make_unique<KeypadControl>(program, *answerEntry))
 {
     connect(window.cmdStart, &QPushButton::clicked, this, &GameFlow::startClicked);
     connect(window.Timer1, &QTimer::timeout, gameTimers.get(), &GameTimers::timerTick);
@@ -129,7 +129,7 @@ bool GameFlow::refuseUndealableGame(FunctionSet functions)
 void GameFlow::beginGame()
 {
     GameSession &session = program.session;
-    if (setup.chkKeypad->isChecked())
+    if (answerEntry->keypadInUse())
         window.keypad->show();
     window.setOptionsMenuEnabled(false);
     // A report opened now would mix its rows with the game's.
@@ -171,7 +171,7 @@ void GameFlow::dealCard()
             keypadControl->updateArrowKeys();
     };
     if (!generateCard(session, generatorSettings(), program.platform.random(), eachAttempt)) {
-        endGame(true); // cannot happen after Start's check; never deal for ever
+        endGame(EndReason::NoCardToDeal); // cannot happen after Start's check; never deal for ever
         return;
     }
 
@@ -195,16 +195,22 @@ void GameFlow::dealCard()
     window.card->layoutCard(session.cardOperation);
 }
 
-void GameFlow::endGame(bool timeRanOut)
+void GameFlow::endGame(EndReason reason)
 {
     GameSession &session = program.session;
     const int cardCount = program.settings.cardCount;
     const bool completed = gameCompleted(session, cardCount);
-    session.scoreLine = scoreLine(session, cardCount);
-    if (!setup.chkSummary->isChecked()) {
+    const bool timeRanOut = reason == EndReason::TimeRanOut;
+    session.scoreLine = scoreLine(session, cardCount, timeRanOut);
+    const bool summaryShown = setup.chkSummary->isChecked() && session.cardNumber > 1;
+    if (timeRanOut && !completed) {
+        // The child always learns why the game ended and how it went.
+        if (!summaryShown)
+            program.ask(timeUpTitle(), timeUpText(session), Platform::Buttons::Ok);
+    } else if (!setup.chkSummary->isChecked()) {
         if (completed) {
             program.ask(gameCompleteTitle, gameCompleteText(session, cardCount), Platform::Buttons::OkCancel);
-        } else if (!timeRanOut
+        } else if (reason == EndReason::CardsOrStop
                    && program.ask(stopGameTitle, stopGameText(session, cardCount), Platform::Buttons::YesNo)
                           == Platform::Answer::No) {
             return;
@@ -248,7 +254,7 @@ void GameFlow::endGame(bool timeRanOut)
     for (QWidget *hidden : std::initializer_list<QWidget *>{window.feedback->imgRightWrong, boxes.txtCarry,
                                                             boxes.txtCarry1, boxes.lblCarry})
         hidden->hide();
-    if (setup.chkSummary->isChecked() && session.cardNumber > 1)
+    if (summaryShown)
         program.summaryWindows().showPage(1);
     window.feedback->imgPrevious->hide();
     window.keypad->hide();

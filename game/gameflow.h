@@ -27,9 +27,11 @@ public:
     void startClicked();
     void beginGame();
     void dealCard();
-    // A game whose time ran out ends without asking; a stop before the last
-    // card asks first, and No leaves the game exactly as it was.
-    void endGame(bool timeRanOut = false);
+    enum class EndReason { CardsOrStop, TimeRanOut, NoCardToDeal };
+    // After the last card, or on Stop; a stop before the last card asks
+    // first, and No leaves the game exactly as it was. The other reasons end
+    // the game without asking.
+    void endGame(EndReason reason = EndReason::CardsOrStop);
 
     AnswerEntry &entry() { return *answerEntry; }
     AnswerChecking &checking() { return *answerChecking; }

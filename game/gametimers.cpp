@@ -58,7 +58,7 @@ void GameTimers::timerTick()
         flow.checking().checkAnswer();
         break;
     case TickEvent::GameTimedOut:
-        flow.endGame(true);
+        flow.endGame(GameFlow::EndReason::TimeRanOut);
         break;
     case TickEvent::Nothing:
         break;

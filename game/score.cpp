@@ -1,5 +1,7 @@
 #include "game/score.h"
 
+#include <QCoreApplication>
+
 #include "game/numbertext.h"
 
 bool gameCompleted(const GameSession &session, int cardCount)
@@ -21,15 +23,29 @@ int roundedScore(int rightCount, int cardCount)
     return int(whole);
 }
 
-QString scoreLine(const GameSession &session, int cardCount)
+QString scoreLine(const GameSession &session, int cardCount, bool timeRanOut)
 {
     if (gameCompleted(session, cardCount))
         return QStringLiteral("     You got %1 right out of %2. That's a score of %3%")
             .arg(session.rightCount)
             .arg(cardCount)
             .arg(roundedScore(session.rightCount, cardCount));
+    if (timeRanOut)
+        return QStringLiteral("       ") + timeUpText(session);
     return QStringLiteral("       You did not complete this game. You did %1 cards.")
         .arg(numberText(session.cardNumber - 1));
+}
+
+QString timeUpTitle()
+{
+    return QCoreApplication::translate("Score", "Time's Up");
+}
+
+QString timeUpText(const GameSession &session)
+{
+    return QCoreApplication::translate("Score", "Time's up! You got %1 right out of %2 cards.")
+        .arg(session.rightCount)
+        .arg(session.cardNumber - 1);
 }
 
 QString gameCompleteText(const GameSession &session, int cardCount)

@@ -15,7 +15,11 @@ int roundedScore(int rightCount, int cardCount);
 
 // The score sentence kept in the session: five leading blanks when the game
 // was completed, seven when it was not.
-QString scoreLine(const GameSession &session, int cardCount);
+QString scoreLine(const GameSession &session, int cardCount, bool timeRanOut = false);
+
+// A game ended by its time limit counts the cards done and the right ones.
+QString timeUpTitle();
+QString timeUpText(const GameSession &session);
 
 inline const QString gameCompleteTitle = QStringLiteral("Game Complete");
 inline const QString stopGameTitle = QStringLiteral("Stop Game?");

@@ -76,6 +76,8 @@ Platform::Answer QtPlatform::messageBox(const QString &title, const QString &tex
         break;
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        // Enter must never confirm by accident, such as ending a game.
+        box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         break;
     }

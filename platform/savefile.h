@@ -4,5 +4,6 @@
 #include <QString>
 
 // Replaces the file at path with bytes, or leaves it as it was: a failed
-// write, a full disk included, never leaves half a file. False on failure.
-bool saveFileWhole(const QString &path, const QByteArray &bytes);
+// write, a full disk included, never leaves half a file. False on failure,
+// with the reason, such as "Permission denied", in error when given.
+bool saveFileWhole(const QString &path, const QByteArray &bytes, QString *error = nullptr);

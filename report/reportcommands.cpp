@@ -1,5 +1,7 @@
 #include "report/reportcommands.h"
 
+#include <QCoreApplication>
+
 #include "app/program.h"
 #include "report/reportfile.h"
 
@@ -9,7 +11,10 @@ void saveReport(Program &program, const GameSummary &summary, QString &fileName)
     if (chosen.isEmpty())
         return;
     fileName = reportFileName(chosen);
-    writeReportFile(summary, fileName); // a failed save is not reported
+    QString reason;
+    if (!writeReportFile(summary, fileName, &reason))
+        program.tellSaveFailed(QCoreApplication::translate("ReportCommands", "The report could not be saved as %1."),
+                               fileName, reason);
 }
 
 bool openReport(Program &program, GameSummary &summary, QString &fileName)

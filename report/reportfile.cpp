@@ -139,9 +139,9 @@ QByteArray formatReport(const GameSummary &summary)
     return out;
 }
 
-bool writeReportFile(const GameSummary &summary, const QString &path)
+bool writeReportFile(const GameSummary &summary, const QString &path, QString *error)
 {
-    return saveFileWhole(path, formatReport(summary));
+    return saveFileWhole(path, formatReport(summary), error);
 }
 
 ReportContents parseReport(QIODevice &device)

@@ -23,7 +23,7 @@ QString reportFileName(const QString &chosen);
 
 QByteArray formatReport(const GameSummary &summary);
 // Atomic: a failed save leaves an existing file whole. False on failure.
-bool writeReportFile(const GameSummary &summary, const QString &path);
+bool writeReportFile(const GameSummary &summary, const QString &path, QString *error = nullptr);
 
 struct ReportContents
 {

@@ -7,9 +7,11 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "app/settings.h"
+#include "filesizelimit.h"
 
 Q_DECLARE_METATYPE(SettingsRecord)
 
@@ -81,29 +83,6 @@ SettingsRecord firstRunChanged(void (*change)(SettingsRecord &))
     change(r);
     return r;
 }
-
-// Makes writes beyond a few bytes fail for as long as it lives, like a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
-    }
-
-private:
-    rlimit saved{};
-    void (*oldHandler)(int) = nullptr;
-};
 
 QByteArray readAll(const QString &path)
 {
@@ -370,13 +349,20 @@ void TestSettings::readOnlyDirectory()
     const QString path = dir.filePath(QStringLiteral("sumdrop.ini"));
     QVERIFY(writeAll(path, busyFile));
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (access(qPrintable(dir.path()), W_OK) == 0) {
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QSKIP("this user may write into read-only directories");
+    // Root writes anywhere, so the save is tried by an unprivileged user.
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        QString reason;
+        const bool saved = saveSettingsFile(firstRun, path, &reason);
+        _exit(saved ? 1 : reason == QStringLiteral("Permission denied") ? 0 : 3);
     }
-    const bool saved = saveSettingsFile(firstRun, path);
+    int status = -1;
+    waitpid(child, &status, 0);
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QVERIFY(!saved);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(readAll(path), busyFile);
 }
 

@@ -164,11 +164,12 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("submitted");
-        QTest::newRow("single takes any four characters") << "txtAnswerSingle" << false << "12a95" << "12a9" << true;
+        QTest::newRow("single takes four digits") << "txtAnswerSingle" << false << "12a95" << "1295" << true;
+        QTest::newRow("single without a digit does not submit") << "txtAnswerSingle" << false << "ab " << "" << false;
         QTest::newRow("single with the keypad does not submit") << "txtAnswerSingle" << true << "42" << "42" << false;
-        QTest::newRow("first carry box submits") << "txtCarry" << false << "1x3" << "1x" << true;
+        QTest::newRow("first carry box submits") << "txtCarry" << false << "1x3" << "13" << true;
         QTest::newRow("first carry box submits with the keypad") << "txtCarry" << true << "1" << "1" << true;
-        QTest::newRow("second carry box only types") << "txtCarry1" << false << "123" << "123" << false;
+        QTest::newRow("second carry box only types") << "txtCarry1" << false << "1-23" << "123" << false;
     }
 
     void freeBoxes()
@@ -180,6 +181,10 @@ private slots:
         QFETCH(bool, submitted);
         GameDriver driver;
         driver.setup().chkKeypad->setChecked(keypad);
+        const bool single = box == QStringLiteral("txtAnswerSingle");
+        driver.session().entryMode = single ? 1 : 0;
+        // Enter in a carry box judges the answer below it, which needs a digit.
+        driver.boxes().txtAnswerUnits->setText(single ? QString() : QStringLiteral("5"));
         auto *edit = driver.window()->findChild<QLineEdit *>(box);
         edit->setEnabled(true);
         edit->show();
@@ -189,6 +194,33 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(edit->text(), text);
         QCOMPARE(submissions.size(), submitted ? 1 : 0);
+    }
+
+    // Carry digits read like answer digits, and the highlight follows the box
+    // that takes the next digit.
+    void carryBoxes()
+    {
+        SettingsRecord setup = GameDriver::defaultSetup();
+        setup.showCarryBoxes = true;
+        GameDriver driver(setup);
+        driver.queueAddition(58, 67);
+        driver.clickStart();
+        AnswerArea &boxes = driver.boxes();
+        for (QLineEdit *carry : {boxes.txtCarry, boxes.txtCarry1}) {
+            QVERIFY(carry->font().bold());
+            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                QCOMPARE(carry->palette().color(group, QPalette::Text), QColor(Qt::white));
+        }
+        QTest::keyClick(driver.focused(), Qt::Key_5);
+        driver.click(boxes.txtCarry);
+        QCOMPARE(driver.focused(), boxes.txtCarry);
+        QCOMPARE(background(boxes.txtCarry), green);
+        QCOMPARE(activeBoxes(driver), QString());
+        QTest::keyClick(driver.focused(), Qt::Key_1);
+        QCOMPARE(boxes.txtCarry->text(), QStringLiteral("1"));
+        driver.click(boxes.txtAnswerTens);
+        QCOMPARE(background(boxes.txtCarry), blue);
+        QCOMPARE(activeBoxes(driver), QStringLiteral("T"));
     }
 
     void clicks_data()

@@ -375,6 +375,10 @@ private slots:
             QCOMPARE(driver.session().top, top);
             QCOMPARE(driver.boxes().txtAnswerUnits->text(), QStringLiteral("3"));
             QVERIFY(driver.boxes().txtAnswerUnits->isEnabled());
+            // The keyboard is back where the next digit goes, and Enter cannot stop the game.
+            QCOMPARE(driver.focused(), driver.boxes().txtAnswerTens);
+            QTest::keyClick(driver.focused(), Qt::Key_2);
+            QCOMPARE(driver.boxes().txtAnswerTens->text(), QStringLiteral("2"));
             QVERIFY(driver.window()->Timer1->isActive());
             QVERIFY(driver.setup().isHidden());
             QCOMPARE(driver.program->summary.resultLine(), QStringLiteral("No game to display."));
@@ -384,6 +388,64 @@ private slots:
         QCOMPARE(driver.program->summary.shownRowCount(), judged);
         QCOMPARE(driver.session().cardNumber, double(judged + 1));
         QVERIFY(driver.setup().isVisible());
+    }
+
+    // Only an answer judges a card: an Enter with no digit, and any key of
+    // the keypad in a supervised game, leave the card and its clock alone.
+    void entersThatDoNotJudge_data()
+    {
+        QTest::addColumn<bool>("single");
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<bool>("verbal");
+        QTest::newRow("Enter in the empty units box") << false << false << false;
+        QTest::newRow("Enter in the empty single box") << true << false << false;
+        QTest::newRow("keypad Enter, separate boxes") << false << true << false;
+        QTest::newRow("keypad Enter, single box") << true << true << false;
+        QTest::newRow("keypad in a verbal game") << false << true << true;
+    }
+
+    void entersThatDoNotJudge()
+    {
+        QFETCH(bool, single);
+        QFETCH(bool, keypad);
+        QFETCH(bool, verbal);
+        SettingsRecord setup = GameDriver::defaultSetup();
+        setup.answerFormat = single ? 2 : 1;
+        setup.useKeypad = keypad;
+        setup.verbalMode = verbal;
+        setup.timerOn = true;
+        setup.soundsOn = true;
+        GameDriver driver(setup);
+        driver.queueAddition(31, 6);
+        driver.queueAddition(40, 2);
+        driver.clickStart();
+        QCOMPARE(driver.keypad().isVisible(), keypad && !verbal);
+        for (int i = 0; i < 2; ++i) {
+            if (keypad) {
+                for (int digit = 0; digit <= 9; ++digit)
+                    if (verbal)
+                        emit driver.keypad().digitOrArrowClicked(digit);
+                emit driver.keypad().enterClicked();
+            } else {
+                QTest::keyClick(driver.focused(), Qt::Key_Return);
+            }
+        }
+        driver.game().timers().timerTick();
+        QCOMPARE(driver.session().cardNumber, 1.0);
+        QCOMPARE(driver.program->summary.shownRowCount(), 0);
+        QVERIFY(driver.platform.sounds.isEmpty());
+        QCOMPARE(driver.clocks().txtCardTime->text(), QStringLiteral("0:1"));
+        if (verbal) {
+            driver.click(driver.boxes().imgEnter);
+        } else if (keypad) {
+            emit driver.keypad().digitOrArrowClicked(7);
+            emit driver.keypad().digitOrArrowClicked(3);
+            emit driver.keypad().enterClicked();
+        } else {
+            answer(driver, single ? Entry::Single : Entry::Separate, 37, true);
+        }
+        QCOMPARE(driver.session().cardNumber, 2.0);
+        QCOMPARE(driver.program->summary.shownRowCount(), 1);
     }
 
     void idleCardKeepsTheLastSign()

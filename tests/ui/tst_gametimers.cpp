@@ -106,11 +106,18 @@ private slots:
         QCOMPARE(total->text(), QStringLiteral("0:1"));
         QCOMPARE(driver->session().state, qint16(1));
         tick(*driver);
-        // Time is up: the game ends without asking whether to stop.
+        // Time is up: the game ends without asking whether to stop, and says how it went.
         QCOMPARE(driver->session().state, qint16(0));
-        QVERIFY(driver->platform.messages.isEmpty());
-        QCOMPARE(driver->session().scoreLine,
-                 QStringLiteral("       You did not complete this game. You did 1 cards."));
+        const QString timeUp = QStringLiteral("Time's up! You got 1 right out of 1 cards.");
+        if (summary) {
+            QVERIFY(driver->platform.messages.isEmpty());
+        } else {
+            QCOMPARE(driver->platform.messages.size(), 1);
+            QCOMPARE(driver->platform.messages[0].title, QStringLiteral("Time's Up"));
+            QCOMPARE(driver->platform.messages[0].text, timeUp);
+            QCOMPARE(driver->platform.messages[0].buttons, Platform::Buttons::Ok);
+        }
+        QCOMPARE(driver->session().scoreLine, QStringLiteral("       ") + timeUp);
         QCOMPARE(driver->program->summary.resultLine(),
                  QStringLiteral("   Date: 12/8/2026         Game Time %1:0").arg(minutes) + driver->session().scoreLine);
         QVERIFY(!driver->window()->Timer1->isActive());

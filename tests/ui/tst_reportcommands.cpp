@@ -1,9 +1,13 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 #include "app/program.h"
+#include "core/filesizelimit.h"
 #include "fakes/fakeplatform.h"
 #include "game/gamesession.h"
 #include "report/reportcommands.h"
@@ -66,6 +70,46 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), formatReport(summary));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    }
+
+    // Failures that stop root too; the parent must never believe a report saved.
+    void saveFailureIsTold_data()
+    {
+        QTest::addColumn<bool>("underAFile");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder is a file") << true << "Not a directory";
+        QTest::newRow("disk full") << false << "File too large";
+    }
+    void saveFailureIsTold()
+    {
+        QFETCH(bool, underAFile);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        FakePlatform platform;
+        Program program(platform);
+        const QByteArray earlier = "earlier file";
+        const QString existing = dir.filePath(underAFile ? QStringLiteral("plain") : QStringLiteral("scores.txt"));
+        writeBytes(existing, earlier);
+        const QString target = underAFile ? existing + QStringLiteral("/scores.txt") : existing;
+        platform.fileNames.push_back(target);
+        GameSummary summary;
+        fill(summary, 40, QStringLiteral("Forty"));
+        QString slot;
+        {
+            std::optional<FileSizeLimit> full;
+            if (!underAFile)
+                full.emplace(64);
+            saveReport(program, summary, slot);
+        }
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].title, QStringLiteral("Sumdrop"));
+        QCOMPARE(platform.messages[0].buttons, Platform::Buttons::Ok);
+        QVERIFY2(platform.messages[0].text.contains(target) && platform.messages[0].text.contains(reason),
+                 qPrintable(platform.messages[0].text));
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), earlier);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(existing).fileName()});
     }
 
     void saveCancelledWritesNothing()

@@ -19,8 +19,10 @@
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "app/shell.h"
+#include "core/filesizelimit.h"
 #include "entry/keypad.h"
 #include "fakes/fakeplatform.h"
+#include "platform/qtplatform.h"
 #include "setup/setuppanel.h"
 #include "version.h"
 
@@ -149,6 +151,46 @@ private slots:
         QCOMPARE(program->frmProgram()->setup->collectSettings(intro->chkStartupHelp->isChecked()), before);
         if (intro->isVisible())
             QTest::mouseClick(intro->Command1, Qt::LeftButton);
+    }
+
+    void quitTellsWhenSettingsCannotBeSaved()
+    {
+        const QByteArray earlier = "25\r\n1\r\n1\r\n";
+        QFile file(settingsFileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
+        file.close();
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        closeIntroduction(*program);
+        {
+            const FileSizeLimit full(16);
+            program->frmProgram()->mnuQuit->trigger();
+        }
+        QCOMPARE(platform.exitCount, 1);
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].title, QStringLiteral("Sumdrop"));
+        QVERIFY2(platform.messages[0].text.contains(QDir::current().absoluteFilePath(settingsFileName))
+                     && platform.messages[0].text.contains(QStringLiteral("File too large")),
+                 qPrintable(platform.messages[0].text));
+        QCOMPARE(readFile(settingsFileName), earlier);
+    }
+
+    // Enter on a real Yes/No box, such as "Stop Game?", must not say Yes.
+    void enterOnAQuestionSaysNo()
+    {
+        QtPlatform platform;
+        bool pressed = false;
+        QTimer::singleShot(0, [&pressed] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                QTest::keyClick(box, Qt::Key_Return);
+                pressed = true;
+            }
+        });
+        QCOMPARE(platform.messageBox(QStringLiteral("Stop Game?"), QStringLiteral("Are you sure you want to stop?"),
+                                     Platform::Buttons::YesNo, Platform::Icon::None),
+                 Platform::Answer::No);
+        QVERIFY(pressed);
     }
 
     void skipIntroductionSurvivesQuit()
@@ -306,7 +348,7 @@ private slots:
         QCOMPARE(windowsAcceptingInput(), QStringList{"frmHelpIntro"});
         auto *click = intro->findChild<ClickLabel *>(area);
         QVERIFY(click);
-        for (bool byCloseBox : {false, true}) {
+        for (const QString &way : {QStringLiteral("Close"), QStringLiteral("close box"), QStringLiteral("Escape")}) {
             QTest::mouseClick(click, Qt::LeftButton);
             HelpTopic *opened = intro->topic(topic);
             QCOMPARE(opened->objectName(), window);
@@ -314,7 +356,9 @@ private slots:
             QCOMPARE(windowsAcceptingInput(), QStringList{window});
             QVERIFY(intro->isVisible());
             QVERIFY(!program->frmProgram()->isEnabled());
-            if (byCloseBox)
+            if (way == QLatin1String("Escape"))
+                QTest::keyClick(opened, Qt::Key_Escape);
+            else if (way == QLatin1String("close box"))
                 opened->close();
             else
                 QTest::mouseClick(opened->Command1, Qt::LeftButton);
@@ -325,7 +369,7 @@ private slots:
         for (QWidget *topLevel : QApplication::topLevelWidgets())
             made += topLevel->objectName() == window;
         QCOMPARE(made, 1);
-        QTest::mouseClick(intro->Command1, Qt::LeftButton);
+        QTest::keyClick(intro, Qt::Key_Escape);
         QCOMPARE(windowsAcceptingInput(), QStringList{"frmProgram"});
     }
 
