@@ -16,8 +16,11 @@ build: configure
 run: build
 	@./tools/run.sh $(BUILD)
 
+# Every test, the slower process checks (label "slow") included; choose with
+# TEST_ARGS, e.g. TEST_ARGS="-LE slow" to leave them out, "-L slow" for them alone.
+TEST_ARGS ?=
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j2
+	@cd $(BUILD) && ctest --output-on-failure -j2 $(TEST_ARGS)
 
 # One table: each benchmark prints its rows under this header; what the
 # benchmarks say on stderr goes to a log, shown when one fails.

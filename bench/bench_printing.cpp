@@ -49,12 +49,12 @@ double medianMs(const std::function<void()> &job)
     return times[times.size() / 2];
 }
 
-void renderToPdf(const PrintPage &page, const QString &path)
+void renderToPdf(const std::function<PrintPage(const PrintMeasure &)> &layout, const QString &path)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    renderPrintPage(page, printer);
+    renderPrintPage(layout(printTextWidth(printer)), printer);
 }
 
 } // namespace
@@ -77,8 +77,9 @@ int main(int argc, char *argv[])
     SeededRandom random;
     const double worksheetMs = medianMs([&] {
         const QList<WorksheetProblem> problems = generateWorksheet(setup, random);
-        renderToPdf(worksheetLayout(problems, QStringLiteral("Ann"), Program::versionLabel()),
-                    folder + QStringLiteral("/worksheet.pdf"));
+        renderToPdf([&](const PrintMeasure &measure) {
+            return worksheetLayout(problems, QStringLiteral("Ann"), Program::versionLabel(), measure);
+        }, folder + QStringLiteral("/worksheet.pdf"));
     });
 
     GameSummary summary;
@@ -94,7 +95,8 @@ int main(int argc, char *argv[])
     }
     summary.setResultLine(QStringLiteral("   Results for: Ann   Date: 12/8/2026   Game Time: 4:12   Score: 86%"));
     const double summaryMs = medianMs([&] {
-        renderToPdf(summaryPrintLayout(summary, Program::versionLabel()), folder + QStringLiteral("/summary.pdf"));
+        renderToPdf([&](const PrintMeasure &measure) { return summaryPrintLayout(summary, Program::versionLabel(), measure); },
+                    folder + QStringLiteral("/summary.pdf"));
     });
 
     const QString target = QStringLiteral("<= %1").arg(targetMs);

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
+#include <QMainWindow>
+#include <QObject>
 #include <QTextStream>
+#include <QTimer>
 
 #include <ctime>
 
@@ -21,3 +26,30 @@ inline void reportStartupProbe()
     }
     QTextStream(stdout) << qint64(now.tv_sec) * 1000000000LL + now.tv_nsec << ' ' << rssKiB << Qt::endl;
 }
+
+// Reports, then ends the program, once the main window has painted for the
+// first time and the program waits for events again: on a real display the
+// first paint waits for the server to expose the window.
+class FirstPaintProbe final : public QObject
+{
+public:
+    FirstPaintProbe() { QCoreApplication::instance()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!seen && event->type() == QEvent::Paint && watched->isWidgetType()
+            && qobject_cast<QMainWindow *>(static_cast<QWidget *>(watched)->window())) {
+            seen = true;
+            // The rest of the window paints in this same pass.
+            QTimer::singleShot(0, this, [] {
+                reportStartupProbe();
+                QCoreApplication::exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    bool seen = false;
+};

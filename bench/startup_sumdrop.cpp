@@ -1,6 +1,5 @@
-// The game started exactly as main.cpp does, reporting once it waits for events.
+// The game started exactly as main.cpp does, reporting at its first paint.
 #include <QApplication>
-#include <QTimer>
 
 #include "app/program.h"
 #include "platform/qtplatform.h"
@@ -9,11 +8,8 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    const FirstPaintProbe probe;
     QtPlatform platform;
     const auto program = startProgram(platform);
-    QTimer::singleShot(0, [] {
-        reportStartupProbe();
-        QCoreApplication::exit(0);
-    });
     return program ? application.exec() : 1;
 }

@@ -3,7 +3,9 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <variant>
 
 // A printed page as plain data, so that the rules build it without a printer
@@ -33,6 +35,10 @@ struct PrintFont
 
     bool operator==(const PrintFont &) const = default;
 };
+
+// Texts end by this many inches from the left of the printable area, which
+// leaves room inside the margins of both Letter and A4 paper.
+inline constexpr double printRightEdge = 7.0;
 
 // at is the top left corner of the text's line (its top, not its baseline),
 // as a printer's "current position" is. A right-aligned text ends at at.x():
@@ -78,3 +84,13 @@ private:
         return found;
     }
 };
+
+// The printed width of a text in inches. The program measures with the
+// printer's own font metrics; the layouts only break lines with it.
+using PrintMeasure = std::function<double(const QString &, const PrintFont &)>;
+
+// The text in lines no wider than width: broken at blanks, and by characters
+// in a word too wide for a line. Text beyond maxLines is cut, and the last
+// line then ends with an ellipsis.
+QStringList wrapForPrint(const QString &text, const PrintFont &font, double width, int maxLines,
+                         const PrintMeasure &measure);

@@ -20,6 +20,14 @@ QFont fontFor(const PrintFont &face)
 
 } // namespace
 
+PrintMeasure printTextWidth(const QPagedPaintDevice &device)
+{
+    return [&device](const QString &text, const PrintFont &face) {
+        const QFont font(fontFor(face), &device);
+        return QFontMetricsF(font, &device).horizontalAdvance(text) / device.logicalDpiX();
+    };
+}
+
 bool renderPrintPage(const PrintPage &page, QPagedPaintDevice &device)
 {
     QPainter painter;

@@ -58,7 +58,14 @@ double QtPlatform::MersenneSource::next()
     return std::uniform_real_distribution<double>(0.0, 1.0)(engine);
 }
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform()
+{
+    // Every way out of the event loop (Quit, the close box, the last window
+    // closed) passes here while the application still exists.
+    if (const QCoreApplication *application = QCoreApplication::instance())
+        QObject::connect(application, &QCoreApplication::aboutToQuit, &soundReleaser, [this] { sound.reset(); });
+}
+
 QtPlatform::~QtPlatform() = default;
 
 Platform::Answer QtPlatform::messageBox(const QString &title, const QString &text, Buttons buttons,
@@ -114,12 +121,10 @@ void QtPlatform::playSound(const QString &fileName)
     const QString path = locateSound(fileName);
     if (path.isEmpty())
         return;
-    if (!soundLoaded) {
-        sound = loadSoundBackend(soundPluginFolders());
-        soundLoaded = true;
-    }
-    if (sound)
-        sound->play(path);
+    if (!sound)
+        sound = std::make_unique<SoundPlugin>(soundPluginFolders());
+    if (SoundBackend *player = sound->player())
+        player->play(path);
 }
 
 bool QtPlatform::openUrl(const QUrl &url)

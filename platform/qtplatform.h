@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QObject>
+
+#include <memory>
 #include <random>
 
 #include "platform/platform.h"
 
-class SoundBackend;
+class SoundPlugin;
 
 class QtPlatform final : public Platform
 {
@@ -39,6 +42,6 @@ private:
     };
 
     MersenneSource randomSource;
-    SoundBackend *sound = nullptr;
-    bool soundLoaded = false;
+    std::unique_ptr<SoundPlugin> sound; // loaded with the first sound
+    QObject soundReleaser;              // holds the connection that releases it at the end
 };

@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <QtPlugin>
 
+#include <memory>
+
+class QPluginLoader;
+
 // The sound player lives in a plugin of its own so that the multimedia
 // libraries are loaded with the first sound, not at start-up.
 class SoundBackend
@@ -21,6 +25,22 @@ Q_DECLARE_INTERFACE(SoundBackend, SoundBackend_iid)
 // then the installed plugin folder.
 QStringList soundPluginFolders();
 
-// The player from the first folder that holds a working plugin; null when
-// there is none, and the program stays silent.
-SoundBackend *loadSoundBackend(const QStringList &folders);
+// The player from the first folder that holds a working plugin, owned until
+// this object goes. It must go while the application still exists: left to
+// the plugin loader's clean-up at exit, the multimedia objects die after the
+// application and can crash or hang the program's end.
+class SoundPlugin
+{
+public:
+    explicit SoundPlugin(const QStringList &folders);
+    ~SoundPlugin();
+    SoundPlugin(const SoundPlugin &) = delete;
+    SoundPlugin &operator=(const SoundPlugin &) = delete;
+
+    // Null when no plugin works, and the program stays silent.
+    SoundBackend *player() const { return backend; }
+
+private:
+    std::unique_ptr<QPluginLoader> loader;
+    SoundBackend *backend = nullptr;
+};

@@ -11,17 +11,26 @@ QStringList soundPluginFolders()
     return {here, QDir::cleanPath(here + QStringLiteral("/" SUMDROP_PLUGIN_DIR_FROM_PROGRAM))};
 }
 
-SoundBackend *loadSoundBackend(const QStringList &folders)
+SoundPlugin::SoundPlugin(const QStringList &folders)
 {
     for (const QString &folder : folders) {
         const QString path = QDir(folder).filePath(QStringLiteral("libsumdrop_sound.so"));
         if (!QFileInfo::exists(path))
             continue;
-        // The loader may go: the plugin stays loaded, and its one instance with it.
-        QPluginLoader loader(path);
-        if (auto *backend = qobject_cast<SoundBackend *>(loader.instance()))
-            return backend;
-        qWarning("Sumdrop: no sound, the sound plugin did not load: %s", qPrintable(loader.errorString()));
+        auto candidate = std::make_unique<QPluginLoader>(path);
+        if (auto *found = qobject_cast<SoundBackend *>(candidate->instance())) {
+            loader = std::move(candidate);
+            backend = found;
+            return;
+        }
+        qWarning("Sumdrop: no sound, the sound plugin did not load: %s", qPrintable(candidate->errorString()));
     }
-    return nullptr;
+}
+
+SoundPlugin::~SoundPlugin()
+{
+    // The library itself stays mapped: unloading it would take the multimedia
+    // libraries, and their threads, out from under the running application.
+    if (loader)
+        delete loader->instance();
 }

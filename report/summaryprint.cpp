@@ -7,6 +7,8 @@ namespace {
 constexpr int longestSingleColumn = 48;
 constexpr int rowsInFirstColumn = 50;
 constexpr double firstRowY = 1.85;
+// Two lines of the result fit above the column headings.
+constexpr int resultLines = 2;
 
 void addColumnHeadings(PrintPage &page, double h)
 {
@@ -23,14 +25,17 @@ void addColumnHeadings(PrintPage &page, double h)
 
 } // namespace
 
-PrintPage summaryPrintLayout(const GameSummary &summary, const QString &versionLabel)
+PrintPage summaryPrintLayout(const GameSummary &summary, const QString &versionLabel, const PrintMeasure &measure)
 {
     const QString underscores(25, QLatin1Char('_'));
     PrintPage page;
     page.add(PrintText{{1.0, 0.75},
                        underscores + QStringLiteral("Sumdrop ") + versionLabel + underscores,
                        PrintFont{QString(), 10, true, true, printBlack}});
-    page.add(PrintText{{1.0, 1.0}, summary.resultLine(), PrintFont{QString(), 10, false, false, printBlue}});
+    const PrintFont blue{QString(), 10, false, false, printBlue};
+    const QStringList result = wrapForPrint(summary.resultLine(), blue, printRightEdge - 1.0, resultLines, measure);
+    for (int i = 0; i < result.size(); ++i)
+        page.add(PrintText{{1.0, 1.0 + i * summaryLineHeight}, result[i], blue});
 
     const QList<SummaryRow> rows = summary.shownRows();
     const bool twoColumns = rows.size() > longestSingleColumn;

@@ -9,6 +9,7 @@ class GameSummary;
 // 10 in, inside the printable area of both Letter and A4.
 inline constexpr double summaryLineHeight = 0.16;
 
-// The printed summary: a title line, the result line in blue, and the shown
-// rows under column headings; one column up to 48 rows, two beyond.
-PrintPage summaryPrintLayout(const GameSummary &summary, const QString &versionLabel);
+// The printed summary: a title line, the result line in blue (in up to two
+// lines), and the shown rows under column headings; one column up to 48 rows,
+// two beyond.
+PrintPage summaryPrintLayout(const GameSummary &summary, const QString &versionLabel, const PrintMeasure &measure);

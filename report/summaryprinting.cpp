@@ -7,6 +7,6 @@
 void printSummary(Platform &platform, const GameSummary &summary, const QString &versionLabel)
 {
     platform.print([&](QPagedPaintDevice &printer) {
-        renderPrintPage(summaryPrintLayout(summary, versionLabel), printer);
+        renderPrintPage(summaryPrintLayout(summary, versionLabel, printTextWidth(printer)), printer);
     });
 }

@@ -162,6 +162,8 @@ void SetupPanel::buildSetupTab()
 
     frmName = named<QGroupBox>(page, QStringLiteral("frmName"), QStringLiteral("Enter Your Name"));
     txtName = named<QLineEdit>(frmName, QStringLiteral("txtName"));
+    // Room for a full name; the printed headings keep it within two lines.
+    txtName->setMaxLength(longestName);
     frameGrid(frmName)->addWidget(txtName, 0, 0, 1, 3);
     layout->addWidget(frmName);
     layout->addStretch();

@@ -23,6 +23,8 @@ class SetupPanel : public QTabWidget
 public:
     SetupPanel(GameSettings &settings, QWidget *parent = nullptr);
 
+    static constexpr int longestName = 25;
+
     // The Options-menu commands that belong to the panel; their triggers are
     // connected here. Until then the panel works with commands of its own.
     void attachMenu(QAction *mnuAdvanced, QAction *mnuBasic, QAction *mnuToolTips, QAction *mnuSetup);

@@ -6,17 +6,23 @@ namespace {
 
 constexpr int problemsPerRow = 10;
 constexpr int largestWorksheet = 100;
+// Two lines of the header fit above the first row of problems.
+constexpr int headerLines = 2;
+constexpr double headerLineHeight = 0.16;
 
 } // namespace
 
 PrintPage worksheetLayout(const QList<WorksheetProblem> &problems, const QString &playerName,
-                          const QString &versionLabel)
+                          const QString &versionLabel, const PrintMeasure &measure)
 {
     PrintPage page;
     const QString name = playerName.isEmpty() ? QString() : QStringLiteral("Worksheet for: ") + playerName;
-    page.add(PrintText{{1.0, 0.75},
-                       name + QStringLiteral("            Sumdrop ") + versionLabel + QString(25, QLatin1Char('_')),
-                       PrintFont{QString(), 10, true, true, printBlack}});
+    const PrintFont headerFont{QString(), 10, true, true, printBlack};
+    const QStringList header =
+        wrapForPrint(name + QStringLiteral("            Sumdrop ") + versionLabel + QString(25, QLatin1Char('_')),
+                     headerFont, printRightEdge - 1.0, headerLines, measure);
+    for (int i = 0; i < header.size(); ++i)
+        page.add(PrintText{{1.0, 0.75 + i * headerLineHeight}, header[i], headerFont});
 
     const PrintFont plain{QStringLiteral("Courier"), 14, false, false, printBlack};
     PrintFont underlined = plain;

@@ -51,7 +51,8 @@ void printWorksheet(Program &program, WorksheetSetup setup, const QString &playe
     hooks.setOptionsMenuEnabled(false);
     program.platform.print([&](QPagedPaintDevice &printer) {
         const QList<WorksheetProblem> problems = generateWorksheet(setup, program.platform.random());
-        renderPrintPage(worksheetLayout(problems, playerName, Program::versionLabel()), printer);
+        renderPrintPage(worksheetLayout(problems, playerName, Program::versionLabel(), printTextWidth(printer)),
+                        printer);
     });
     hooks.setOptionsMenuEnabled(true);
 }

@@ -13,6 +13,12 @@ void fill(GameSummary &summary, int n)
                        r % 3 == 0);
 }
 
+// Every character 0.6 em wide: 72 characters of 10 pt make one 6 in line.
+double pitch(const QString &text, const PrintFont &font)
+{
+    return text.size() * font.pointSize * 0.6 / 72;
+}
+
 QList<PrintText> textsAt(const PrintPage &page, double x, double y)
 {
     QList<PrintText> found;
@@ -32,12 +38,43 @@ private slots:
     {
         GameSummary summary;
         summary.setResultLine(QStringLiteral("   Results for: Ann   Date: 12/8/2026"));
-        const QList<PrintText> texts = summaryPrintLayout(summary, QStringLiteral("Version 1.0.0")).texts();
+        const QList<PrintText> texts = summaryPrintLayout(summary, QStringLiteral("Version 1.0.0"), pitch).texts();
         QCOMPARE(texts[0], (PrintText{{1.0, 0.75},
                                       QStringLiteral("_________________________Sumdrop Version 1.0.0"
                                                      "_________________________"),
                                       PrintFont{QString(), 10, true, true, printBlack}}));
         QCOMPARE(texts[1], (PrintText{{1.0, 1.0}, summary.resultLine(), PrintFont{QString(), 10, false, false, printBlue}}));
+    }
+
+    void resultLineWraps_data()
+    {
+        const QString x72(72, u'x');
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("one line") << x72 << QStringList{x72};
+        QTest::newRow("at a blank") << "   Results for: Ann " + x72 << QStringList{"   Results for: Ann", x72};
+        QTest::newRow("blanks dropped at the break") << x72 + "     You got 9" << QStringList{x72, "You got 9"};
+        QTest::newRow("a word too long") << x72 + "yz" << QStringList{x72, "yz"};
+        QTest::newRow("cut after two lines") << x72 + " " + x72 + "zz"
+                                             << QStringList{x72, x72.left(71) + QChar(0x2026)};
+    }
+    void resultLineWraps()
+    {
+        QFETCH(QString, result);
+        QFETCH(QStringList, lines);
+        GameSummary summary;
+        summary.setResultLine(result);
+        fill(summary, 100);
+        const PrintPage page = summaryPrintLayout(summary, QStringLiteral("Version 1.0.0"), pitch);
+        const PrintFont blue{QString(), 10, false, false, printBlue};
+        for (int i = 0; i < lines.size(); ++i)
+            QCOMPARE(page.texts()[1 + i], (PrintText{{1.0, 1.0 + i * summaryLineHeight}, lines[i], blue}));
+        QCOMPARE(page.texts()[1 + lines.size()].text, QStringLiteral("YOUR"));
+        // Nothing runs past the margin, and the result ends above the headings.
+        for (const PrintText &text : page.texts())
+            QVERIFY2(text.at.x() + (text.rightAligned ? 0 : pitch(text.text, text.font)) <= printRightEdge + 1e-9,
+                     qPrintable(text.text));
+        QVERIFY(1.0 + lines.size() * summaryLineHeight <= 1.4);
     }
 
     void columns_data()
@@ -60,7 +97,7 @@ private slots:
         QFETCH(QList<int>, rowsPerColumn);
         GameSummary summary;
         fill(summary, rows);
-        const PrintPage page = summaryPrintLayout(summary, QStringLiteral("Version 1.0.0"));
+        const PrintPage page = summaryPrintLayout(summary, QStringLiteral("Version 1.0.0"), pitch);
         QCOMPARE(page.lines().size(), origins.size());
         QCOMPARE(page.texts().size(), 2 + 5 * origins.size() + 3 * rows);
 
@@ -103,7 +140,7 @@ private slots:
         fill(summary, 60);
         summary.reset();
         summary.setRow(2, QStringLiteral("only"), QStringLiteral("1"), QString(), false);
-        const PrintPage page = summaryPrintLayout(summary, QString());
+        const PrintPage page = summaryPrintLayout(summary, QString(), pitch);
         QCOMPARE(page.lines().size(), 1);
         QCOMPARE(page.texts().size(), 2 + 5 + 3);
         QCOMPARE(textsAt(page, 2.5, 1.85).first().text, QStringLiteral("only"));

@@ -14,6 +14,12 @@ QList<WorksheetProblem> numbered(int count)
     return problems;
 }
 
+// Every character 0.5 em wide: 86 characters of 10 pt make one 6 in line.
+double pitch(const QString &text, const PrintFont &font)
+{
+    return text.size() * font.pointSize * 0.5 / 72;
+}
+
 } // namespace
 
 class TestWorksheetLayout : public QObject
@@ -22,22 +28,25 @@ class TestWorksheetLayout : public QObject
 private slots:
     void header_data()
     {
+        const QString tail = QStringLiteral("Sumdrop Version 1.0.0_________________________");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("no name") << QString()
-                                 << "            Sumdrop Version 1.0.0_________________________";
-        QTest::newRow("a name") << "Ann"
-                                << "Worksheet for: Ann            Sumdrop Version 1.0.0_________________________";
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("no name") << QString() << QStringList{"            " + tail};
+        QTest::newRow("a name") << "Ann" << QStringList{"Worksheet for: Ann            " + tail};
+        QTest::newRow("a long name") << QString(60, u'W') << QStringList{"Worksheet for: " + QString(60, u'W'), tail};
     }
     void header()
     {
         QFETCH(QString, name);
-        QFETCH(QString, text);
-        const PrintText header = worksheetLayout(numbered(10), name, version).texts().first();
-        QCOMPARE(header.text, text);
-        QCOMPARE(header.at, QPointF(1.0, 0.75));
-        QCOMPARE(header.font, (PrintFont{QString(), 10, true, true, printBlack}));
-        QVERIFY(!header.rightAligned);
+        QFETCH(QStringList, lines);
+        const QList<PrintText> texts = worksheetLayout(numbered(10), name, version, pitch).texts();
+        for (int i = 0; i < lines.size(); ++i) {
+            QCOMPARE(texts[i].text, lines[i]);
+            QCOMPARE(texts[i].at, QPointF(1.0, 0.75 + 0.16 * i));
+            QCOMPARE(texts[i].font, (PrintFont{QString(), 10, true, true, printBlack}));
+            QVERIFY(!texts[i].rightAligned);
+        }
+        QVERIFY(texts[lines.size()].rightAligned); // the first problem
     }
 
     void problemPlaces_data()
@@ -59,7 +68,7 @@ private slots:
         QFETCH(int, problem);
         QFETCH(double, rightEdge);
         QFETCH(double, topY);
-        const QList<PrintText> texts = worksheetLayout(numbered(count), QString(), version).texts();
+        const QList<PrintText> texts = worksheetLayout(numbered(count), QString(), version, pitch).texts();
         const QString label = QString::number(problem).rightJustified(3, u' ');
         const auto top = std::find_if(texts.begin(), texts.end(), [&](const PrintText &t) { return t.text == label; });
         QVERIFY(top != texts.end());
@@ -91,7 +100,7 @@ private slots:
     {
         QFETCH(int, count);
         QFETCH(QList<int>, perRow);
-        const PrintPage page = worksheetLayout(numbered(count), QString(), version);
+        const PrintPage page = worksheetLayout(numbered(count), QString(), version, pitch);
         QVERIFY(page.lines().isEmpty());
         QList<int> found;
         for (const PrintText &text : page.texts().mid(1)) {
@@ -121,7 +130,7 @@ private slots:
         QFETCH(QString, top);
         QFETCH(QString, bottom);
         QFETCH(bool, underlined);
-        const QList<PrintText> texts = worksheetLayout({{top, bottom}}, QString(), version).texts();
+        const QList<PrintText> texts = worksheetLayout({{top, bottom}}, QString(), version, pitch).texts();
         QCOMPARE(texts.size(), 3);
         const PrintFont courier{QStringLiteral("Courier"), 14, false, false, printBlack};
         PrintFont bottomFont = courier;

@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -7,8 +8,10 @@
 #include "app/program.h"
 #include "fakes/fakeplatform.h"
 #include "game/gamesession.h"
+#include "game/score.h"
 #include "report/gamesummary.h"
 #include "report/summaryprinting.h"
+#include "setup/setuppanel.h"
 #include "worksheet/worksheetprinting.h"
 
 namespace {
@@ -159,6 +162,57 @@ private slots:
         QVERIFY(qAbs((bar.right - bar.left) - 0.75 * (division.right - division.left)) < 0.02);
         // 14 pt: a fixed-pitch character is 0.6 of the size wide.
         QVERIFY2(qAbs(courierWidth(words) - 14 * 0.6 / 72) < 0.01, qPrintable(QString::number(courierWidth(words))));
+    }
+
+    void longestNameStaysOnThePage_data()
+    {
+        QTest::addColumn<bool>("worksheet");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<double>("firstRowTop");
+        QTest::newRow("summary, one column") << false << 10 << 1.4;
+        QTest::newRow("summary, two columns") << false << 100 << 1.4;
+        QTest::newRow("worksheet") << true << 100 << 1.2;
+    }
+    void longestNameStaysOnThePage()
+    {
+        QFETCH(bool, worksheet);
+        QFETCH(int, rows);
+        QFETCH(double, firstRowTop);
+        GameSettings settings;
+        const QString name(SetupPanel(settings).txtName->maxLength(), u'W'); // the widest letter
+        FakePlatform platform;
+        Program program(platform);
+        if (worksheet) {
+            WorksheetSetup setup;
+            setup.addition = true;
+            setup.topLimit = setup.bottomLimit = 999;
+            setup.cardCount = rows;
+            printWorksheet(program, setup, name, noHooks());
+        } else {
+            for (int r = 2; r < rows + 2; ++r)
+                program.summary.setRow(r, QStringLiteral("99 x 99 = 9801"), QStringLiteral("9801"),
+                                       QStringLiteral("59:59"), false);
+            program.summary.setResultLine(resultLine(resultsForName(name), QStringLiteral("12/31/2026"),
+                                                     QStringLiteral("999:59"),
+                                                     QStringLiteral("     You got 100 right out of 100. "
+                                                                    "That's a score of 100%")));
+            printSummary(platform, program.summary, Program::versionLabel());
+        }
+        QCOMPARE(platform.printedFiles.size(), 1);
+        const QList<Word> words = wordsOf(platform.printedFiles[0]);
+        QVERIFY(!words.isEmpty());
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QSizeF area = printer.pageLayout().paintRectPoints().size() / 72.0;
+        for (const Word &w : words) {
+            QVERIFY2(w.left > -tolerance && w.right < area.width() + tolerance && w.bottom < area.height() + tolerance,
+                     qPrintable(w.text));
+            // The heading lines end above the first row.
+            if (w.top < firstRowTop)
+                QVERIFY2(w.bottom < firstRowTop + tolerance, qPrintable(w.text));
+        }
+        QVERIFY(!find(words, worksheet ? QStringLiteral("Sumdrop") : QStringLiteral("100%")).isEmpty());
     }
 
     void cancelledSummaryPrintsNothing()

@@ -344,10 +344,10 @@ void TestResources::soundPlugin()
         QVERIFY(QFile::copy(pluginFile, folder.filePath(QStringLiteral("libsumdrop_sound.so"))));
     if (!pluginFile.isEmpty() && !loads)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Sumdrop: no sound")));
-    SoundBackend *backend = loadSoundBackend({folder.path()});
-    QCOMPARE(backend != nullptr, loads);
-    if (backend) // with no sound device here this only shows that playing does not fail
-        backend->play(QStringLiteral(SUMDROP_BUILD_ROOT "/cool.wav"));
+    const SoundPlugin plugin({folder.path()});
+    QCOMPARE(plugin.player() != nullptr, loads);
+    if (plugin.player()) // with no sound device here this only shows that playing does not fail
+        plugin.player()->play(QStringLiteral(SUMDROP_BUILD_ROOT "/cool.wav"));
 }
 
 QTEST_MAIN(TestResources)
