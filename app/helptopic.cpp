@@ -134,12 +134,12 @@ void HelpTopic::open(const QWidget *over)
             const int room = screenArea(over).width() - frameAllowance - pictureGap - textWidth - margins.left()
                            - margins.right();
             const double ratio = shown.devicePixelRatio();
-            if (room > 0 && shown.width() / ratio > room) {
+            if (room > 0 && logicalSize(shown).width() > room) {
                 shown = shown.scaledToWidth(qRound(room * ratio), Qt::SmoothTransformation);
                 shown.setDevicePixelRatio(ratio);
             }
             Picture1->setPixmap(shown);
-            Picture1->setFixedSize(shown.deviceIndependentSize().toSize());
+            Picture1->setFixedSize(logicalSize(shown));
             fitToContents();
         }
         // Placed once shown, when the size of the window's frame is known.

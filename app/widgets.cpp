@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 
 #include <algorithm>
@@ -31,7 +32,10 @@ protected:
             QLabel::paintEvent(event);
             return;
         }
-        QPainter(this).drawPixmap(0, 0, picture);
+        // A zoomed window draws the double-size pictures scaled.
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(0, 0, picture);
     }
 };
 
@@ -58,6 +62,11 @@ QLabel *makePicture(QWidget *parent, const QString &name)
     auto *picture = makeNamed<PictureBox>(parent, name);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return picture;
+}
+
+QSize logicalSize(const QPixmap &picture)
+{
+    return picture.deviceIndependentSize().toSize();
 }
 
 void setBackground(QLineEdit *box, const QColor &colour)

@@ -6,6 +6,8 @@
 
 class QLabel;
 class QLineEdit;
+class QPixmap;
+class QSize;
 class QWidget;
 
 // Small helpers for building the windows' controls by their documented names.
@@ -21,6 +23,9 @@ W *makeNamed(QWidget *parent, const QString &name)
 QString indexedName(const QString &group, int index);
 
 QLabel *makePicture(QWidget *parent, const QString &name);
+
+// A picture's size in the window's units, whatever its device pixel ratio.
+QSize logicalSize(const QPixmap &picture);
 
 // A box is told active or idle by its background colour.
 void setBackground(QLineEdit *box, const QColor &colour);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPixmap>
 
 class GameFlow;
 class Program;
@@ -31,8 +30,6 @@ private:
 
     Program &program;
     GameFlow &flow;
-    QPixmap tick;
-    QPixmap cross;
     // A supervisor's mark reads no box, so that card has no answer of its own.
     bool answerGiven = true;
 };

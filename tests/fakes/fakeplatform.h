@@ -47,6 +47,8 @@ public:
     RandomSource &random() override;
     QSize screenSize() override;
     void exitProgram() override;
+    QVariant userOption(const QString &key) override;
+    void setUserOption(const QString &key, const QVariant &value) override;
 
     // Script
     std::deque<Answer> answers;           // next message box answers; Ok/Yes-like default when empty
@@ -58,6 +60,7 @@ public:
     QString dateText = QStringLiteral("12/8/2026");
     QSize screen = QSize(1280, 1024);
     QueuedRandom queuedRandom;
+    QVariantMap options; // the user's options, as kept between runs
 
     // Record
     QList<Message> messages;

@@ -188,7 +188,7 @@ private slots:
         QCOMPARE(captions("mnuOptions"),
                  (QStringList{"mnuWorksheet=Print Worksheet", "mnuToolTips=Enable Tool Tips",
                               "mnuAdvanced=Advanced Set Up", "mnuBasic=Basic Set Up", "mnuSetup=Hide Setup Tabs",
-                              "mnuPrevious=View Previous Game Summary"}));
+                              "mnuPrevious=View Previous Game Summary", "mnuZoom=Fit to Screen"}));
         QCOMPARE(captions("mnuHelp"), (QStringList{"mnuContents=Instructions...", "mnuAbout=About",
                                                    "mnuSpacer1=" + line, "mnuWeb=Sumdrop On The Web"}));
     }
