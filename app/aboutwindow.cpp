@@ -53,7 +53,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     layout->setSpacing(8);
 
     Image1 = makeNamed<ClickLabel>(Frame1, QStringLiteral("Image1"));
-    Image1->setPixmap(loadPicture(PictureId::Logo));
+    Image1->setPixmap(loadPicture(PictureId::Logo, PictureKind::Bitmap, devicePixelRatioF()));
     Image1->setFixedSize(logoSize);
     Image1->setAttribute(Qt::WA_NoMousePropagation);
     layout->addWidget(Image1, 0, Qt::AlignHCenter);

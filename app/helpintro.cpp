@@ -121,7 +121,10 @@ void HelpIntro::buildTabHeadings()
     const int rowWidth = 3 * (widest + 28);
     const int rowHeight = metrics.height() + 14;
 
-    QPixmap headings(rowWidth, 2 * rowHeight);
+    // Drawn at the screen's density, so that the captions are as sharp as text.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap headings(QSize(rowWidth, 2 * rowHeight) * ratio);
+    headings.setDevicePixelRatio(ratio);
     headings.fill(Qt::transparent);
     QPainter painter(&headings);
     painter.setFont(look.font());
@@ -159,7 +162,7 @@ void HelpIntro::buildTabHeadings()
     drawRow(frontRow, rowHeight, true);
     painter.end();
     Picture1->setPixmap(headings);
-    Picture1->setFixedSize(headings.size());
+    Picture1->setFixedSize(logicalSize(headings));
 }
 
 QPixmap HelpIntro::topicPicture(HelpTopicId id) const

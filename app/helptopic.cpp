@@ -13,6 +13,7 @@ namespace {
 
 constexpr int textWidth = 380;
 constexpr int pictureGap = 20;
+constexpr int frameAllowance = 16;
 
 void addCaption(QVBoxLayout *layout, QWidget *parent, const QString &text)
 {
@@ -126,10 +127,23 @@ void HelpTopic::open(const QWidget *over)
 {
     if (!shownBefore) {
         if (picture) {
-            Picture1->setPixmap(picture());
-            Picture1->setFixedSize(Picture1->pixmap().size());
+            QPixmap shown = picture();
+            // On a small screen the picture gives way, so that the window and
+            // its frame fit.
+            const QMargins margins = layout()->contentsMargins();
+            const int room = screenArea(over).width() - frameAllowance - pictureGap - textWidth - margins.left()
+                           - margins.right();
+            const double ratio = shown.devicePixelRatio();
+            if (room > 0 && logicalSize(shown).width() > room) {
+                shown = shown.scaledToWidth(qRound(room * ratio), Qt::SmoothTransformation);
+                shown.setDevicePixelRatio(ratio);
+            }
+            Picture1->setPixmap(shown);
+            Picture1->setFixedSize(logicalSize(shown));
             fitToContents();
         }
+        // Placed once shown, when the size of the window's frame is known.
+        show();
         centreOver(this, over);
         shownBefore = true;
     }

@@ -5,13 +5,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "app/clicklabel.h"
 #include "app/program.h"
 #include "app/scale.h"
 #include "app/widgets.h"
+#include "app/zoomview.h"
 #include "entry/answerarea.h"
 #include "entry/feedbackview.h"
 #include "entry/keypad.h"
@@ -35,6 +39,30 @@ QAction *addUnderscoreLine(QMenu *menu, const QString &name)
     line->setEnabled(false);
     return line;
 }
+
+// The style draws a button's icon at the screen's density; a face sharper
+// than the screen is meant for the zoomed window, so it is drawn here and
+// scaled smoothly with the window.
+class FaceButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+    bool sharpFaces = false;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (!sharpFaces || devicePixelRatioF() > 1) {
+            QPushButton::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        QRect place(QPoint(), iconSize());
+        place.moveCenter(rect().center());
+        painter.drawPixmap(place, icon().pixmap(iconSize(), 2.0, isEnabled() ? QIcon::Normal : QIcon::Disabled));
+    }
+};
 
 } // namespace
 
@@ -60,16 +88,14 @@ MainWindow::MainWindow(Program &program)
     timers = new TimerDisplay(client);
 
     imgStart = makePicture(client, QStringLiteral("imgStart"));
-    imgStart->setPixmap(loadPicture(PictureId::StartFace));
     imgStart->hide();
     imgStop = makePicture(client, QStringLiteral("imgStop"));
-    imgStop->setPixmap(loadPicture(PictureId::StopFace));
     imgStop->hide();
-    cmdStart = makeNamed<QPushButton>(client, QStringLiteral("cmdStart"));
+    cmdStart = makeNamed<FaceButton>(client, QStringLiteral("cmdStart"));
     cmdStart->setFlat(true);
     cmdStart->setCursor(Qt::PointingHandCursor);
     cmdStart->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
-    showStartFace(false);
+    showPictures();
 
     lblCardReport = makeNamed<QLabel>(client, QStringLiteral("lblCardReport"));
     lblCardReport->setText(QStringLiteral("Card Counter"));
@@ -115,6 +141,9 @@ void MainWindow::buildMenus()
     mnuBasic->setVisible(false);
     mnuSetup = addCommand(mnuOptions, QStringLiteral("mnuSetup"), QStringLiteral("Hide Setup Tabs"));
     mnuPrevious = addCommand(mnuOptions, QStringLiteral("mnuPrevious"), QStringLiteral("View Previous Game Summary"));
+    mnuZoom = addCommand(mnuOptions, QStringLiteral("mnuZoom"), tr("Fit to Screen"));
+    mnuZoom->setCheckable(true);
+    connect(mnuZoom, &QAction::triggered, this, &MainWindow::applyZoom);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -128,7 +157,8 @@ void MainWindow::layOut()
 {
     const double s = program.screenScale;
     keypad->hide();
-    keypad->move(scaled(250, s), scaled(420, s));
+    // Shrunk for a small display, the keypad would reach up over the previous card.
+    keypad->move(scaled(250, s), std::max(scaled(420, s), feedback->imgPrevious->geometry().bottom() + 8));
     keypad->key[10]->hide();
     keypad->key[11]->hide();
     // The banner strip between the logo and the card holds the Start button and
@@ -143,9 +173,6 @@ void MainWindow::layOut()
     const QSize screen = program.platform.screenSize();
     resize(screen);
     imgBanner->move(0, 0);
-    const QPixmap logo = loadPicture(PictureId::Logo);
-    imgBanner->setPixmap(s < 1 ? logo.scaledToWidth(scaled(logo.width(), s), Qt::SmoothTransformation) : logo);
-    imgBanner->adjustSize();
     setup->move(16, 112);
     card->showIdleCard();
     timers->imgTotalTime->hide();
@@ -164,6 +191,19 @@ void MainWindow::closeEvent(QCloseEvent *event)
     program.platform.exitProgram();
 }
 
+// The zoomed design is a window of its own inside the view; it follows this
+// window's disabled state so that it greys and holds still as the window
+// does, and the keys find their way back through the view.
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::EnabledChange || !zoomView)
+        return;
+    client->setEnabled(isEnabled());
+    if (isEnabled())
+        zoomView->setFocus();
+}
+
 void MainWindow::setOptionsMenuEnabled(bool enabled)
 {
     mnuOptions->setEnabled(enabled);
@@ -175,4 +215,61 @@ void MainWindow::showStartFace(bool stop)
     cmdStart->setIcon(QIcon((stop ? imgStop : imgStart)->pixmap()));
     // During a game a click on Stop leaves the keyboard with the answer boxes.
     cmdStart->setFocusPolicy(stop ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+void MainWindow::showPictures()
+{
+    const PictureSet &pictures = program.pictures;
+    static_cast<FaceButton *>(cmdStart)->sharpFaces = pictures.sharp;
+    imgStart->setPixmap(pictures.byId(PictureId::StartFace));
+    imgStop->setPixmap(pictures.byId(PictureId::StopFace));
+    showStartFace(program.session.state != 0);
+    timers->showPictures(pictures);
+    answers->showPictures(pictures);
+    feedback->showPictures(pictures);
+
+    QPixmap logo = pictures.byId(PictureId::Logo);
+    const double s = program.screenScale;
+    if (s < 1) {
+        const qreal ratio = logo.devicePixelRatio();
+        logo = logo.scaledToWidth(scaled(logo.width(), s), Qt::SmoothTransformation);
+        logo.setDevicePixelRatio(ratio);
+    }
+    imgBanner->setPixmap(logo);
+    imgBanner->adjustSize();
+}
+
+void MainWindow::applyZoom(bool zoomed)
+{
+    program.platform.setUserOption(Program::zoomOption(), zoomed);
+    program.pictures = PictureSet::load(program.pictures.small, zoomed);
+    showPictures();
+    card->reloadPictures();
+    setZoomed(zoomed);
+}
+
+void MainWindow::setZoomed(bool zoomed)
+{
+    if (zoomed == (zoomView != nullptr))
+        return;
+    if (zoomed) {
+        takeCentralWidget();
+        // The design as the documented window shows it on the smallest
+        // display of its scale, less the menu bar.
+        const bool small = program.screenScale < 1;
+        client->resize(small ? 800 : 1024, (small ? 600 : 768) - menuBar()->sizeHint().height());
+        client->setEnabled(isEnabled());
+        zoomView = new ZoomView(client, this);
+        setCentralWidget(zoomView);
+        // Keys reach the design's boxes through the view.
+        zoomView->show();
+        zoomView->setFocus();
+    } else {
+        zoomView->release();
+        delete takeCentralWidget();
+        zoomView = nullptr;
+        setCentralWidget(client);
+        client->setEnabled(true);
+        client->show();
+    }
 }

@@ -14,6 +14,7 @@ class QPushButton;
 class QTimer;
 class SetupPanel;
 class TimerDisplay;
+class ZoomView;
 
 // frmProgram: the banner, the setup tabs, the card and the menu bar. The
 // control groups are owned by their own objects; this window places them.
@@ -32,6 +33,12 @@ public:
     // The Start button's face: the picture of imgStart or imgStop.
     void showStartFace(bool stop);
 
+    // "Fit to Screen": between games, the design scaled to the screen or
+    // back at its documented size and place, with the pictures to match.
+    void applyZoom(bool zoomed);
+    void setZoomed(bool zoomed);
+    ZoomView *zoomView = nullptr; // while zoomed
+
     QWidget *client = nullptr; // the client area every position is measured in
 
     QMenu *mnuFile = nullptr;
@@ -45,6 +52,7 @@ public:
     QAction *mnuBasic = nullptr;
     QAction *mnuSetup = nullptr;
     QAction *mnuPrevious = nullptr;
+    QAction *mnuZoom = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuContents = nullptr;
     QAction *mnuAbout = nullptr;
@@ -67,9 +75,11 @@ public:
 protected:
     // Leaving by the close box ends the program without saving the setup.
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildMenus();
+    void showPictures();
 
     Program &program;
 };

@@ -112,13 +112,18 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     const bool wide = width >= wideScreenWidth;
     program->screenScale = wide ? 1.0 : 0.78;
     program->fontScale = wide ? 0.78 : 0.61;
-    program->pictures = PictureSet::load(!wide);
+    const bool zoomed = platform.userOption(Program::zoomOption()).toBool();
+    program->pictures = PictureSet::load(!wide, zoomed);
 
     program->mainWindow = std::make_unique<MainWindow>(*program);
     MainWindow &window = *program->mainWindow;
     window.setWindowTitle(QStringLiteral("Sumdrop ") + Program::versionLabel());
-    window.setWindowIcon(QIcon(loadPicture(PictureId::AppIcon)));
+    QIcon icon(loadPicture(PictureId::AppIcon));
+    icon.addPixmap(loadPicture(PictureId::AppIcon, PictureKind::Bitmap, 2));
+    window.setWindowIcon(icon);
     window.layOut();
+    window.mnuZoom->setChecked(zoomed);
+    window.setZoomed(zoomed);
     program->gameFlow = std::make_unique<GameFlow>(*program);
     // The history opens its file only with the first judged card or Progress.
     program->historyRecorder = std::make_unique<HistoryRecorder>(*program, *program->gameFlow);

@@ -66,6 +66,8 @@ public:
     static QString programTitle() { return QStringLiteral("Sumdrop"); }
     static QString webAddress() { return QStringLiteral("https://www.sumdrop.example/"); }
     static QString supportEmail() { return QStringLiteral("support@sumdrop.example"); }
+    // The user option of "Fit to Screen".
+    static QString zoomOption() { return QStringLiteral("fitToScreen"); }
 
 private:
     friend std::unique_ptr<Program> startProgram(Platform &platform);

@@ -5,6 +5,10 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+
+#include <algorithm>
 
 QString indexedName(const QString &group, int index)
 {
@@ -28,7 +32,10 @@ protected:
             QLabel::paintEvent(event);
             return;
         }
-        QPainter(this).drawPixmap(0, 0, picture);
+        // A zoomed window draws the double-size pictures scaled.
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(0, 0, picture);
     }
 };
 
@@ -57,6 +64,11 @@ QLabel *makePicture(QWidget *parent, const QString &name)
     return picture;
 }
 
+QSize logicalSize(const QPixmap &picture)
+{
+    return picture.deviceIndependentSize().toSize();
+}
+
 void setBackground(QLineEdit *box, const QColor &colour)
 {
     QPalette palette = box->palette();
@@ -82,10 +94,22 @@ void closeOnEscape(QWidget *window)
     window->installEventFilter(new EscapeCloses(window));
 }
 
+QRect screenArea(const QWidget *widget)
+{
+    const QScreen *screen = widget->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
 void centreOver(QWidget *window, const QWidget *over)
 {
     QRect place = window->frameGeometry();
     place.moveCenter(over->frameGeometry().center());
+    // Never partly off a small screen.
+    const QRect area = screenArea(over);
+    if (area.isValid()) {
+        place.moveLeft(std::clamp(place.left(), area.left(), std::max(area.left(), area.right() + 1 - place.width())));
+        place.moveTop(std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() + 1 - place.height())));
+    }
     window->move(place.topLeft());
 }
 

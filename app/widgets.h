@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 
 class QLabel;
 class QLineEdit;
+class QPixmap;
+class QSize;
 class QWidget;
 
 // Small helpers for building the windows' controls by their documented names.
@@ -21,6 +24,9 @@ QString indexedName(const QString &group, int index);
 
 QLabel *makePicture(QWidget *parent, const QString &name);
 
+// A picture's size in the window's units, whatever its device pixel ratio.
+QSize logicalSize(const QPixmap &picture);
+
 // A box is told active or idle by its background colour.
 void setBackground(QLineEdit *box, const QColor &colour);
 QColor background(const QLineEdit *box);
@@ -32,7 +38,10 @@ void fitToLayout(QWidget *window);
 // Escape acts as the window's close box, wherever the focus is in it.
 void closeOnEscape(QWidget *window);
 
-// Places a window so that its centre is over the centre of another.
+// Places a window so that its centre is over the centre of another, moved
+// as little as needed to lie inside the screen's available area.
 void centreOver(QWidget *window, const QWidget *over);
+// The available area of the widget's screen; empty without a screen.
+QRect screenArea(const QWidget *widget);
 
 inline const QColor darkRed(128, 0, 0);

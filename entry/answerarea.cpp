@@ -79,17 +79,21 @@ AnswerArea::AnswerArea(QWidget *parent, double screenScale)
     lblCarry->hide();
 
     imgRight = makePicture(parent, QStringLiteral("imgRight"));
-    imgRight->setPixmap(loadPicture(PictureId::RightButton));
     imgRight->hide();
     imgEnter = makeNamed<ClickLabel>(parent, QStringLiteral("imgEnter"));
     imgEnter->move(40, 402);
     imgEnter->resize(160, 44);
     imgEnter->hide();
     imgWrongEnter = makeNamed<ClickLabel>(parent, QStringLiteral("imgWrongEnter"));
-    imgWrongEnter->setPixmap(loadPicture(PictureId::WrongButton));
     imgWrongEnter->move(40, 452);
     imgWrongEnter->resize(160, 44);
     imgWrongEnter->hide();
     for (QLabel *button : {static_cast<QLabel *>(imgEnter), static_cast<QLabel *>(imgWrongEnter)})
         button->setCursor(Qt::PointingHandCursor);
+}
+
+void AnswerArea::showPictures(const PictureSet &pictures)
+{
+    imgRight->setPixmap(pictures.byId(PictureId::RightButton));
+    imgWrongEnter->setPixmap(pictures.byId(PictureId::WrongButton));
 }

@@ -6,6 +6,7 @@ class ClickLabel;
 class QLabel;
 class QLineEdit;
 class QWidget;
+class PictureSet;
 
 // The answer boxes of the card, the carry scratchpad and the RIGHT and WRONG
 // buttons of a supervised game.
@@ -14,6 +15,7 @@ class AnswerArea : public QObject
     Q_OBJECT
 public:
     AnswerArea(QWidget *parent, double screenScale);
+    void showPictures(const PictureSet &pictures);
 
     QLineEdit *txtAnswerSingle = nullptr;
     QLineEdit *txtAnswerHund = nullptr;

@@ -26,8 +26,6 @@ const QColor rightGreen(0, 128, 0);
 
 AnswerChecking::AnswerChecking(Program &program)
     : program(program)
-    , tick(loadPicture(PictureId::GreenTickIcon, PictureKind::Icon))
-    , cross(loadPicture(PictureId::RedCrossIcon, PictureKind::Icon))
 {
 }
 
@@ -112,7 +110,8 @@ void AnswerChecking::displayPreviousCard()
     const bool right = session.lastCardRight == 1;
     if (window.setup->chkPrevCard->isChecked()) {
         setTextColour(feedback.lblPrevious, right ? rightGreen : darkRed);
-        feedback.imgRightWrong->setPixmap(right ? tick : cross);
+        feedback.imgRightWrong->setPixmap(
+            program.pictures.byId(right ? PictureId::GreenTickIcon : PictureId::RedCrossIcon, PictureKind::Icon));
         feedback.imgRightWrong->show();
         feedback.imgPrevious->show();
         feedback.lblPrevious->show();

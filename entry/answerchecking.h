@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPixmap>
 
 #include "game/gamesession.h"
 
@@ -33,8 +32,6 @@ private:
     void judge(bool supervisorSaidRight);
 
     Program &program;
-    QPixmap tick;
-    QPixmap cross;
     // A supervisor's mark reads no box, so that card has no answer of its own.
     bool answerGiven = true;
     CardEnding ending = CardEnding::Typed;

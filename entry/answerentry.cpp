@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
+
 #include "app/clicklabel.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
@@ -34,6 +36,7 @@ KeyClass classify(int code)
 }
 
 const QString blankText = QStringLiteral(" ");
+constexpr int cardTop = 100;
 
 void blank(QLineEdit *box)
 {
@@ -157,7 +160,9 @@ void AnswerEntry::showCarryScratchpad()
     // A subtraction borrows from further right than a carry is written.
     const bool subtraction = session.cardOperation == Operation::Subtraction;
     const double s = program.screenScale;
-    boxes.lblCarry->move(scaled(subtraction ? 725 : 625, s), scaled(85, s));
+    // The caption keeps its font on a small display, and must still end above the card.
+    const int captionTop = std::min(scaled(85, s), scaled(cardTop, s) - boxes.lblCarry->height());
+    boxes.lblCarry->move(scaled(subtraction ? 725 : 625, s), captionTop);
     boxes.txtCarry->setGeometry(scaledRect(subtraction ? 780 : 670, 10, 80, 60, s));
     boxes.txtCarry1->setGeometry(scaledRect(subtraction ? 680 : 570, 10, 80, 60, s));
     boxes.lblCarry->show();

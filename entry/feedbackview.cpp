@@ -9,7 +9,6 @@ FeedbackView::FeedbackView(QWidget *parent)
     : QObject(parent)
 {
     imgPrevious = makePicture(parent, QStringLiteral("imgPrevious"));
-    imgPrevious->setPixmap(loadPicture(PictureId::PreviousCard));
     imgPrevious->setGeometry(40, 240, 330, 110);
     imgRightWrong = makePicture(parent, QStringLiteral("imgRightWrong"));
     imgRightWrong->setGeometry(70, 270, 72, 72);
@@ -24,4 +23,9 @@ FeedbackView::FeedbackView(QWidget *parent)
     lblPrevious->setContentsMargins(30, 0, 0, 0);
     for (QLabel *label : {imgPrevious, imgRightWrong, lblPrevious})
         label->hide();
+}
+
+void FeedbackView::showPictures(const PictureSet &pictures)
+{
+    imgPrevious->setPixmap(pictures.byId(PictureId::PreviousCard));
 }

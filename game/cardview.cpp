@@ -36,10 +36,16 @@ CardView::CardView(QWidget *parent, const PictureSet &pictures, double screenSca
 
 void CardView::showIdleCard()
 {
+    signId = CardPictureId::plus.of(pictures.small);
+    reloadPictures();
+}
+
+void CardView::reloadPictures()
+{
     imgCard->setPixmap(pictures.card());
     imgCard->resize(pictures.card().isNull() ? QSize(scaled(390, screenScale), scaled(555, screenScale))
-                                           : pictures.card().size());
-    picSign->setPixmap(pictures.plus());
+                                           : logicalSize(pictures.card()));
+    picSign->setPixmap(tablePicture(signId));
     showGameOverCard();
     imgCard->lower();
 }
@@ -70,8 +76,10 @@ const QPixmap &CardView::tablePicture(int id) const
 void CardView::drawStackedCard(const GameSession &session)
 {
     const StackedCardPictures ids = stackedCardPictures(session, pictures.small);
-    if (ids.sign)
-        picSign->setPixmap(tablePicture(*ids.sign));
+    if (ids.sign) {
+        signId = *ids.sign;
+        picSign->setPixmap(tablePicture(signId));
+    }
     picTopTens->setPixmap(tablePicture(ids.topTens));
     picTopUnits->setPixmap(tablePicture(ids.topUnits));
     picBotTens->setPixmap(tablePicture(ids.bottomTens));
@@ -90,18 +98,18 @@ void CardView::drawDivisionCard(const GameSession &session)
     imgDivBox->show();
     // Division digits are few and read per card rather than kept in the table.
     const DivisionCardPictures ids = divisionCardPictures(session, pictures.small);
-    picTopUnits->setPixmap(loadPicture(ids.divisor));
-    picBotUnits->setPixmap(loadPicture(ids.units));
-    picBotTens->setPixmap(loadPicture(ids.tens));
-    picBotHunds->setPixmap(loadPicture(ids.hundreds));
+    picTopUnits->setPixmap(pictures.byId(ids.divisor));
+    picBotUnits->setPixmap(pictures.byId(ids.units));
+    picBotTens->setPixmap(pictures.byId(ids.tens));
+    picBotHunds->setPixmap(pictures.byId(ids.hundreds));
 }
 
 void CardView::strikeTopDigits(int tens, int units)
 {
     picTemp->setPixmap(picTopUnits->pixmap());
     picTemp1->setPixmap(picTopTens->pixmap());
-    picTopUnits->setPixmap(loadPicture(CardPictureId::struckDigit(units, pictures.small)));
-    picTopTens->setPixmap(loadPicture(CardPictureId::struckDigit(tens, pictures.small)));
+    picTopUnits->setPixmap(pictures.byId(CardPictureId::struckDigit(units, pictures.small)));
+    picTopTens->setPixmap(pictures.byId(CardPictureId::struckDigit(tens, pictures.small)));
 }
 
 void CardView::restoreTopDigits()
@@ -130,7 +138,8 @@ void CardView::placeStacked()
     picSign->setGeometry(scaledRect(548, 293, 109, 165, s));
     picLine->setPixmap(pictures.answerLine());
     picLine->move(scaled(607, s), scaled(468, s));
-    picLine->resize(pictures.answerLine().isNull() ? QSize(scaled(300, s), scaled(30, s)) : pictures.answerLine().size());
+    picLine->resize(pictures.answerLine().isNull() ? QSize(scaled(300, s), scaled(30, s))
+                                                   : logicalSize(pictures.answerLine()));
     for (QLabel *shown : {picTopUnits, picTopTens, picBotUnits, picBotTens, picSign, picLine})
         shown->show();
 }
@@ -141,7 +150,8 @@ void CardView::placeDivision()
     const double k = s < 1 ? 0.75 : 1.0;
     imgDivBox->setPixmap(pictures.bracket());
     imgDivBox->move(scaled(620, s), scaled(318, s));
-    imgDivBox->resize(pictures.bracket().isNull() ? QSize(scaled(272, s), scaled(155, s)) : pictures.bracket().size());
+    imgDivBox->resize(pictures.bracket().isNull() ? QSize(scaled(272, s), scaled(155, s))
+                                                  : logicalSize(pictures.bracket()));
     imgDivBox->show();
     const QSize digitSize(scaled(76, k), scaled(106, k));
     const std::pair<QLabel *, int> places[] = {

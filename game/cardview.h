@@ -18,6 +18,8 @@ public:
 
     // The idle card of start-up: zeros, the plus sign, the answer line.
     void showIdleCard();
+    // Between games: the card as it stands, from the picture set now in use.
+    void reloadPictures();
     // The idle card after a game: zeros under the sign of the last stacked card.
     void showGameOverCard();
 
@@ -51,4 +53,5 @@ private:
 
     const PictureSet &pictures;
     double screenScale;
+    int signId = 0;
 };

@@ -29,13 +29,17 @@ TimerDisplay::TimerDisplay(QWidget *parent)
     : QObject(parent)
 {
     imgTotalTime = makePicture(parent, QStringLiteral("imgTotalTime"));
-    imgTotalTime->setPixmap(loadPicture(PictureId::GameClock));
     imgTotalTime->setGeometry(40, 150, 120, 40);
     imgTotalTime->hide();
     txtTotalTime = makeClock(parent, QStringLiteral("txtTotalTime"), {70, 195});
     imgCardTime = makePicture(parent, QStringLiteral("imgCardTime"));
-    imgCardTime->setPixmap(loadPicture(PictureId::CardClock));
     imgCardTime->setGeometry(200, 150, 120, 40);
     imgCardTime->hide();
     txtCardTime = makeClock(parent, QStringLiteral("txtCardTime"), {230, 195});
+}
+
+void TimerDisplay::showPictures(const PictureSet &pictures)
+{
+    imgTotalTime->setPixmap(pictures.byId(PictureId::GameClock));
+    imgCardTime->setPixmap(pictures.byId(PictureId::CardClock));
 }

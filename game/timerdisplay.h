@@ -5,6 +5,7 @@
 class QLabel;
 class QLineEdit;
 class QWidget;
+class PictureSet;
 
 // The game and card clocks shown beside the card while a timed game runs.
 class TimerDisplay : public QObject
@@ -12,6 +13,7 @@ class TimerDisplay : public QObject
     Q_OBJECT
 public:
     explicit TimerDisplay(QWidget *parent);
+    void showPictures(const PictureSet &pictures);
 
     QLabel *imgTotalTime = nullptr;
     QLineEdit *txtTotalTime = nullptr;

@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 #include <QUrl>
+#include <QVariant>
 
 #include <functional>
 
@@ -55,4 +56,9 @@ public:
 
     // Ends the program at once (Quit, or a display that is too small).
     virtual void exitProgram() = 0;
+
+    // Options kept for the user beyond the settings file; an invalid value
+    // when the option was never set.
+    virtual QVariant userOption(const QString &key) = 0;
+    virtual void setUserOption(const QString &key, const QVariant &value) = 0;
 };

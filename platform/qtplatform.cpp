@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <chrono>
@@ -162,4 +163,14 @@ QSize QtPlatform::screenSize()
 void QtPlatform::exitProgram()
 {
     QCoreApplication::exit(0);
+}
+
+QVariant QtPlatform::userOption(const QString &key)
+{
+    return QSettings(QStringLiteral("Sumdrop"), QStringLiteral("Sumdrop")).value(key);
+}
+
+void QtPlatform::setUserOption(const QString &key, const QVariant &value)
+{
+    QSettings(QStringLiteral("Sumdrop"), QStringLiteral("Sumdrop")).setValue(key, value);
 }

@@ -29,6 +29,8 @@ public:
     RandomSource &random() override;
     QSize screenSize() override;
     void exitProgram() override;
+    QVariant userOption(const QString &key) override;
+    void setUserOption(const QString &key, const QVariant &value) override;
 
 private:
     class MersenneSource final : public RandomSource

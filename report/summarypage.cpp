@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "app/widgets.h"
 #include "report/gamesummary.h"
 
@@ -18,6 +20,10 @@ constexpr int problemWidth = 90;
 constexpr int resultTop = 56;
 constexpr int resultHeight = 19;
 constexpr int headerTop = 88;
+constexpr int windowWidth = 664;
+constexpr int windowHeight = 533;
+// A report opened from a file may hold a result line of any length.
+constexpr int mostResultLines = 3;
 
 QFont windowFont(double points, bool bold = false)
 {
@@ -40,7 +46,7 @@ SummaryPage::SummaryPage(int page)
 {
     setObjectName(QStringLiteral("frmSummaryDisplay%1").arg(page - 1));
     setWindowTitle(QStringLiteral("Game Summary Page %1").arg(page));
-    setFixedSize(664, 533);
+    setFixedSize(windowWidth, windowHeight);
     const QFont cellFont = windowFont(9.75);
     setFont(cellFont);
 
@@ -93,11 +99,16 @@ SummaryPage::SummaryPage(int page)
 void SummaryPage::draw(const GameSummary &summary)
 {
     if (QLabel *result = lblSum.value(1)) {
-        result->setText(summary.resultLine());
         // A player's name and the unfinished-game sentence can outgrow one
-        // line; the second line fits in the gap above the column header.
+        // line; the second fits in the gap above the column header, and more
+        // push the header and the rows down.
+        const int widthAvailable = result->width() * mostResultLines * 9 / 10;
+        result->setText(result->fontMetrics().elidedText(summary.resultLine(), Qt::ElideRight, widthAvailable));
         const bool fits = result->fontMetrics().horizontalAdvance(result->text()) <= result->width();
-        result->resize(result->width(), fits ? resultHeight : headerTop - resultTop);
+        const int height = fits ? resultHeight
+                                : std::max(headerTop - resultTop, result->heightForWidth(result->width()));
+        result->resize(result->width(), height);
+        moveBelowResult(std::max(0, resultTop + height - headerTop));
     }
     for (int k = 1; k <= GameSummary::rowsPerPage; ++k) {
         const int r = GameSummary::rowOnPage(number, k);
@@ -114,6 +125,19 @@ void SummaryPage::draw(const GameSummary &summary)
     }
     if (cmdSumNext)
         cmdSumNext->setVisible(summary.nextShown(number));
+}
+
+void SummaryPage::moveBelowResult(int shift)
+{
+    lblSum[0]->move(lblSum[0]->x(), headerTop + shift);
+    for (int k = 1; k <= GameSummary::rowsPerPage; ++k) {
+        const int r = GameSummary::rowOnPage(number, k);
+        for (QLabel *cell : {lblSum[r], lblSuma[r], lblSumb[r]})
+            cell->move(cell->x(), rowTop(k) + shift);
+    }
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->move(button->x(), buttonTop + shift);
+    setFixedSize(windowWidth, windowHeight + shift);
 }
 
 QLabel *SummaryPage::addLabel(const QString &name, const QRect &box, const QFont &font, Qt::Alignment alignment)

@@ -35,6 +35,9 @@ public:
     QPushButton *cmdSumNext = nullptr;
 
 private:
+    // The header, the rows and the buttons sit shift pixels lower, under a
+    // result line of more than two lines.
+    void moveBelowResult(int shift);
     QLabel *addLabel(const QString &name, const QRect &box, const QFont &font, Qt::Alignment alignment);
     QPushButton *addButton(const QString &name, const QString &caption, int x);
 

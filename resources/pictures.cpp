@@ -1,21 +1,37 @@
 #include "resources/pictures.h"
 
-QPixmap loadPicture(int id, PictureKind kind)
+#include <QGuiApplication>
+
+QPixmap loadPicture(int id, PictureKind kind, qreal ratio)
 {
-    const QString folder = kind == PictureKind::Icon ? QStringLiteral(":/icon/") : QStringLiteral(":/bitmap/");
-    return QPixmap(folder + QString::number(id));
+    const QString path = (kind == PictureKind::Icon ? QStringLiteral(":/icon/") : QStringLiteral(":/bitmap/")) +
+                         QString::number(id);
+    if (ratio > 1) {
+        QPixmap sharp(path + QStringLiteral("@2x"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(path);
 }
 
-PictureSet PictureSet::load(bool small)
+PictureSet PictureSet::load(bool small, bool zoomed)
 {
     PictureSet set;
     set.small = small;
+    set.sharp = zoomed || qGuiApp->devicePixelRatio() > 1;
     return set;
+}
+
+QPixmap PictureSet::byId(int id, PictureKind kind) const
+{
+    return loadPicture(id, kind, sharp ? 2 : 1);
 }
 
 const QPixmap &PictureSet::picture(int slot, CardPictureId::Pair ids) const
 {
     if (loaded[slot].isNull())
-        loaded[slot] = loadPicture(ids.of(small));
+        loaded[slot] = byId(ids.of(small));
     return loaded[slot];
 }

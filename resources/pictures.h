@@ -25,7 +25,9 @@ inline constexpr int AppIcon = 400;       // 256 x 256 window and desktop icon
 } // namespace PictureId
 
 // The one loader of every stored picture; a null pixmap for an unknown id.
-QPixmap loadPicture(int id, PictureKind kind = PictureKind::Bitmap);
+// Above a device pixel ratio of 1 it loads the double-size drawing marked
+// with its ratio, so that it keeps its logical size and shows every pixel.
+QPixmap loadPicture(int id, PictureKind kind = PictureKind::Bitmap, qreal ratio = 1);
 
 // The card pictures of one size, loaded once at start-up.
 // Each picture is read from the stored bitmaps once, on first use, so that
@@ -34,9 +36,13 @@ QPixmap loadPicture(int id, PictureKind kind = PictureKind::Bitmap);
 class PictureSet
 {
 public:
-    static PictureSet load(bool small);
+    // The double-size drawings on high-density screens and in the zoomed
+    // window, where they are shrunk to the window's factor.
+    static PictureSet load(bool small, bool zoomed = false);
 
     bool small = false;
+    bool sharp = false;
+    QPixmap byId(int id, PictureKind kind = PictureKind::Bitmap) const;
     const QPixmap &digit(int d) const { return picture(d, CardPictureId::digits[d]); }
     const QPixmap &blank() const { return picture(10, CardPictureId::blank); }
     const QPixmap &plus() const { return picture(11, CardPictureId::plus); }

@@ -104,3 +104,13 @@ void FakePlatform::exitProgram()
 {
     ++exitCount;
 }
+
+QVariant FakePlatform::userOption(const QString &key)
+{
+    return options.value(key);
+}
+
+void FakePlatform::setUserOption(const QString &key, const QVariant &value)
+{
+    options.insert(key, value);
+}

@@ -48,6 +48,8 @@ public:
     RandomSource &random() override;
     QSize screenSize() override;
     void exitProgram() override;
+    QVariant userOption(const QString &key) override;
+    void setUserOption(const QString &key, const QVariant &value) override;
 
     // Script
     std::deque<Answer> answers;           // next message box answers; Ok/Yes-like default when empty
@@ -60,6 +62,7 @@ public:
     qint64 monotonic = 0; // milliseconds; tests move it on
     QSize screen = QSize(1280, 1024);
     QueuedRandom queuedRandom;
+    QVariantMap options; // the user's options, as kept between runs
 
     // Record
     QList<Message> messages;

@@ -27,10 +27,10 @@
 #include "game/timerdisplay.h"
 #include "setup/setuppanel.h"
 
-// Whether a picture box shows the stored picture of that id.
+// Whether a picture box shows the stored picture of that id, at its density.
 inline bool shows(const QLabel *label, int pictureId)
 {
-    const QImage expected = loadPicture(pictureId).toImage();
+    const QImage expected = loadPicture(pictureId, PictureKind::Bitmap, label->pixmap().devicePixelRatio()).toImage();
     return !expected.isNull() && label->pixmap().toImage() == expected;
 }
 
@@ -57,11 +57,13 @@ public:
         return setup;
     }
 
-    explicit GameDriver(const SettingsRecord &setup = defaultSetup(), QSize screen = QSize(1280, 1024))
+    explicit GameDriver(const SettingsRecord &setup = defaultSetup(), QSize screen = QSize(1280, 1024),
+                        const QVariantMap &userOptions = {})
     {
         QDir::setCurrent(dir.path());
         QVERIFY(saveSettingsFile(setup));
         platform.screen = screen;
+        platform.options = userOptions;
         program = startProgram(platform);
         QVERIFY(program);
         window()->activateWindow();

@@ -135,6 +135,10 @@ void TestResources::everyPicture()
     const QPixmap picture = loadPicture(id, kind);
     QVERIFY2(!picture.isNull(), "missing from the program's resources");
     QCOMPARE(picture.size(), size);
+    // The double-size drawing keeps the logical size on a high-density screen.
+    const QPixmap sharp = loadPicture(id, kind, 2);
+    QCOMPARE(sharp.devicePixelRatio(), 2.0);
+    QCOMPARE(sharp.size(), size * 2);
 
     if (cardBitmap && kind == PictureKind::Bitmap) {
         const QByteArray bytes = readResource(id);

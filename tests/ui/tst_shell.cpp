@@ -526,8 +526,9 @@ private slots:
         const QSize whole = topic == HelpTopicId::Keypad ? window->keypad->size() : setup->size();
         if (topic == HelpTopicId::RangeAdv)
             QVERIFY(picture.width() < whole.width() && picture.height() < whole.height() / 2 + 40);
-        else
-            QCOMPARE(picture.size(), whole);
+        else // the whole panel, shrunk only to fit a small screen
+            QCOMPARE(picture.size(), QSize(picture.width(), qRound(whole.height() * picture.width() / double(whole.width()))));
+        QVERIFY(picture.width() <= whole.width());
         // Nothing is squeezed over the picture.
         QCOMPARE(help->Picture1->size(), picture.size());
         for (const QWidget *other : help->findChildren<QWidget *>())

@@ -95,7 +95,7 @@ private slots:
         QTest::newRow("picSign small") << 800 << "picSign" << QRect(427, 229, 85, 129);
         QTest::newRow("txtAnswerSingle small") << 800 << "txtAnswerSingle" << QRect(484, 388, 211, 92);
         QTest::newRow("txtCarry small") << 800 << "txtCarry" << QRect(523, 8, 62, 47);
-        QTest::newRow("frmKeypad small") << 800 << "frmKeypad" << QRect(195, 328, 217, 178);
+        QTest::newRow("frmKeypad small, below the previous card") << 800 << "frmKeypad" << QRect(195, 357, 217, 178);
         // Fixed controls stay put at every scale.
         for (int width : {800, 1024}) {
             const QByteArray suffix = width == 800 ? " small" : " wide";
@@ -188,7 +188,7 @@ private slots:
         QCOMPARE(captions("mnuOptions"),
                  (QStringList{"mnuWorksheet=Print Worksheet", "mnuToolTips=Enable Tool Tips",
                               "mnuAdvanced=Advanced Set Up", "mnuBasic=Basic Set Up", "mnuSetup=Hide Setup Tabs",
-                              "mnuPrevious=View Previous Game Summary"}));
+                              "mnuPrevious=View Previous Game Summary", "mnuZoom=Fit to Screen"}));
         QCOMPARE(captions("mnuHelp"), (QStringList{"mnuContents=Instructions...", "mnuAbout=About",
                                                    "mnuSpacer1=" + line, "mnuWeb=Sumdrop On The Web"}));
     }

@@ -113,12 +113,14 @@ bool isHelpWindow(const QWidget *window)
     return qobject_cast<const HelpIntro *>(window) || qobject_cast<const HelpTopic *>(window);
 }
 
-// Windows in a fixed order, so that a seed replays the same run.
+// Windows in a fixed order, so that a seed replays the same run. The zoomed
+// main window's design is a window only inside the main window's view.
 QList<QWidget *> shownWindows(bool enabledOnly)
 {
     QList<QWidget *> windows;
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && (!enabledOnly || window->isEnabled()) && !qobject_cast<QMenu *>(window))
+        if (window->isVisible() && (!enabledOnly || window->isEnabled()) && !qobject_cast<QMenu *>(window) &&
+            !window->graphicsProxyWidget())
             windows.append(window);
     }
     std::sort(windows.begin(), windows.end(), [](const QWidget *a, const QWidget *b) {

@@ -41,16 +41,28 @@ struct Faces
     QFont words;  // narrower letters for buttons and captions
 };
 
+// A picture kept as its recipe, so that it can be drawn at its own size and
+// at twice that size for high-density screens.
+struct Drawing
+{
+    QSize size;
+    QSizeF scale; // design units to pixels at the picture's own size
+    QColor background;
+    std::function<void(QPainter &)> draw;
+
+    QImage render(int factor) const;
+};
+
 struct Picture
 {
     int id;
     PictureKind kind;
-    QImage image;
+    Drawing drawing;
 };
 
 // Paints in design units that the scale maps onto an image of the given size.
-QImage paintPicture(QSize size, QSizeF scale, QColor background,
-                    const std::function<void(QPainter &)> &draw);
+// The drawing runs later, so it must hold its own copies of what it uses.
+Drawing paintPicture(QSize size, QSizeF scale, QColor background, std::function<void(QPainter &)> draw);
 
 // Fills text as a path, its ink centred on centre and exactly inkHeight tall
 // when sized by the reference text (so that a row of digits share one size).

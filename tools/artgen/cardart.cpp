@@ -84,10 +84,10 @@ void paintStrike(QPainter &painter, QSizeF design)
     painter.drawLine(slash);
 }
 
-QImage tile(QSize size, QSizeF design, QSizeF scale, const Faces &faces, std::optional<int> digit,
-            bool struck = false)
+Drawing tile(QSize size, QSizeF design, QSizeF scale, const Faces &faces, std::optional<int> digit,
+             bool struck = false)
 {
-    return paintPicture(size, scale, Palette::cardFace, [&](QPainter &painter) {
+    return paintPicture(size, scale, Palette::cardFace, [=](QPainter &painter) {
         paintTile(painter, design);
         if (digit)
             paintDigit(painter, faces, design, *digit);
@@ -192,7 +192,7 @@ void addCardSet(QList<Picture> &pictures, const Faces &faces, bool small)
     const SetSizes &sizes = small ? smallSizes : largeSizes;
     const QSizeF tileScale = ratio(sizes.digit, tileDesign);
     const QSizeF divisionScale = ratio(sizes.division, divisionDesign);
-    auto add = [&](int id, QImage image) { pictures.append({id, PictureKind::Bitmap, std::move(image)}); };
+    auto add = [&](int id, Drawing drawing) { pictures.append({id, PictureKind::Bitmap, std::move(drawing)}); };
 
     for (int digit = 0; digit < 10; ++digit) {
         const QSize size = digit == 0 ? sizes.zero : sizes.digit;
@@ -228,7 +228,7 @@ QList<Picture> drawCardPictures(const Faces &faces)
     addCardSet(pictures, faces, false);
     addCardSet(pictures, faces, true);
 
-    auto sampleCard = [&](QPainter &painter) { paintStackedCard(painter, faces, 1, 1, Sign::Plus); };
+    auto sampleCard = [faces](QPainter &painter) { paintStackedCard(painter, faces, 1, 1, Sign::Plus); };
     const QSize sampleSize(195, 278);
     pictures.append({PictureId::SampleCard, PictureKind::Bitmap,
                      paintPicture(sampleSize, ratio(sampleSize, cardDesign), Palette::window, sampleCard)});
@@ -236,7 +236,7 @@ QList<Picture> drawCardPictures(const Faces &faces)
     // The icon is the sample card standing in a transparent square.
     const qreal iconScale = 248 / cardDesign.height();
     pictures.append({PictureId::AppIcon, PictureKind::Bitmap,
-                     paintPicture({256, 256}, {1, 1}, Qt::transparent, [&](QPainter &painter) {
+                     paintPicture({256, 256}, {1, 1}, Qt::transparent, [=](QPainter &painter) {
                          painter.translate((256 - cardDesign.width() * iconScale) / 2, 4);
                          painter.scale(iconScale, iconScale);
                          sampleCard(painter);

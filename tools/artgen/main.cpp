@@ -1,7 +1,8 @@
 // Draws every picture of the program and writes its two sounds:
 //   artgen <picture folder> <sound folder>
 // Pictures go to bitmap/<id>.bmp (24-bit), bitmap/<id>.png when they need
-// transparency, and icon/<id>.png.
+// transparency, and icon/<id>.png; each also at twice its size for
+// high-density screens, as <kind>/<id>@2x.png.
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -52,16 +53,19 @@ bool seeThrough(const QImage &image)
     return false;
 }
 
-// Opaque pictures are stored as 24-bit bitmaps, the rest as PNG.
-bool writePicture(const QDir &folder, const Picture &picture)
+// Opaque pictures are stored as 24-bit bitmaps, the rest and every double
+// size as PNG, which keeps the doubles a fraction of a bitmap's bytes.
+bool writePicture(const QDir &folder, const Picture &picture, int factor)
 {
-    const bool png = seeThrough(picture.image);
+    const QImage image = picture.drawing.render(factor);
+    const bool png = factor > 1 || seeThrough(image);
     const QString kind = picture.kind == PictureKind::Icon ? QStringLiteral("icon") : QStringLiteral("bitmap");
-    const QString name = QStringLiteral("%1/%2.%3").arg(kind).arg(picture.id).arg(png ? "png" : "bmp");
+    const QString suffix = factor > 1 ? QStringLiteral("@%1x").arg(factor) : QString();
+    const QString name = QStringLiteral("%1/%2%3.%4").arg(kind).arg(picture.id).arg(suffix, png ? "png" : "bmp");
     return write(folder.filePath(name), [&](QIODevice &device) {
         if (png)
-            return picture.image.save(&device, "PNG");
-        return picture.image.convertToFormat(QImage::Format_RGB888).save(&device, "BMP");
+            return image.save(&device, "PNG");
+        return image.convertToFormat(QImage::Format_RGB888).save(&device, "BMP");
     });
 }
 
@@ -88,7 +92,8 @@ int main(int argc, char *argv[])
                       boldFace({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, 100)};
     bool ok = true;
     for (const Picture &picture : drawCardPictures(faces) + drawShellPictures(faces))
-        ok = writePicture(pictures, picture) && ok;
+        for (const int factor : {1, 2})
+            ok = writePicture(pictures, picture, factor) && ok;
     ok = write(sounds.filePath(QStringLiteral("cool.wav")),
                [](QIODevice &device) { return device.write(chimeWav()) > 0; }) && ok;
     ok = write(sounds.filePath(QStringLiteral("error.wav")),

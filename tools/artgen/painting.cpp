@@ -2,14 +2,18 @@
 
 #include <QPainterPath>
 
-QImage paintPicture(QSize size, QSizeF scale, QColor background,
-                    const std::function<void(QPainter &)> &draw)
+Drawing paintPicture(QSize size, QSizeF scale, QColor background, std::function<void(QPainter &)> draw)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    return {size, scale, background, std::move(draw)};
+}
+
+QImage Drawing::render(int factor) const
+{
+    QImage image(size * factor, QImage::Format_ARGB32_Premultiplied);
     image.fill(background);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale.width(), scale.height());
+    painter.scale(scale.width() * factor, scale.height() * factor);
     draw(painter);
     return image;
 }

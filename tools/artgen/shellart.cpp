@@ -4,17 +4,17 @@
 
 namespace {
 
-QImage onWindow(QSize size, const std::function<void(QPainter &)> &draw)
+Drawing onWindow(QSize size, std::function<void(QPainter &)> draw)
 {
-    return paintPicture(size, {1, 1}, Palette::window, draw);
+    return paintPicture(size, {1, 1}, Palette::window, std::move(draw));
 }
 
 // A rounded, glossy button face with a light rim so that it stands out on the
 // dark red window.
-QImage buttonFace(QSize size, const Faces &faces, const QString &caption, const QColor &light,
+Drawing buttonFace(QSize size, const Faces &faces, const QString &caption, const QColor &light,
                   const QColor &dark, qreal radius)
 {
-    return onWindow(size, [&](QPainter &painter) {
+    return onWindow(size, [=](QPainter &painter) {
         const QRectF body = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1.5, 1.5, -1.5, -1.5);
         QLinearGradient fill(body.topLeft(), body.bottomLeft());
         fill.setColorAt(0, light);
@@ -55,9 +55,9 @@ void paintClockGlyph(QPainter &painter, QPointF centre, qreal radius)
     painter.drawLine(QLineF::fromPolar(radius * 0.68, 90).translated(centre));
 }
 
-QImage clockCaption(const Faces &faces, const QString &caption)
+Drawing clockCaption(const Faces &faces, const QString &caption)
 {
-    return onWindow({120, 40}, [&](QPainter &painter) {
+    return onWindow({120, 40}, [=](QPainter &painter) {
         paintClockGlyph(painter, {19, 20}, 15);
         QFont font = faces.words;
         font.setPixelSize(14);
@@ -68,9 +68,9 @@ QImage clockCaption(const Faces &faces, const QString &caption)
 }
 
 // The name on tiles like the card's, dropping in at slight angles.
-QImage logo(const Faces &faces)
+Drawing logo(const Faces &faces)
 {
-    return onWindow({315, 121}, [&](QPainter &painter) {
+    return onWindow({315, 121}, [=](QPainter &painter) {
         const QString name = QStringLiteral("Sumdrop");
         const QSizeF tile(38, 52);
         const qreal step = 42;
@@ -108,7 +108,7 @@ QImage logo(const Faces &faces)
     });
 }
 
-QImage previousCardPanel()
+Drawing previousCardPanel()
 {
     return onWindow({330, 110}, [](QPainter &painter) {
         const QRectF outline(1.5, 1.5, 327, 107);
@@ -126,9 +126,9 @@ QImage previousCardPanel()
 
 // Marks are stroked three times: a white halo, a dark edge and the bright
 // colour, so that they read on any background.
-QImage mark(const QPainterPath &shape, const QColor &bright, const QColor &dark)
+Drawing mark(const QPainterPath &shape, const QColor &bright, const QColor &dark)
 {
-    return paintPicture({72, 72}, {1, 1}, Qt::transparent, [&](QPainter &painter) {
+    return paintPicture({72, 72}, {1, 1}, Qt::transparent, [=](QPainter &painter) {
         painter.setBrush(Qt::NoBrush);
         const std::pair<QColor, qreal> strokes[] = {{Palette::white, 19}, {dark, 15}, {bright, 9}};
         for (const auto &[colour, width] : strokes) {
@@ -138,7 +138,7 @@ QImage mark(const QPainterPath &shape, const QColor &bright, const QColor &dark)
     });
 }
 
-QImage tick()
+Drawing tick()
 {
     QPainterPath path;
     path.moveTo(14, 38);
@@ -147,7 +147,7 @@ QImage tick()
     return mark(path, QColor(40, 190, 40), Palette::greenDark);
 }
 
-QImage cross()
+Drawing cross()
 {
     QPainterPath path;
     path.moveTo(17, 17);
