@@ -20,7 +20,10 @@
 #include "entry/feedbackview.h"
 #include "entry/keypad.h"
 #include "game/cardview.h"
+#include "game/gameflow.h"
 #include "game/timerdisplay.h"
+#include "history/historyrecorder.h"
+#include "platform/printrenderer.h"
 #include "setup/setuppanel.h"
 #include "worksheet/worksheetprinting.h"
 
@@ -112,11 +115,7 @@ MainWindow::MainWindow(Program &program)
     setup->attachMenu(mnuAdvanced, mnuBasic, mnuToolTips, mnuSetup);
     setup->attachKeypad(keypad);
 
-    connect(mnuWorksheet, &QAction::triggered, this, [this] {
-        printWorksheet(this->program, setup->worksheetSetup(), setup->playerName(),
-                       {[this](bool enabled) { setOptionsMenuEnabled(enabled); },
-                        [this] { setup->chkAddition->setChecked(true); }});
-    });
+    connectPrinting();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -144,6 +143,10 @@ void MainWindow::buildMenus()
     mnuZoom = addCommand(mnuOptions, QStringLiteral("mnuZoom"), tr("Fit to Screen"));
     mnuZoom->setCheckable(true);
     connect(mnuZoom, &QAction::triggered, this, &MainWindow::applyZoom);
+    mnuWeakWorksheet = addCommand(mnuOptions, QStringLiteral("mnuWeakWorksheet"), tr("Print Weak Facts Worksheet"));
+    mnuReprint = addCommand(mnuOptions, QStringLiteral("mnuReprint"), tr("Reprint Worksheet..."));
+    mnuAnswerKey = addCommand(mnuOptions, QStringLiteral("mnuAnswerKey"), tr("Print Answer Key With Worksheets"));
+    mnuPreview = addCommand(mnuOptions, QStringLiteral("mnuPreview"), tr("Preview Before Printing"));
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -151,6 +154,51 @@ void MainWindow::buildMenus()
     mnuAbout = addCommand(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("About"));
     addUnderscoreLine(mnuHelp, QStringLiteral("mnuSpacer1"));
     mnuWeb = addCommand(mnuHelp, QStringLiteral("mnuWeb"), QStringLiteral("Sumdrop On The Web"));
+}
+
+// The worksheet commands and the printing options, kept for the user.
+void MainWindow::connectPrinting()
+{
+    const auto hooks = [this] {
+        return WorksheetPrintHooks{[this](bool enabled) { setOptionsMenuEnabled(enabled); },
+                                   [this] { setup->chkAddition->setChecked(true); },
+                                   [this](const PrintedSheet &sheet) {
+                                       HistoryStore *store = program.history().store();
+                                       if (!store)
+                                           return tr("the practice history cannot be used");
+                                       return store->keepSheet(sheet) ? QString() : store->error();
+                                   }};
+    };
+    connect(mnuWorksheet, &QAction::triggered, this, [this, hooks] {
+        printWorksheet(program, setup->worksheetSetup(), setup->playerName(), hooks());
+    });
+    connect(mnuWeakWorksheet, &QAction::triggered, this, [this, hooks] {
+        printWeakWorksheet(
+            program, setup->worksheetSetup(), setup->playerName(),
+            [this](const WorksheetSetup &ticked) {
+                return program.game().weakFacts(
+                    functionSetFor(ticked.addition, ticked.subtraction, ticked.multiplication, ticked.division));
+            },
+            hooks());
+    });
+    connect(mnuReprint, &QAction::triggered, this, [this, hooks] {
+        reprintWorksheet(
+            program,
+            [this](int number) {
+                HistoryStore *store = program.history().store();
+                return store ? store->sheet(number) : std::nullopt;
+            },
+            hooks());
+    });
+    connect(mnuOptions, &QMenu::aboutToShow, this,
+            [this] { mnuWeakWorksheet->setEnabled(program.history().hasHistory(setup->playerName())); });
+    const std::pair<QAction *, QString> options[] = {{mnuAnswerKey, answerKeyOption()},
+                                                     {mnuPreview, printPreviewOption()}};
+    for (const auto &[action, key] : options) {
+        action->setCheckable(true);
+        action->setChecked(program.platform.userOption(key).toBool());
+        connect(action, &QAction::toggled, this, [this, key](bool on) { program.platform.setUserOption(key, on); });
+    }
 }
 
 void MainWindow::layOut()

@@ -53,6 +53,10 @@ public:
     QAction *mnuSetup = nullptr;
     QAction *mnuPrevious = nullptr;
     QAction *mnuZoom = nullptr;
+    QAction *mnuWeakWorksheet = nullptr;
+    QAction *mnuReprint = nullptr;
+    QAction *mnuAnswerKey = nullptr;
+    QAction *mnuPreview = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuContents = nullptr;
     QAction *mnuAbout = nullptr;
@@ -79,6 +83,7 @@ protected:
 
 private:
     void buildMenus();
+    void connectPrinting();
     void showPictures();
 
     Program &program;

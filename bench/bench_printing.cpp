@@ -1,6 +1,7 @@
-// Building and rendering the two printouts to PDF: a 100-problem worksheet and
-// a 100-row summary. Medians of repeated runs. With a folder argument the last
-// PDFs are kept there for a look.
+// Building and rendering the printouts to PDF: a 100-problem worksheet, alone
+// and with its answer key, a 100-row summary and a four-page progress report.
+// Medians of repeated runs. With a folder argument the last PDFs are kept there
+// for a look.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPrinter>
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <random>
 #include <vector>
 
 #include "benchtable.h"
@@ -16,25 +16,18 @@
 #include "app/fonts.h"
 #include "app/program.h"
 #include "game/gamesession.h"
+#include "history/progressprint.h"
 #include "platform/printrenderer.h"
 #include "platform/randomsource.h"
 #include "report/gamesummary.h"
 #include "report/summaryprint.h"
+#include "worksheet/printedsheet.h"
 #include "worksheet/worksheetlayout.h"
 
 namespace {
 
 constexpr int runs = 21;
 constexpr double targetMs = 150;
-
-class SeededRandom final : public RandomSource
-{
-public:
-    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine); }
-
-private:
-    std::mt19937 engine{20261208};
-};
 
 double medianMs(const std::function<void()> &job)
 {
@@ -49,12 +42,37 @@ double medianMs(const std::function<void()> &job)
     return times[times.size() / 2];
 }
 
-void renderToPdf(const std::function<PrintPage(const PrintMeasure &)> &layout, const QString &path)
+void renderToPdf(const PagesForPrinter &layout, const QString &path)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    renderPrintPage(layout(printTextWidth(printer)), printer);
+    renderPrintPages(layout(printTextWidth(printer)), printer);
+}
+
+// A child who has played every fact of the four grids a few times.
+ProgressReport progressReport()
+{
+    AttemptHistory history;
+    constexpr qint16 operations[] = {Operation::Addition, Operation::Subtraction, Operation::Multiplication,
+                                     Operation::Division};
+    int n = 0;
+    for (const qint16 operation : operations)
+        for (int row = gridFirstRow(operation); row <= gridLast; ++row)
+            for (int column = 0; column <= gridLast; ++column, ++n)
+                for (int i = 0; i < 3; ++i)
+                    history[factAtCell(operation, {row, column})].append({(n + i) % 3 != 0, 1.0 + (n + i) % 9});
+    const FactRecords records = recordsOf(history);
+    ProgressReport report;
+    report.child = QStringLiteral("Ann");
+    report.date = QStringLiteral("12/9/2026");
+    QList<GameTrend> games;
+    for (int g = 0; g < 30; ++g)
+        games.append({QDateTime(QDate(2026, 11, 1).addDays(g), QTime(9, 0)), 20, 10 + g % 10, 2.0 + g % 5});
+    for (const qint16 operation : operations)
+        report.sections.append({masteryGrid(records, operation, report.fluencySeconds),
+                                hardestFacts(records, operation, report.fluencySeconds, 10), games});
+    return report;
 }
 
 } // namespace
@@ -74,13 +92,18 @@ int main(int argc, char *argv[])
     setup.divisorLow = 2;
     setup.divisorHigh = 9;
     setup.cardCount = 100;
-    SeededRandom random;
-    const double worksheetMs = medianMs([&] {
-        const QList<WorksheetProblem> problems = generateWorksheet(setup, random);
-        renderToPdf([&](const PrintMeasure &measure) {
-            return worksheetLayout(problems, QStringLiteral("Ann"), Program::versionLabel(), measure);
-        }, folder + QStringLiteral("/worksheet.pdf"));
-    });
+    int number = lowestSheetNumber;
+    const auto worksheetMs = [&](bool answerKey) {
+        return medianMs([&] {
+            const PrintedSheet sheet{++number, QStringLiteral("Ann"), setup, {}};
+            const QList<WorksheetProblem> problems = sheetProblems(sheet);
+            renderToPdf([&](const PrintMeasure &measure) {
+                return worksheetPages(sheet, problems, answerKey, Program::versionLabel(), measure);
+            }, folder + (answerKey ? QStringLiteral("/answerkey.pdf") : QStringLiteral("/worksheet.pdf")));
+        });
+    };
+    const double sheetMs = worksheetMs(false);
+    const double keyMs = worksheetMs(true);
 
     GameSummary summary;
     for (int n = 1; n <= 100; ++n) {
@@ -95,13 +118,23 @@ int main(int argc, char *argv[])
     }
     summary.setResultLine(QStringLiteral("   Results for: Ann   Date: 12/8/2026   Game Time: 4:12   Score: 86%"));
     const double summaryMs = medianMs([&] {
-        renderToPdf([&](const PrintMeasure &measure) { return summaryPrintLayout(summary, Program::versionLabel(), measure); },
-                    folder + QStringLiteral("/summary.pdf"));
+        renderToPdf([&](const PrintMeasure &measure) {
+            return QList<PrintPage>{summaryPrintLayout(summary, Program::versionLabel(), measure)};
+        }, folder + QStringLiteral("/summary.pdf"));
+    });
+    const ProgressReport report = progressReport();
+    const double progressMs = medianMs([&] {
+        renderToPdf([&](const PrintMeasure &) { return progressPrintPages(report); },
+                    folder + QStringLiteral("/progress.pdf"));
     });
 
     const QString target = QStringLiteral("<= %1").arg(targetMs);
     const QString runsText = QStringLiteral(" to PDF, ms (%1 runs)").arg(runs);
-    printBenchRow(QStringLiteral("100-problem worksheet printed") + runsText, worksheetMs, {}, target);
+    printBenchRow(QStringLiteral("100-problem worksheet printed") + runsText, sheetMs, {}, target);
+    printBenchRow(QStringLiteral("100-problem worksheet with its answer key printed (baseline: without)") + runsText,
+                  keyMs, sheetMs, target);
     printBenchRow(QStringLiteral("100-row summary printed") + runsText, summaryMs, {}, target);
+    printBenchRow(QStringLiteral("four-page progress report printed") + runsText, progressMs, {},
+                  QStringLiteral("<= 300"));
     return 0;
 }

@@ -119,11 +119,19 @@ void GameFlow::choosePractiseDraw()
     practiseDraw.reset();
     if (!setup.chkPractise->isChecked() || !weakFactSource)
         return;
-    const QList<WeakFact> facts =
-        weakFactSource->weakFacts(setup.playerName(), program.session.functionSet, program.session, generatorSettings());
+    const QList<WeakFact> facts = weakFacts(program.session.functionSet);
     // Without a weak fact in range, the game is the normal draw throughout.
     if (!facts.isEmpty())
         practiseDraw.emplace(facts);
+}
+
+QList<WeakFact> GameFlow::weakFacts(FunctionSet functions) const
+{
+    if (!weakFactSource)
+        return {};
+    GameSession ranges;
+    copyRanges(ranges, program.settings);
+    return weakFactSource->weakFacts(setup.playerName(), functions, ranges, generatorSettings());
 }
 
 void GameFlow::cardWasJudged(CardRecord card)

@@ -52,6 +52,9 @@ public:
     KeypadControl &keypad() { return *keypadControl; }
 
     void setWeakFactSource(WeakFactSource *source) { weakFactSource = source; }
+    // The player's seen facts that a game of these operations in the current
+    // ranges could deal; none without a practice history.
+    QList<WeakFact> weakFacts(FunctionSet functions) const;
 
 signals:
     void gameStarted();

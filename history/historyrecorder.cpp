@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
+#include <algorithm>
+
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "setup/setuppanel.h"
@@ -94,6 +96,18 @@ void HistoryRecorder::endGame(bool completed)
         reportProblem();
     }
     game = 0;
+}
+
+bool HistoryRecorder::hasHistory(const QString &child)
+{
+    if (!history)
+        history = std::make_unique<HistoryStore>(HistoryStore::defaultPath());
+    if (!history->open(false))
+        return false;
+    const QString key = HistoryStore::childKey(child);
+    const QList<ChildEntry> children = history->children();
+    return std::any_of(children.begin(), children.end(),
+                       [&key](const ChildEntry &entry) { return HistoryStore::childKey(entry.name) == key; });
 }
 
 QList<WeakFact> HistoryRecorder::weakFacts(const QString &child, FunctionSet functions, const GameSession &ranges,

@@ -22,6 +22,10 @@ public:
     // The store, opened on first use; null when it cannot be read this run.
     HistoryStore *store();
 
+    // Whether the child has played a game on record; quiet when the history
+    // cannot be read.
+    bool hasHistory(const QString &child);
+
     QList<WeakFact> weakFacts(const QString &child, FunctionSet functions, const GameSession &ranges,
                               const GeneratorSettings &settings) override;
 

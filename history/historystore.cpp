@@ -72,6 +72,34 @@ QByteArray bytesOf(const QList<float> &times)
     return bytes;
 }
 
+// The weak facts of a sheet as "operation:top:bottom:state" words.
+QString weakFactsText(const QList<WeakFact> &facts)
+{
+    QStringList words;
+    for (const WeakFact &weak : facts)
+        words.append(QStringLiteral("%1:%2:%3:%4")
+                         .arg(weak.fact.operation)
+                         .arg(weak.fact.top)
+                         .arg(weak.fact.bottom)
+                         .arg(int(weak.state)));
+    return words.join(QLatin1Char(' '));
+}
+
+QList<WeakFact> weakFactsOf(const QString &text)
+{
+    QList<WeakFact> facts;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList parts = word.split(QLatin1Char(':'));
+        if (parts.size() != 4)
+            continue;
+        const int state = parts[3].toInt();
+        if (state < int(Mastery::NotSeen) || state > int(Mastery::Mastered))
+            continue;
+        facts.append({{qint16(parts[0].toInt()), parts[1].toInt(), parts[2].toInt()}, Mastery(state)});
+    }
+    return facts;
+}
+
 double medianOfSorted(const QList<float> &times)
 {
     const qsizetype n = times.size();
@@ -251,6 +279,18 @@ bool HistoryStore::migrate(int from)
             if (!exec(sql))
                 return false;
     }
+    if (from < 2) {
+        // The newest row of a number is its sheet; id orders them by printing.
+        if (!exec(QStringLiteral("CREATE TABLE sheets (id INTEGER PRIMARY KEY, number INTEGER NOT NULL UNIQUE, "
+                                 "name TEXT NOT NULL, operations INTEGER NOT NULL, advanced_range INTEGER NOT NULL, "
+                                 "top_min INTEGER NOT NULL, top_max INTEGER NOT NULL, bottom_min INTEGER NOT NULL, "
+                                 "bottom_max INTEGER NOT NULL, top_limit INTEGER NOT NULL, "
+                                 "bottom_limit INTEGER NOT NULL, divisor_low INTEGER NOT NULL, "
+                                 "divisor_high INTEGER NOT NULL, card_count INTEGER NOT NULL, "
+                                 "weak_facts TEXT NOT NULL)"))
+            || !exec(QStringLiteral("PRAGMA user_version = 2")))
+            return false;
+    }
     return true;
 }
 
@@ -393,7 +433,7 @@ FactRecords HistoryStore::factRecords(const QString &child)
     return records;
 }
 
-QList<GameTrend> HistoryStore::recentGames(const QString &child, int count)
+QList<GameTrend> HistoryStore::recentGames(const QString &child, int count, std::optional<qint16> operation)
 {
     QList<GameTrend> games;
     qint64 game = -1;
@@ -403,17 +443,24 @@ QList<GameTrend> HistoryStore::recentGames(const QString &child, int count)
             games.last().medianSeconds = medianSeconds(seconds);
         seconds.clear();
     };
-    select(QStringLiteral("SELECT g.id, g.started, g.judged, g.right_count, c.seconds FROM games g "
-                          "JOIN cards c ON c.game_id = g.id WHERE g.id IN (SELECT g2.id FROM games g2 "
-                          "JOIN children k ON k.id = g2.child_id WHERE k.key = ? ORDER BY g2.started DESC "
-                          "LIMIT ?) ORDER BY g.started, g.id"),
-           {childKey(child), count}, [&](const QSqlQuery &row) {
+    // Without an operation, every card matches the filter "c.operation <> -1".
+    const qint16 wanted = operation.value_or(-1);
+    const QString test = operation ? QStringLiteral("=") : QStringLiteral("<>");
+    select(QStringLiteral("SELECT g.id, g.started, c.right, c.seconds FROM games g "
+                          "JOIN cards c ON c.game_id = g.id WHERE c.operation %1 ? AND g.id IN "
+                          "(SELECT g2.id FROM games g2 JOIN children k ON k.id = g2.child_id WHERE k.key = ? "
+                          "AND EXISTS (SELECT 1 FROM cards c2 WHERE c2.game_id = g2.id AND c2.operation %1 ?) "
+                          "ORDER BY g2.started DESC LIMIT ?) ORDER BY g.started, g.id")
+               .arg(test),
+           {wanted, childKey(child), wanted, count}, [&](const QSqlQuery &row) {
                if (row.value(0).toLongLong() != game) {
                    finish();
                    game = row.value(0).toLongLong();
-                   games.append({timeOf(row.value(1)), row.value(2).toInt(), row.value(3).toInt(), 0});
+                   games.append({timeOf(row.value(1)), 0, 0, 0});
                }
-               seconds.append(row.value(4).toDouble());
+               games.last().judged += 1;
+               games.last().right += row.value(2).toBool() ? 1 : 0;
+               seconds.append(row.value(3).toDouble());
            });
     finish();
     return games;
@@ -459,6 +506,57 @@ bool HistoryStore::setFluencySeconds(const QString &child, double seconds)
         QSqlQuery query(QSqlDatabase::database(connection, false));
         return run(query, QStringLiteral("UPDATE children SET fluency = ? WHERE key = ?"), {seconds, childKey(child)});
     });
+}
+
+bool HistoryStore::keepSheet(const PrintedSheet &sheet)
+{
+    if (!open(true))
+        return false;
+    const WorksheetSetup &setup = sheet.setup;
+    const int operations = (setup.addition ? 1 : 0) | (setup.subtraction ? 2 : 0) | (setup.multiplication ? 4 : 0)
+                         | (setup.division ? 8 : 0);
+    return transaction([&] {
+        QSqlQuery query(QSqlDatabase::database(connection, false));
+        return run(query,
+                   QStringLiteral("INSERT OR REPLACE INTO sheets (number, name, operations, advanced_range, top_min, "
+                                  "top_max, bottom_min, bottom_max, top_limit, bottom_limit, divisor_low, "
+                                  "divisor_high, card_count, weak_facts) "
+                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                   {sheet.number, sheet.name, operations, setup.advancedRange, setup.topMin, setup.topMax,
+                    setup.bottomMin, setup.bottomMax, setup.topLimit, setup.bottomLimit, setup.divisorLow,
+                    setup.divisorHigh, setup.cardCount, weakFactsText(sheet.weakFacts)})
+            && run(query,
+                   QStringLiteral("DELETE FROM sheets WHERE id NOT IN (SELECT id FROM sheets ORDER BY id DESC LIMIT ?)"),
+                   {keptSheets});
+    });
+}
+
+std::optional<PrintedSheet> HistoryStore::sheet(int number)
+{
+    std::optional<PrintedSheet> found;
+    select(QStringLiteral("SELECT name, operations, advanced_range, top_min, top_max, bottom_min, bottom_max, "
+                          "top_limit, bottom_limit, divisor_low, divisor_high, card_count, weak_facts "
+                          "FROM sheets WHERE number = ?"),
+           {number}, [&](const QSqlQuery &row) {
+               PrintedSheet sheet;
+               sheet.number = number;
+               sheet.name = row.value(0).toString();
+               const int operations = row.value(1).toInt();
+               WorksheetSetup &setup = sheet.setup;
+               setup.addition = operations & 1;
+               setup.subtraction = operations & 2;
+               setup.multiplication = operations & 4;
+               setup.division = operations & 8;
+               setup.advancedRange = row.value(2).toBool();
+               int *const numbers[] = {&setup.topMin,     &setup.topMax,    &setup.bottomMin,  &setup.bottomMax,
+                                       &setup.topLimit,   &setup.bottomLimit, &setup.divisorLow, &setup.divisorHigh,
+                                       &setup.cardCount};
+               for (int i = 0; i < 9; ++i)
+                   *numbers[i] = row.value(3 + i).toInt();
+               sheet.weakFacts = weakFactsOf(row.value(12).toString());
+               found = sheet;
+           });
+    return found;
 }
 
 bool HistoryStore::forget(const QString &child)

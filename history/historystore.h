@@ -10,6 +10,7 @@
 
 #include "game/gamesession.h"
 #include "history/mastery.h"
+#include "worksheet/printedsheet.h"
 
 // What a game was set up to be, written with its first judged card.
 struct GameSetup
@@ -57,7 +58,7 @@ class HistoryStore
 {
 public:
     enum class State { Closed, Absent, Open, NotOurs, Newer, Failed };
-    static constexpr int schemaVersion = 1;
+    static constexpr int schemaVersion = 2;
 
     explicit HistoryStore(QString path);
     ~HistoryStore();
@@ -89,10 +90,17 @@ public:
     AttemptHistory attempts(const QString &child);
     // The same, summed up as it is kept card by card: quick at any size.
     FactRecords factRecords(const QString &child);
-    QList<GameTrend> recentGames(const QString &child, int count);
+    // With an operation, each game counts its cards of that operation alone,
+    // and games without one are left out.
+    QList<GameTrend> recentGames(const QString &child, int count, std::optional<qint16> operation = std::nullopt);
     QList<StoredCard> cards(const QString &child);
     double fluencySeconds(const QString &child);
     bool setFluencySeconds(const QString &child, double seconds);
+    // Keeps the sheet under its number, in place of any older one, and
+    // forgets all but the last keptSheets printed.
+    bool keepSheet(const PrintedSheet &sheet);
+    std::optional<PrintedSheet> sheet(int number);
+
     // Deletes the child's games, cards and settings, and nothing else.
     bool forget(const QString &child);
 

@@ -11,6 +11,8 @@ struct WeakFact
 {
     Fact fact;
     Mastery state = Mastery::NotSeen;
+
+    bool operator==(const WeakFact &) const = default;
 };
 
 // The child's seen facts that a game of these operations and ranges could

@@ -12,7 +12,7 @@ namespace {
 
 constexpr PrintColour scoreBar{120, 165, 230};
 constexpr PrintColour secondsLine{220, 110, 0};
-constexpr double gridCell = 0.19;
+constexpr double gridCell = 0.3;
 constexpr int chartSlots = 30;
 
 QString tr(const char *text)
@@ -41,22 +41,54 @@ QString operationName(qint16 operation)
 
 void addGrid(PrintPage &page, const MasteryGrid &grid, QPointF at)
 {
-    const PrintFont caption{QString(), 10, true, false, printBlack};
-    const PrintFont small{QString(), 6, false, false, printBlack};
-    page.add(PrintText{at + QPointF(0, -0.3), operationName(grid.operation) + QStringLiteral(": ")
-                                                  + masteredCountText(grid),
-                       caption});
+    const PrintFont label{QString(), 8, false, false, printBlack};
     const int first = gridFirstRow(grid.operation);
     for (int column = 0; column <= gridLast; ++column)
-        page.add(PrintText{at + QPointF((column + 1) * gridCell + 0.03, 0.03), QString::number(column), small});
+        page.add(PrintText{at + QPointF((column + 1) * gridCell + 0.06, 0.07), QString::number(column), label});
     for (int row = first; row <= gridLast; ++row) {
         const double y = at.y() + (row - first + 1) * gridCell;
-        page.add(PrintText{{at.x() + 0.03, y + 0.03}, QString::number(row), small});
+        page.add(PrintText{{at.x() + 0.06, y + 0.07}, QString::number(row), label});
         for (int column = 0; column <= gridLast; ++column) {
             const QRectF cell(at.x() + (column + 1) * gridCell, y, gridCell, gridCell);
             page.add(PrintBox{cell, masteryColour(grid.at({row, column}).state)});
         }
     }
+}
+
+PrintPage sectionPage(const ProgressReport &report, const ProgressSection &section)
+{
+    PrintPage page;
+    const QString child = report.child.isEmpty() ? tr("(no name)") : report.child;
+    const PrintFont heading{QString(), 12, true, false, printBlack};
+    const PrintFont plain{QString(), 9, false, false, printBlack};
+    page.add(PrintText{{0.5, 0.2}, tr("Sumdrop progress: %1").arg(child), PrintFont{QString(), 14, true, false, printBlack}});
+    page.add(PrintText{{0.5, 0.55},
+                       tr("Printed %1. A fact is fluent when it is answered right within %2 seconds.")
+                           .arg(report.date)
+                           .arg(report.fluencySeconds),
+                       PrintFont{QString(), 10, false, false, printBlack}});
+    page.add(PrintText{{0.5, 0.95}, operationName(section.grid.operation) + QStringLiteral(": ")
+                                        + masteredCountText(section.grid),
+                       heading});
+    addGrid(page, section.grid, {0.5, 1.35});
+
+    double x = 0.5;
+    for (const Mastery state : {Mastery::Mastered, Mastery::Learning, Mastery::NeedsWork, Mastery::NotSeen}) {
+        page.add(PrintBox{QRectF(x, 5.75, 0.16, 0.16), masteryColour(state)});
+        page.add(PrintText{{x + 0.22, 5.73}, masteryText(state), plain});
+        x += 1.5;
+    }
+
+    page.add(PrintText{{0.5, 6.15}, tr("The hardest facts"), heading});
+    if (section.hardest.isEmpty())
+        page.add(PrintText{{0.5, 6.45}, tr("None yet"), plain});
+    for (qsizetype i = 0; i < section.hardest.size(); ++i)
+        page.add(PrintText{{0.5, 6.45 + 0.18 * double(i)}, factDescription(section.hardest[i]), plain});
+
+    page.add(PrintText{{0.5, 8.35}, tr("Last 30 games"), heading});
+    for (const PrintItem &item : trendChartItems(section.games, QRectF(0.5, 8.6, 6.5, 1.35), 8))
+        page.add(item);
+    return page;
 }
 
 } // namespace
@@ -124,29 +156,10 @@ QList<PrintItem> trendChartItems(const QList<GameTrend> &games, const QRectF &ar
     return items;
 }
 
-PrintPage progressPrintLayout(const ProgressReport &report)
+QList<PrintPage> progressPrintPages(const ProgressReport &report)
 {
-    PrintPage page;
-    const QString child = report.child.isEmpty() ? tr("(no name)") : report.child;
-    page.add(PrintText{{0.5, 0.2}, tr("Sumdrop progress: %1").arg(child), PrintFont{QString(), 14, true, false, printBlack}});
-    page.add(PrintText{{0.5, 0.55},
-                       tr("Printed %1. A fact is fluent when it is answered right within %2 seconds.")
-                           .arg(report.date)
-                           .arg(report.fluencySeconds),
-                       PrintFont{QString(), 10, false, false, printBlack}});
-    const QPointF origins[] = {{0.5, 1.4}, {4.1, 1.4}, {0.5, 4.7}, {4.1, 4.7}};
-    for (qsizetype i = 0; i < std::min<qsizetype>(4, report.grids.size()); ++i)
-        addGrid(page, report.grids.at(i), origins[i]);
-
-    const PrintFont font{QString(), 9, false, false, printBlack};
-    double x = 0.5;
-    for (const Mastery state : {Mastery::Mastered, Mastery::Learning, Mastery::NeedsWork, Mastery::NotSeen}) {
-        page.add(PrintBox{QRectF(x, 7.75, 0.16, 0.16), masteryColour(state)});
-        page.add(PrintText{{x + 0.22, 7.73}, masteryText(state), font});
-        x += 1.5;
-    }
-    page.add(PrintText{{0.5, 8.1}, tr("Last 30 games"), PrintFont{QString(), 10, true, false, printBlack}});
-    for (const PrintItem &item : trendChartItems(report.games, QRectF(0.5, 8.35, 6.5, 1.55), 8))
-        page.add(item);
-    return page;
+    QList<PrintPage> pages;
+    for (const ProgressSection &section : report.sections)
+        pages.append(sectionPage(report, section));
+    return pages;
 }

@@ -13,14 +13,23 @@ PrintColour masteryColour(Mastery state);
 // seconds per card as a line, dates along the bottom; placed in area (inches).
 QList<PrintItem> trendChartItems(const QList<GameTrend> &games, const QRectF &area, double fontPoints);
 
+// What the report shows of one operation.
+struct ProgressSection
+{
+    MasteryGrid grid;
+    QList<FactSummary> hardest;
+    QList<GameTrend> games; // the last games with this operation, each counting its cards of it
+};
+
 struct ProgressReport
 {
     QString child;
     QString date;
     double fluencySeconds = defaultFluencySeconds;
-    QList<MasteryGrid> grids; // addition, subtraction, multiplication, division
-    QList<GameTrend> games;
+    QList<ProgressSection> sections; // the operations the child has practised
 };
 
-// One page for a parent or a teacher: the four grids, the legend, the trend.
-PrintPage progressPrintLayout(const ProgressReport &report);
+// For a parent or a teacher, a page per operation: the name and the date,
+// the grid in colour with its legend and count, the hardest facts and the
+// trend of the last games.
+QList<PrintPage> progressPrintPages(const ProgressReport &report);

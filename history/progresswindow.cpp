@@ -13,6 +13,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "history/historycsv.h"
@@ -309,11 +311,16 @@ void ProgressWindow::printProgress()
     report.child = child();
     report.date = program.platform.shortDate();
     report.fluencySeconds = fluency;
-    for (const qint16 operation : pageOperations)
-        report.grids.append(masteryGrid(facts, operation, fluency));
-    report.games = picTrend->shownGames();
-    const PrintPage page = progressPrintLayout(report);
-    program.platform.print([&page](QPagedPaintDevice &device) { renderPrintPage(page, device); });
+    for (const qint16 operation : pageOperations) {
+        const bool practised = std::any_of(facts.begin(), facts.end(),
+                                           [operation](const FactRecord &record) { return record.fact.operation == operation; });
+        if (practised)
+            report.sections.append({masteryGrid(facts, operation, fluency),
+                                    hardestFacts(facts, operation, fluency, hardestCount),
+                                    history->recentGames(child(), trendGames, operation)});
+    }
+    if (!report.sections.isEmpty())
+        printPages(program.platform, [&report](const PrintMeasure &) { return progressPrintPages(report); });
 }
 
 void ProgressWindow::forgetChild()

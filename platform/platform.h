@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <optional>
 
 #include "platform/randomsource.h"
 
@@ -36,12 +37,18 @@ public:
     // Shows the print dialog; on OK calls paint with the chosen printer and
     // finishes the job. Returns false on Cancel, when paint is never called.
     virtual bool print(const std::function<void(QPagedPaintDevice &)> &paint) = 0;
+    // The same through a print preview, which calls paint for the pages it
+    // shows and again for the printer; false unless it printed.
+    virtual bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) = 0;
 
     // Plays a sound file without waiting for it to end.
     virtual void playSound(const QString &fileName) = 0;
 
     // Opens the address in the user's browser without waiting; false on failure.
     virtual bool openUrl(const QUrl &url) = 0;
+
+    // Asks for a whole number between low and high; none on Cancel.
+    virtual std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) = 0;
 
     virtual QDateTime now() = 0;
     // Milliseconds on a clock that never jumps, for timing cards.

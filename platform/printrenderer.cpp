@@ -5,6 +5,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include "platform/platform.h"
+
 namespace {
 
 QFont fontFor(const PrintFont &face)
@@ -62,9 +64,31 @@ void paintPrintItems(QPainter &painter, QPaintDevice &device, const QList<PrintI
 
 bool renderPrintPage(const PrintPage &page, QPagedPaintDevice &device)
 {
+    return renderPrintPages({page}, device);
+}
+
+bool renderPrintPages(const QList<PrintPage> &pages, QPagedPaintDevice &device)
+{
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    paintPrintItems(painter, device, page.items);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        paintPrintItems(painter, device, pages[i].items);
+    }
     return painter.end();
+}
+
+bool printPages(Platform &platform, const PagesForPrinter &layout)
+{
+    const auto paint = [&layout](QPagedPaintDevice &device) {
+        renderPrintPages(layout(printTextWidth(device)), device);
+    };
+    return platform.userOption(printPreviewOption()).toBool() ? platform.printPreview(paint) : platform.print(paint);
+}
+
+QString printPreviewOption()
+{
+    return QStringLiteral("previewBeforePrinting");
 }

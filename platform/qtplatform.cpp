@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QSettings>
@@ -114,6 +116,23 @@ bool QtPlatform::print(const std::function<void(QPagedPaintDevice &)> &paint)
         return false;
     paint(printer);
     return true;
+}
+
+bool QtPlatform::printPreview(const std::function<void(QPagedPaintDevice &)> &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    // The dialog's own Print button paints the same pages again on the printer.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter *target) { paint(*target); });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<int> QtPlatform::askNumber(const QString &title, const QString &label, int low, int high)
+{
+    bool ok = false;
+    const int value = QInputDialog::getInt(QApplication::activeWindow(), title, label, low, low, high, 1, &ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
 }
 
 void QtPlatform::playSound(const QString &fileName)

@@ -21,6 +21,8 @@ public:
     QString openFileName(const QString &filter) override;
     QString saveFileName(const QString &filter, const QString &initialName) override;
     bool print(const std::function<void(QPagedPaintDevice &)> &paint) override;
+    bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) override;
+    std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) override;
     void playSound(const QString &fileName) override;
     bool openUrl(const QUrl &url) override;
     QDateTime now() override;

@@ -6,7 +6,7 @@
 
 void printSummary(Platform &platform, const GameSummary &summary, const QString &versionLabel)
 {
-    platform.print([&](QPagedPaintDevice &printer) {
-        renderPrintPage(summaryPrintLayout(summary, versionLabel, printTextWidth(printer)), printer);
+    printPages(platform, [&](const PrintMeasure &measure) {
+        return QList<PrintPage>{summaryPrintLayout(summary, versionLabel, measure)};
     });
 }

@@ -57,15 +57,23 @@ Draw ordered(Draw draw)
     return draw;
 }
 
-bool acceptable(const Draw &draw)
+// For a division, top is the dividend and bottom the divisor.
+int answerOf(WorksheetOperation operation, int top, int bottom)
 {
-    int answer = draw.quotient;
-    switch (draw.operation) {
-    case WorksheetOperation::Addition: answer = draw.top + draw.bottom; break;
-    case WorksheetOperation::Subtraction: answer = draw.top - draw.bottom; break;
-    case WorksheetOperation::Multiplication: answer = draw.top * draw.bottom; break;
+    switch (operation) {
+    case WorksheetOperation::Addition: return top + bottom;
+    case WorksheetOperation::Subtraction: return top - bottom;
+    case WorksheetOperation::Multiplication: return top * bottom;
     case WorksheetOperation::Division: break;
     }
+    return bottom == 0 ? 0 : top / bottom;
+}
+
+bool acceptable(const Draw &draw)
+{
+    const int answer = draw.operation == WorksheetOperation::Division
+                           ? draw.quotient
+                           : answerOf(draw.operation, draw.top, draw.bottom);
     return answer >= 0 && answer <= largestAnswer;
 }
 
@@ -73,17 +81,9 @@ WorksheetProblem textsOf(const Draw &draw)
 {
     if (draw.operation == WorksheetOperation::Division) {
         const int divisor = draw.divisor == 0 ? 2 : draw.divisor == 1 ? 3 : draw.divisor;
-        const int dividend = draw.quotient * divisor;
-        return {dividend < 100 ? QStringLiteral("___") : QStringLiteral("____"),
-                QString::number(divisor) + (dividend < 10 ? QStringLiteral(") ") : QStringLiteral(")"))
-                    + QString::number(dividend)};
+        return worksheetProblem(draw.operation, draw.quotient * divisor, divisor);
     }
-    const char sign = draw.operation == WorksheetOperation::Addition      ? '+'
-                      : draw.operation == WorksheetOperation::Subtraction ? '-'
-                                                                          : 'x';
-    // The sign and a one-digit number take three characters, like a two-digit one.
-    return {QString::number(draw.top).rightJustified(3, QLatin1Char(' ')),
-            QLatin1Char(sign) + QString::number(draw.bottom).rightJustified(2, QLatin1Char(' '))};
+    return worksheetProblem(draw.operation, draw.top, draw.bottom);
 }
 
 class Drawer
@@ -165,6 +165,21 @@ private:
 };
 
 } // namespace
+
+WorksheetProblem worksheetProblem(WorksheetOperation operation, int top, int bottom)
+{
+    const int answer = answerOf(operation, top, bottom);
+    if (operation == WorksheetOperation::Division)
+        return {top < 100 ? QStringLiteral("___") : QStringLiteral("____"),
+                QString::number(bottom) + (top < 10 ? QStringLiteral(") ") : QStringLiteral(")")) + QString::number(top),
+                answer};
+    const char sign = operation == WorksheetOperation::Addition      ? '+'
+                      : operation == WorksheetOperation::Subtraction ? '-'
+                                                                     : 'x';
+    // The sign and a one-digit number take three characters, like a two-digit one.
+    return {QString::number(top).rightJustified(3, QLatin1Char(' ')),
+            QLatin1Char(sign) + QString::number(bottom).rightJustified(2, QLatin1Char(' ')), answer};
+}
 
 QList<WorksheetOperation> drawableOperations(const WorksheetSetup &setup)
 {

@@ -1,10 +1,19 @@
 #include "worksheet/worksheetprinting.h"
 
+#include <QCoreApplication>
+
 #include "app/program.h"
 #include "platform/printrenderer.h"
 #include "worksheet/worksheetlayout.h"
 
 namespace {
+
+const QString printTitle = QStringLiteral("Print Worksheet");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Worksheet", text);
+}
 
 QString confirmation(int problemCount)
 {
@@ -17,42 +26,106 @@ QString confirmation(int problemCount)
            + twoLines + QStringLiteral("\t");
 }
 
+// The same question as Start, rather than a sheet of nothing; false on Cancel.
+bool someOperationTicked(Program &program, WorksheetSetup &setup, const WorksheetPrintHooks &hooks)
+{
+    if (setup.addition || setup.subtraction || setup.multiplication || setup.division)
+        return true;
+    const Platform::Answer answer = program.ask(
+        QStringLiteral("No Math Function Selected!"),
+        QStringLiteral("You did not select a Math Function.\r\nClick OK to do Addition Only or CANCEL to got to setup"),
+        Platform::Buttons::OkCancel);
+    if (answer != Platform::Answer::Ok)
+        return false;
+    hooks.tickAddition();
+    setup.addition = true;
+    return true;
+}
+
+void printSheet(Program &program, const PrintedSheet &sheet, const WorksheetPrintHooks &hooks, bool keep)
+{
+    const QList<WorksheetProblem> problems = sheetProblems(sheet);
+    const bool answerKey = program.platform.userOption(answerKeyOption()).toBool();
+    hooks.setOptionsMenuEnabled(false);
+    const bool printed = printPages(program.platform, [&](const PrintMeasure &measure) {
+        return worksheetPages(sheet, problems, answerKey, Program::versionLabel(), measure);
+    });
+    hooks.setOptionsMenuEnabled(true);
+    if (!printed || !keep || !hooks.keepSheet)
+        return;
+    const QString why = hooks.keepSheet(sheet);
+    if (!why.isEmpty())
+        program.ask(printTitle,
+                    tr("The worksheet was printed, but its sheet number %1 cannot be kept for reprinting: %2.")
+                        .arg(sheet.number)
+                        .arg(why),
+                    Platform::Buttons::Ok, Platform::Icon::Warning);
+}
+
 } // namespace
+
+QString answerKeyOption()
+{
+    return QStringLiteral("printAnswerKey");
+}
 
 void printWorksheet(Program &program, WorksheetSetup setup, const QString &playerName,
                     const WorksheetPrintHooks &hooks)
 {
-    // The same question as Start, rather than a sheet of nothing.
-    if (!setup.addition && !setup.subtraction && !setup.multiplication && !setup.division) {
-        const Platform::Answer answer = program.ask(
-            QStringLiteral("No Math Function Selected!"),
-            QStringLiteral("You did not select a Math Function.\r\nClick OK to do Addition Only or CANCEL to got to setup"),
-            Platform::Buttons::OkCancel);
-        if (answer != Platform::Answer::Ok)
-            return;
-        hooks.tickAddition();
-        setup.addition = true;
-    }
-
-    const QString title = QStringLiteral("Print Worksheet");
-    if (program.ask(title, confirmation(setup.cardCount), Platform::Buttons::OkCancel, Platform::Icon::Question)
+    if (!someOperationTicked(program, setup, hooks))
+        return;
+    if (program.ask(printTitle, confirmation(setup.cardCount), Platform::Buttons::OkCancel, Platform::Icon::Question)
         != Platform::Answer::Ok)
         return;
 
     // Ranges in which every product is over 999 would otherwise never yield a problem.
     if (drawableOperations(setup).isEmpty()) {
-        program.ask(title,
+        program.ask(printTitle,
                     QStringLiteral("No worksheet can be printed: with these number ranges every Multiplication "
                                    "answer is larger than 999. Lower the Top or Bottom range and try again."),
                     Platform::Buttons::Ok, Platform::Icon::Warning);
         return;
     }
+    printSheet(program, {newSheetNumber(program.platform.random()), playerName, setup, {}}, hooks, true);
+}
 
-    hooks.setOptionsMenuEnabled(false);
-    program.platform.print([&](QPagedPaintDevice &printer) {
-        const QList<WorksheetProblem> problems = generateWorksheet(setup, program.platform.random());
-        renderPrintPage(worksheetLayout(problems, playerName, Program::versionLabel(), printTextWidth(printer)),
-                        printer);
+void printWeakWorksheet(Program &program, WorksheetSetup setup, const QString &playerName,
+                        const WeakFactsFor &weakFacts, const WorksheetPrintHooks &hooks)
+{
+    if (!someOperationTicked(program, setup, hooks))
+        return;
+    QList<WeakFact> facts = weakFacts(setup);
+    facts.removeIf([](const WeakFact &weak) {
+        return weak.state != Mastery::NeedsWork && weak.state != Mastery::Learning;
     });
-    hooks.setOptionsMenuEnabled(true);
+    if (facts.isEmpty()) {
+        const QString name = playerName.trimmed().isEmpty() ? tr("This child") : playerName.trimmed();
+        program.ask(tr("Print Weak Facts Worksheet"),
+                    tr("%1 has no facts that need work or are being learned among the ticked operations "
+                       "in the current number ranges, so there is nothing to print.")
+                        .arg(name),
+                    Platform::Buttons::Ok, Platform::Icon::Information);
+        return;
+    }
+    printSheet(program, {newSheetNumber(program.platform.random()), playerName, setup, facts}, hooks, true);
+}
+
+void reprintWorksheet(Program &program, const SheetFinder &findSheet, const WorksheetPrintHooks &hooks)
+{
+    const QString title = tr("Reprint Worksheet");
+    const std::optional<int> number = program.platform.askNumber(
+        title, tr("The sheet number printed in the bottom corner of the worksheet:"), lowestSheetNumber,
+        highestSheetNumber);
+    if (!number)
+        return;
+    const std::optional<PrintedSheet> sheet = findSheet(*number);
+    if (!sheet) {
+        program.ask(title,
+                    tr("There is no worksheet number %1 among the last %2 printed on this computer.")
+                        .arg(*number)
+                        .arg(keptSheets),
+                    Platform::Buttons::Ok, Platform::Icon::Information);
+        return;
+    }
+    printSheet(program, *sheet, hooks, false);
 }

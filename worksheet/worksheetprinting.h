@@ -3,20 +3,38 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
-#include "worksheet/worksheetgenerator.h"
+#include "worksheet/printedsheet.h"
 
 class Program;
 
-// What printing needs from the main window and the setup tabs.
+// What printing needs from the main window, the setup tabs and the practice
+// history.
 struct WorksheetPrintHooks
 {
     std::function<void(bool enabled)> setOptionsMenuEnabled;
     std::function<void()> tickAddition; // the answer OK to "No Math Function Selected!"
+    // Keeps a printed sheet for reprinting; says why it could not, or nothing.
+    // Unset, sheets are not kept.
+    std::function<QString(const PrintedSheet &)> keepSheet;
 };
+
+// The user option of "Print Answer Key With Worksheets".
+QString answerKeyOption();
 
 // "Print Worksheet": confirms, shows the print dialog and prints one page of
 // cardCount problems. The Options menu is disabled while the print dialog is
 // up and enabled again however printing ends.
 void printWorksheet(Program &program, WorksheetSetup setup, const QString &playerName,
                     const WorksheetPrintHooks &hooks);
+
+// "Print Weak Facts Worksheet": the same page drawn from the player's weak
+// facts among those weakFacts gives for the ticked operations.
+using WeakFactsFor = std::function<QList<WeakFact>(const WorksheetSetup &)>;
+void printWeakWorksheet(Program &program, WorksheetSetup setup, const QString &playerName,
+                        const WeakFactsFor &weakFacts, const WorksheetPrintHooks &hooks);
+
+// "Reprint Worksheet...": asks for a sheet number and prints that sheet again.
+using SheetFinder = std::function<std::optional<PrintedSheet>(int number)>;
+void reprintWorksheet(Program &program, const SheetFinder &findSheet, const WorksheetPrintHooks &hooks);

@@ -252,31 +252,40 @@ private slots:
         }
     }
 
-    void printedGrid()
+    void printedPages()
     {
         AttemptHistory history;
         history[{add, 7, 8}] = attemptsOf("W1");
+        history[{dvd, 56, 8}] = attemptsOf("R1 R1 R1");
+        const FactRecords records = recordsOf(history);
         ProgressReport report;
         report.child = QStringLiteral("Zoë");
-        for (const qint16 operation : {add, sub, mul, dvd})
-            report.grids.append(masteryGrid(recordsOf(history), operation, 6));
-        report.games = {{QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC), 10, 7, 3.5}};
-        const PrintPage page = progressPrintLayout(report);
-        const QList<PrintBox> boxes = page.boxes();
-        // 4 grids of cells, 4 legend swatches, one score bar and the legend's bar.
-        QCOMPARE(boxes.size(), 169 * 3 + 156 + 4 + 2);
+        for (const qint16 operation : {add, dvd})
+            report.sections.append({masteryGrid(records, operation, 6), hardestFacts(records, operation, 6, 10),
+                                    {{QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC), 10, 7, 3.5}}});
+        const QList<PrintPage> pages = progressPrintPages(report);
+        QCOMPARE(pages.size(), 2);
+        const QList<PrintBox> boxes = pages[0].boxes();
+        // The grid's cells, 4 legend swatches, one score bar and the legend's bar.
+        QCOMPARE(boxes.size(), 169 + 4 + 2);
+        QCOMPARE(pages[1].boxes().size(), 156 + 4 + 2);
         // Addition's cell 7 + 8: row 7 below the header row, column 8 right of the header column.
         const auto cell = std::find_if(boxes.begin(), boxes.end(), [](const PrintBox &box) {
-            return qAbs(box.rect.left() - (0.5 + 9 * 0.19)) < 1e-9 && qAbs(box.rect.top() - (1.4 + 8 * 0.19)) < 1e-9;
+            return qAbs(box.rect.left() - (0.5 + 9 * 0.3)) < 1e-9 && qAbs(box.rect.top() - (1.35 + 8 * 0.3)) < 1e-9;
         });
         QVERIFY(cell != boxes.end());
         QCOMPARE(cell->fill, masteryColour(Mastery::NeedsWork));
         QStringList texts;
-        for (const PrintText &text : page.texts())
+        for (const PrintText &text : pages[0].texts())
             texts.append(text.text);
         QVERIFY(texts.contains(QStringLiteral("Sumdrop progress: Zoë")));
         QVERIFY(texts.contains(QStringLiteral("Addition: Mastered 0 of 169")));
+        QVERIFY(texts.contains(factDescription(report.sections[0].hardest[0])));
         QVERIFY(texts.contains(QStringLiteral("70%")) == false); // axis shows 0, 50 and 100 only
+        // Every item stays on a Letter page inside half-inch margins.
+        for (const PrintPage &page : pages)
+            for (const PrintText &text : page.texts())
+                QVERIFY2(text.at.y() >= 0 && text.at.y() < 10.0 - 0.1, qPrintable(text.text));
     }
 };
 

@@ -138,7 +138,7 @@ private slots:
         QueuedSource random;
         random.values = {rFor(top, 1, 99), rFor(bottom, 1, 99)};
         const QList<WorksheetProblem> problems = generateWorksheet(setup, random);
-        QCOMPARE(problems.first(), (WorksheetProblem{topText, bottomText}));
+        QCOMPARE(problems.first(), (WorksheetProblem{topText, bottomText, top * bottom}));
     }
 
     void productsOver999AreDrawnAgain()
@@ -147,7 +147,7 @@ private slots:
         QueuedSource random;
         // 99 x 99 is refused, then 12 x 11 is taken.
         random.values = {rFor(99, 1, 99), rFor(99, 1, 99), rFor(12, 1, 99), rFor(11, 1, 99)};
-        QCOMPARE(generateWorksheet(setup, random).first(), (WorksheetProblem{" 12", "x11"}));
+        QCOMPARE(generateWorksheet(setup, random).first(), (WorksheetProblem{" 12", "x11", 132}));
     }
 
     void operationIsDrawnAgainWithTheNumbers()
@@ -159,7 +159,7 @@ private slots:
         QueuedSource random;
         // Multiplication with 50 x 60 is refused; the next draw picks addition.
         random.values = {0.9, rFor(50, 10, 99), rFor(60, 10, 99), 0.1, rFor(41, 10, 99), rFor(42, 10, 99)};
-        QCOMPARE(generateWorksheet(setup, random).first(), (WorksheetProblem{" 41", "+42"}));
+        QCOMPARE(generateWorksheet(setup, random).first(), (WorksheetProblem{" 41", "+42", 83}));
     }
 
     void division_data()
@@ -192,7 +192,7 @@ private slots:
         QueuedSource random;
         // Top and bottom are drawn first and not used.
         random.values = {0.5, 0.5, rFor(divisor, divisorLow, divisorHigh), rFor(quotient, 1, 12)};
-        QCOMPARE(generateWorksheet(setup, random).first(), (WorksheetProblem{top, bottom}));
+        QCOMPARE(generateWorksheet(setup, random).first(), (WorksheetProblem{top, bottom, quotient}));
         QCOMPARE(random.overruns, 9 * 4); // nine more problems of four draws each
     }
 

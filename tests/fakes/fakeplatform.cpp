@@ -64,6 +64,22 @@ bool FakePlatform::print(const std::function<void(QPagedPaintDevice &)> &paint)
     return true;
 }
 
+bool FakePlatform::printPreview(const std::function<void(QPagedPaintDevice &)> &paint)
+{
+    ++previews;
+    return print(paint);
+}
+
+std::optional<int> FakePlatform::askNumber(const QString &title, const QString &label, int low, int high)
+{
+    numberQuestions.append(title + QLatin1Char('|') + label);
+    if (numbers.empty())
+        return std::nullopt;
+    const int value = numbers.front();
+    numbers.pop_front();
+    return value < low || value > high ? std::nullopt : std::optional<int>(value);
+}
+
 void FakePlatform::playSound(const QString &fileName)
 {
     sounds.append(fileName);

@@ -40,6 +40,8 @@ public:
     QString openFileName(const QString &filter) override;
     QString saveFileName(const QString &filter, const QString &initialName) override;
     bool print(const std::function<void(QPagedPaintDevice &)> &paint) override;
+    bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) override;
+    std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) override;
     void playSound(const QString &fileName) override;
     bool openUrl(const QUrl &url) override;
     QDateTime now() override;
@@ -56,6 +58,7 @@ public:
     std::function<void(const Message &)> duringMessage; // runs while a box is "open"
     std::deque<QString> fileNames;        // next dialog results; empty string = Cancel
     bool printAccepted = true;
+    std::deque<int> numbers;              // next number questions; Cancel when empty
     bool browserWorks = true;
     QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(10, 0));
     QString dateText = QStringLiteral("12/8/2026");
@@ -70,6 +73,8 @@ public:
     QStringList sounds;
     QList<QUrl> urls;
     QStringList printedFiles; // one PDF per print job
+    int previews = 0;         // print jobs that went through the preview
+    QStringList numberQuestions; // "title|label"
     int exitCount = 0;
 
 private:

@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
+
 #include "app/fonts.h"
 #include "app/program.h"
 #include "fakes/fakeplatform.h"
@@ -26,10 +28,14 @@ struct Word
     double bottom;
 };
 
-QList<Word> wordsOf(const QString &pdf)
+// The words of one page, or of every page when page is 0.
+QList<Word> wordsOf(const QString &pdf, int page = 0)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    QStringList arguments{QStringLiteral("-bbox"), pdf, QStringLiteral("-")};
+    if (page > 0)
+        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
+    process.start(QStringLiteral("pdftotext"), arguments);
     if (!process.waitForFinished(30000))
         return {};
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
@@ -69,7 +75,7 @@ double courierWidth(const QList<Word> &words)
 
 WorksheetPrintHooks noHooks()
 {
-    return {[](bool) {}, [] {}};
+    return {[](bool) {}, [] {}, {}};
 }
 
 // Some word with this text starts (or, right-aligned, ends) at x and has its top at y.
@@ -132,36 +138,57 @@ private slots:
                  qPrintable(QString::number(heading.bottom - heading.top)));
     }
 
+    // The sheet and its answer key, read back from the PDF: the key repeats
+    // each problem in its place and adds the answer, the quotient above the bar.
     void worksheetLandsWhereTheLayoutSays()
     {
         FakePlatform platform;
+        platform.options.insert(answerKeyOption(), true);
+        platform.queuedRandom.values = {0.0}; // sheet 100000
         Program program(platform);
         WorksheetSetup setup;
         setup.subtraction = setup.division = true;
         setup.topLimit = setup.bottomLimit = 20;
         setup.divisorLow = setup.divisorHigh = 7;
         setup.cardCount = 10;
-        // 15 - 7, then 56 / 7; the rest are all 1 - 1.
-        platform.queuedRandom.values = {0.1, 14.5 / 20, 6.5 / 20, 0.9, 0.5, 0.5, 0.5, 7.5 / 12};
         printWorksheet(program, setup, QStringLiteral("Ann"), noHooks());
         QCOMPARE(platform.printedFiles.size(), 1);
-        const QList<Word> words = wordsOf(platform.printedFiles[0]);
-        QVERIFY(!words.isEmpty());
-        QVERIFY(landsAt(words, QStringLiteral("Worksheet"), 1.0, 0.75));
-        QVERIFY(landsAt(words, QStringLiteral("15"), 0.7, 1.2, true));
-        QVERIFY(landsAt(words, QStringLiteral("-"), 0.7 - 3 * courierWidth(words), 1.4));
-        QVERIFY(landsAt(words, QStringLiteral("7"), 0.7, 1.4, true));
-        QVERIFY(landsAt(words, QStringLiteral("___"), 1.4, 1.2, true));
-        QVERIFY(landsAt(words, QStringLiteral("7)56"), 1.4, 1.4, true));
-        QVERIFY(landsAt(words, QStringLiteral("1"), 7.0, 1.2, true));
-        QCOMPARE(find(words, QStringLiteral("___")).size(), 1);
-        QCOMPARE(find(words, QStringLiteral("1")).size(), 2 * 8); // the eight 1 - 1 problems
-        // A fixed-pitch face: the bar covers the bracket and the dividend, not the divisor.
-        const Word bar = find(words, QStringLiteral("___")).first();
-        const Word division = find(words, QStringLiteral("7)56")).first();
-        QVERIFY(qAbs((bar.right - bar.left) - 0.75 * (division.right - division.left)) < 0.02);
-        // 14 pt: a fixed-pitch character is 0.6 of the size wide.
-        QVERIFY2(qAbs(courierWidth(words) - 14 * 0.6 / 72) < 0.01, qPrintable(QString::number(courierWidth(words))));
+        const QList<WorksheetProblem> problems = sheetProblems({100000, QStringLiteral("Ann"), setup, {}});
+        const auto firstOf = [&problems](bool division) {
+            return int(std::find_if(problems.begin(), problems.end(),
+                                    [division](const WorksheetProblem &p) { return p.bottom.contains(u')') == division; })
+                       - problems.begin());
+        };
+        const int minus = firstOf(false);
+        const int divide = firstOf(true);
+        QVERIFY2(minus < 10 && divide < 10, "the sheet has both kinds of problem");
+        const double minusX = 0.7 * (minus + 1);
+        const double divideX = 0.7 * (divide + 1);
+
+        for (const int page : {1, 2}) {
+            const QList<Word> words = wordsOf(platform.printedFiles[0], page);
+            QVERIFY(!words.isEmpty());
+            QVERIFY(landsAt(words, page == 1 ? QStringLiteral("Worksheet") : QStringLiteral("Answer"), 1.0, 0.75));
+            QVERIFY(landsAt(words, problems[minus].top.trimmed(), minusX, 1.2, true));
+            // "- 7" is two words, "-14" one; either way the line starts three characters left.
+            const QStringList bottom = problems[minus].bottom.split(u' ', Qt::SkipEmptyParts);
+            QVERIFY(landsAt(words, bottom.first(), minusX - 3 * courierWidth(words), 1.4));
+            QVERIFY(landsAt(words, bottom.last(), minusX, 1.4, true));
+            QVERIFY(landsAt(words, problems[divide].top, divideX, 1.2, true));
+            QVERIFY(landsAt(words, problems[divide].bottom, divideX, 1.4, true));
+            QVERIFY(landsAt(words, QStringLiteral("100000"), 7.0, 9.9, true));
+            // A fixed-pitch face: the bar covers the bracket and the dividend, not the divisor.
+            const Word bar = find(words, problems[divide].top).first();
+            const Word division = find(words, problems[divide].bottom).first();
+            QVERIFY(qAbs((bar.right - bar.left) - 0.75 * (division.right - division.left)) < 0.02);
+            // 14 pt: a fixed-pitch character is 0.6 of the size wide.
+            QVERIFY2(qAbs(courierWidth(words) - 14 * 0.6 / 72) < 0.01, qPrintable(QString::number(courierWidth(words))));
+            const QString answer = QString::number(problems[minus].answer);
+            const QString quotient = QString::number(problems[divide].answer);
+            QCOMPARE(landsAt(words, answer, minusX, 1.2 + 0.42, true), page == 2);
+            QCOMPARE(landsAt(words, quotient, divideX, 1.2 - 0.22, true), page == 2);
+        }
+        QVERIFY(wordsOf(platform.printedFiles[0], 3).isEmpty());
     }
 
     void longestNameStaysOnThePage_data()

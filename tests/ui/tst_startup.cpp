@@ -188,7 +188,10 @@ private slots:
         QCOMPARE(captions("mnuOptions"),
                  (QStringList{"mnuWorksheet=Print Worksheet", "mnuToolTips=Enable Tool Tips",
                               "mnuAdvanced=Advanced Set Up", "mnuBasic=Basic Set Up", "mnuSetup=Hide Setup Tabs",
-                              "mnuPrevious=View Previous Game Summary", "mnuZoom=Fit to Screen"}));
+                              "mnuPrevious=View Previous Game Summary", "mnuZoom=Fit to Screen",
+                              "mnuWeakWorksheet=Print Weak Facts Worksheet", "mnuReprint=Reprint Worksheet...",
+                              "mnuAnswerKey=Print Answer Key With Worksheets",
+                              "mnuPreview=Preview Before Printing"}));
         QCOMPARE(captions("mnuHelp"), (QStringList{"mnuContents=Instructions...", "mnuAbout=About",
                                                    "mnuSpacer1=" + line, "mnuWeb=Sumdrop On The Web"}));
     }

@@ -18,7 +18,7 @@ struct Recorder
 
     WorksheetPrintHooks hooks()
     {
-        return {[this](bool enabled) { menu.append(enabled); }, [this] { ++additionTicks; }};
+        return {[this](bool enabled) { menu.append(enabled); }, [this] { ++additionTicks; }, {}};
     }
 };
 
