@@ -72,6 +72,12 @@ QByteArray bytesOf(const QList<float> &times)
     return bytes;
 }
 
+// A null text binds as SQL NULL; an empty one is what is meant.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QString(QLatin1String("")) : text;
+}
+
 // The weak facts of a sheet as "operation:top:bottom:state" words.
 QString weakFactsText(const QList<WeakFact> &facts)
 {
@@ -517,17 +523,20 @@ bool HistoryStore::keepSheet(const PrintedSheet &sheet)
                          | (setup.division ? 8 : 0);
     return transaction([&] {
         QSqlQuery query(QSqlDatabase::database(connection, false));
-        return run(query,
+        const bool kept = run(query,
                    QStringLiteral("INSERT OR REPLACE INTO sheets (number, name, operations, advanced_range, top_min, "
                                   "top_max, bottom_min, bottom_max, top_limit, bottom_limit, divisor_low, "
                                   "divisor_high, card_count, weak_facts) "
                                   "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {sheet.number, sheet.name, operations, setup.advancedRange, setup.topMin, setup.topMax,
+                   {sheet.number, notNull(sheet.name), operations, setup.advancedRange, setup.topMin, setup.topMax,
                     setup.bottomMin, setup.bottomMax, setup.topLimit, setup.bottomLimit, setup.divisorLow,
-                    setup.divisorHigh, setup.cardCount, weakFactsText(sheet.weakFacts)})
+                    setup.divisorHigh, setup.cardCount, notNull(weakFactsText(sheet.weakFacts))})
             && run(query,
                    QStringLiteral("DELETE FROM sheets WHERE id NOT IN (SELECT id FROM sheets ORDER BY id DESC LIMIT ?)"),
                    {keptSheets});
+        if (!kept)
+            lastError = query.lastError().text();
+        return kept;
     });
 }
 
