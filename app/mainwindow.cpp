@@ -194,7 +194,8 @@ void MainWindow::connectPrinting()
             [this] { mnuWeakWorksheet->setEnabled(program.history().hasHistory(setup->playerName())); });
     const std::pair<QAction *, QString> options[] = {{mnuAnswerKey, answerKeyOption()},
                                                      {mnuPreview, printPreviewOption()}};
-    for (const auto &[action, key] : options) {
+    for (const auto &[action, name] : options) {
+        const QString key = name; // clang 14 cannot capture a structured binding
         action->setCheckable(true);
         action->setChecked(program.platform.userOption(key).toBool());
         connect(action, &QAction::toggled, this, [this, key](bool on) { program.platform.setUserOption(key, on); });

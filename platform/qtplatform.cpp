@@ -122,6 +122,9 @@ bool QtPlatform::printPreview(const std::function<void(QPagedPaintDevice &)> &pa
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    // Large enough to read a worksheet's numbers at a glance.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableSize() * 3 / 4);
     // The dialog's own Print button paints the same pages again on the printer.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter *target) { paint(*target); });

@@ -28,7 +28,8 @@ QString tr(const char *text)
 
 QPointF problemAt(int index)
 {
-    return {columnWidth * (index % problemsPerRow + 1), firstRowTop + rowHeight * (index / problemsPerRow)};
+    const int row = index / problemsPerRow;
+    return {columnWidth * (index % problemsPerRow + 1), firstRowTop + rowHeight * row};
 }
 
 bool isDivision(const WorksheetProblem &problem)
@@ -92,7 +93,7 @@ QList<PrintPage> worksheetPages(const PrintedSheet &sheet, const QList<Worksheet
     const PrintFont answerFont{QStringLiteral("Courier"), 14, true, false, printRed};
     for (int i = 0; i < std::min(int(problems.size()), largestWorksheet); ++i) {
         // A quotient goes above the bar; any other answer below the line.
-        const double below = isDivision(problems[i]) ? -0.22 : 0.42;
+        const double below = isDivision(problems[i]) ? -0.04 : 0.4;
         key.add(PrintText{problemAt(i) + QPointF(0, below), QString::number(problems[i].answer), answerFont, true});
     }
     key.add(number);

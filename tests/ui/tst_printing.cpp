@@ -185,8 +185,8 @@ private slots:
             QVERIFY2(qAbs(courierWidth(words) - 14 * 0.6 / 72) < 0.01, qPrintable(QString::number(courierWidth(words))));
             const QString answer = QString::number(problems[minus].answer);
             const QString quotient = QString::number(problems[divide].answer);
-            QCOMPARE(landsAt(words, answer, minusX, 1.2 + 0.42, true), page == 2);
-            QCOMPARE(landsAt(words, quotient, divideX, 1.2 - 0.22, true), page == 2);
+            QCOMPARE(landsAt(words, answer, minusX, 1.2 + 0.4, true), page == 2);
+            QCOMPARE(landsAt(words, quotient, divideX, 1.2 - 0.04, true), page == 2);
         }
         QVERIFY(wordsOf(platform.printedFiles[0], 3).isEmpty());
     }
