@@ -82,6 +82,7 @@ struct PrintPage
     QList<PrintItem> items;
 
     void add(const PrintItem &item) { items.append(item); }
+    bool operator==(const PrintPage &) const = default;
 
     QList<PrintText> texts() const { return itemsOf<PrintText>(); }
     QList<PrintLine> lines() const { return itemsOf<PrintLine>(); }

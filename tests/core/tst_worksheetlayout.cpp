@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "worksheet/printedsheet.h"
 #include "worksheet/worksheetlayout.h"
 
 namespace {
@@ -10,7 +11,7 @@ QList<WorksheetProblem> numbered(int count)
 {
     QList<WorksheetProblem> problems;
     for (int i = 1; i <= count; ++i)
-        problems.append({QString::number(i).rightJustified(3, u' '), QStringLiteral("+ 1")});
+        problems.append({QString::number(i).rightJustified(3, u' '), QStringLiteral("+ 1"), i + 1});
     return problems;
 }
 
@@ -137,6 +138,50 @@ private slots:
         bottomFont.underline = underlined;
         QCOMPARE(texts[1], (PrintText{{0.7, 1.2}, top, courier, true}));
         QCOMPARE(texts[2], (PrintText{{0.7, 1.4}, bottom, bottomFont, true}));
+    }
+
+    // The sheet's page is today's page plus its number; the key repeats every
+    // problem in its place and puts its answer under it, or a quotient on the bar.
+    void answerKey_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("weak");
+        QTest::addColumn<QString>("keyHeading");
+        QTest::newRow("no name") << QString() << false << "Answer Key";
+        QTest::newRow("a name") << "Ann" << false << "Answer Key            Worksheet for: Ann";
+        QTest::newRow("weak facts") << "Ann" << true << "Answer Key            Practice for: Ann";
+    }
+    void answerKey()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, weak);
+        QFETCH(QString, keyHeading);
+        QList<WorksheetProblem> problems = numbered(24);
+        problems[13] = {QStringLiteral("___"), QStringLiteral("7)56"), 8};
+        PrintedSheet sheet{123456, name, WorksheetSetup(), {}};
+        if (weak)
+            sheet.weakFacts = {{{15, 3, 4}, Mastery::NeedsWork}};
+        const QList<PrintPage> pages = worksheetPages(sheet, problems, true, version, pitch);
+        QCOMPARE(pages.size(), 2);
+        const PrintText number{{7.0, 9.9}, QStringLiteral("Sheet 123456"), PrintFont{QString(), 7, false, false, printBlack}, true};
+        const QString prefix = weak ? QStringLiteral("Practice for: ") : QStringLiteral("Worksheet for: ");
+        PrintPage sheetPage = worksheetLayout(problems, name, version, pitch, prefix);
+        sheetPage.add(number);
+        QCOMPARE(pages[0].items, sheetPage.items);
+        QCOMPARE(worksheetPages(sheet, problems, false, version, pitch), QList<PrintPage>{sheetPage});
+
+        const QList<PrintText> key = pages[1].texts();
+        QCOMPARE(key.first().text, keyHeading);
+        QCOMPARE(key.last(), number);
+        const QList<PrintText> problemTexts = sheetPage.texts().mid(1, 48);
+        QCOMPARE(key.mid(1, 48), problemTexts);
+        const QList<PrintText> answers = key.mid(49, 24);
+        for (int i = 0; i < 24; ++i) {
+            const QPointF place(0.7 * (i % 10 + 1), 1.2 + 0.9 * (i / 10) + (i == 13 ? -0.04 : 0.4));
+            QCOMPARE(answers[i].at, place);
+            QCOMPARE(answers[i].text, QString::number(problems[i].answer));
+            QCOMPARE(answers[i].font.colour, printRed);
+        }
     }
 };
 
