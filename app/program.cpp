@@ -12,6 +12,7 @@
 #include "app/shell.h"
 #include "entry/answerentry.h"
 #include "game/gameflow.h"
+#include "game/cardreader.h"
 #include "history/historyrecorder.h"
 #include "history/progresswindow.h"
 #include "report/summarywindows.h"
@@ -125,6 +126,7 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     window.mnuZoom->setChecked(zoomed);
     window.setZoomed(zoomed);
     program->gameFlow = std::make_unique<GameFlow>(*program);
+    new CardReader(*program, *program->gameFlow); // owned by the game flow
     // The history opens its file only with the first judged card or Progress.
     program->historyRecorder = std::make_unique<HistoryRecorder>(*program, *program->gameFlow);
     Program *owner = program.get();

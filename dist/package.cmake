@@ -16,7 +16,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded as a plugin, so shlibdeps cannot see it: the practice history needs it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
-# The fonts the card texts are drawn with; others look worse but work.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-dejavu-core")
+# The fonts the card texts are drawn with; others look worse but work. Cards
+# are read aloud through the speech dispatcher's plugin when it is there.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-dejavu-core, qt6-speech-speechd-plugin")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

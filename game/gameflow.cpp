@@ -240,6 +240,7 @@ void GameFlow::dealCard()
     answerEntry->prepareAnswerArea();
     window.card->layoutCard(session.cardOperation);
     cardShownAt = program.platform.monotonicMs();
+    emit cardDealt();
 }
 
 void GameFlow::endGame(EndReason reason)

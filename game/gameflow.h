@@ -58,6 +58,8 @@ public:
 
 signals:
     void gameStarted();
+    // A card is on show, its numbers in the session.
+    void cardDealt();
     // Every judged card, with its time from the deal and the UTC moment.
     void cardJudged(const CardRecord &card);
     void gameEnded(bool completed);

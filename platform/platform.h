@@ -44,6 +44,12 @@ public:
     // Plays a sound file without waiting for it to end.
     virtual void playSound(const QString &fileName) = 0;
 
+    // Whether a speech engine can be had; why not, when it cannot.
+    virtual bool speechAvailable(QString *why = nullptr) = 0;
+    // Speaks the text in the program's language without waiting; a new text
+    // cuts off the one still being spoken.
+    virtual void say(const QString &text) = 0;
+
     // Opens the address in the user's browser without waiting; false on failure.
     virtual bool openUrl(const QUrl &url) = 0;
 

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTextToSpeech>
 
 #include <chrono>
 
@@ -65,7 +66,10 @@ QtPlatform::QtPlatform()
     // Every way out of the event loop (Quit, the close box, the last window
     // closed) passes here while the application still exists.
     if (const QCoreApplication *application = QCoreApplication::instance())
-        QObject::connect(application, &QCoreApplication::aboutToQuit, &soundReleaser, [this] { sound.reset(); });
+        QObject::connect(application, &QCoreApplication::aboutToQuit, &soundReleaser, [this] {
+            sound.reset();
+            speech.reset();
+        });
 }
 
 QtPlatform::~QtPlatform() = default;
@@ -147,6 +151,29 @@ void QtPlatform::playSound(const QString &fileName)
         sound = std::make_unique<SoundPlugin>(soundPluginFolders());
     if (SoundBackend *player = sound->player())
         player->play(path);
+}
+
+bool QtPlatform::speechAvailable(QString *why)
+{
+    // Asking for the engines reads the plugins' list; no engine starts.
+    if (!QTextToSpeech::availableEngines().isEmpty() && (!speech || speech->state() != QTextToSpeech::Error))
+        return true;
+    if (why)
+        *why = speech ? speech->errorString()
+                      : QCoreApplication::translate("Speech", "No speech engine is installed on this computer.");
+    return false;
+}
+
+void QtPlatform::say(const QString &text)
+{
+    if (!speech) {
+        speech = std::make_unique<QTextToSpeech>();
+        speech->setLocale(QLocale());
+    }
+    if (speech->state() == QTextToSpeech::Error)
+        return;
+    speech->stop();
+    speech->say(text);
 }
 
 bool QtPlatform::openUrl(const QUrl &url)

@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 
+class QTextToSpeech;
 class SoundPlugin;
 
 class QtPlatform final : public Platform
@@ -24,6 +25,8 @@ public:
     bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) override;
     std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) override;
     void playSound(const QString &fileName) override;
+    bool speechAvailable(QString *why = nullptr) override;
+    void say(const QString &text) override;
     bool openUrl(const QUrl &url) override;
     QDateTime now() override;
     qint64 monotonicMs() override;
@@ -48,5 +51,6 @@ private:
     MersenneSource randomSource;
     QElapsedTimer monotonic;
     std::unique_ptr<SoundPlugin> sound; // loaded with the first sound
-    QObject soundReleaser;              // holds the connection that releases it at the end
+    std::unique_ptr<QTextToSpeech> speech; // made with the first card read aloud
+    QObject soundReleaser;              // holds the connection that releases sound and speech at the end
 };

@@ -158,7 +158,9 @@ void SetupPanel::buildSetupTab()
     chkVerbal = named<QCheckBox>(page, QStringLiteral("chkVerbal"), QStringLiteral("Verbal Response"));
     chkSummary = named<QCheckBox>(page, QStringLiteral("chkSummary"), QStringLiteral("Display and Print Game Summary"));
     chkCardCountDisp = named<QCheckBox>(page, QStringLiteral("chkCardCountDisp"), QStringLiteral("Show Card Count"));
-    for (QCheckBox *box : {chkSounds, chkVerbal, chkSummary, chkCardCountDisp})
+    // Kept in the per-user settings by whoever reads the cards.
+    chkSpeak = named<QCheckBox>(page, QStringLiteral("chkSpeak"), tr("Read Cards Aloud"));
+    for (QCheckBox *box : {chkSounds, chkVerbal, chkSummary, chkCardCountDisp, chkSpeak})
         layout->addWidget(box);
 
     frmName = named<QGroupBox>(page, QStringLiteral("frmName"), QStringLiteral("Enter Your Name"));

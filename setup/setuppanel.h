@@ -63,6 +63,7 @@ public:
     QCheckBox *chkVerbal = nullptr;
     QCheckBox *chkSummary = nullptr;
     QCheckBox *chkCardCountDisp = nullptr;
+    QCheckBox *chkSpeak = nullptr;
     QGroupBox *frmName = nullptr;
     QLineEdit *txtName = nullptr;
 

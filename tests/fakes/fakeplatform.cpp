@@ -85,6 +85,19 @@ void FakePlatform::playSound(const QString &fileName)
     sounds.append(fileName);
 }
 
+bool FakePlatform::speechAvailable(QString *why)
+{
+    if (!speechWorks && why)
+        *why = QStringLiteral("no speech engine");
+    return speechWorks;
+}
+
+void FakePlatform::say(const QString &text)
+{
+    if (speechWorks)
+        spoken.append(text);
+}
+
 bool FakePlatform::openUrl(const QUrl &url)
 {
     urls.append(url);

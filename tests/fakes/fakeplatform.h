@@ -43,6 +43,8 @@ public:
     bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) override;
     std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) override;
     void playSound(const QString &fileName) override;
+    bool speechAvailable(QString *why = nullptr) override;
+    void say(const QString &text) override;
     bool openUrl(const QUrl &url) override;
     QDateTime now() override;
     qint64 monotonicMs() override;
@@ -60,6 +62,7 @@ public:
     bool printAccepted = true;
     std::deque<int> numbers;              // next number questions; Cancel when empty
     bool browserWorks = true;
+    bool speechWorks = true;
     QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(10, 0));
     QString dateText = QStringLiteral("12/8/2026");
     qint64 monotonic = 0; // milliseconds; tests move it on
@@ -71,6 +74,7 @@ public:
     QList<Message> messages;
     QList<QPair<QString, QString>> fileDialogs; // filter, initial name ("" for open)
     QStringList sounds;
+    QStringList spoken; // each text said, the newest last
     QList<QUrl> urls;
     QStringList printedFiles; // one PDF per print job
     int previews = 0;         // print jobs that went through the preview
