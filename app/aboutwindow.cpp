@@ -56,6 +56,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     Image1->setPixmap(loadPicture(PictureId::Logo, PictureKind::Bitmap, devicePixelRatioF()));
     Image1->setFixedSize(logoSize);
     Image1->setAttribute(Qt::WA_NoMousePropagation);
+    Image1->setAccessibleName(tr("Sumdrop logo: click to close"));
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
     layout->addSpacing(12);
 

@@ -75,6 +75,7 @@ HelpIntro::HelpIntro(MainWindow *mainWindow)
         text->setFixedWidth(introWidth);
 
     Picture1 = makePicture(this, QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(tr("The setup tabs: click a heading for its help"));
     buildTabHeadings();
     layout->addWidget(Picture1, 0, Qt::AlignHCenter);
 
@@ -153,6 +154,7 @@ void HelpIntro::buildTabHeadings()
             area->setGeometry(rect);
             area->setCursor(Qt::PointingHandCursor);
             area->setToolTip(row[i].caption);
+            area->setAccessibleName(row[i].caption);
             this->*row[i].area = area;
             const HelpTopicId topic = row[i].topic;
             connect(area, &ClickLabel::clicked, this, [this, topic] { openTopic(topic); });

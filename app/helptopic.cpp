@@ -75,6 +75,7 @@ HelpTopic::HelpTopic(const HelpPage &page, std::function<QPixmap()> picture)
     layout->addLayout(row);
     if (this->picture) {
         Picture1 = makePicture(this, QStringLiteral("Picture1"));
+        Picture1->setAccessibleName(tr("Picture: %1").arg(page.title));
         row->addWidget(Picture1, 0, Qt::AlignTop);
     }
 

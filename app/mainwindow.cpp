@@ -84,6 +84,7 @@ MainWindow::MainWindow(Program &program)
     setCentralWidget(client);
 
     imgBanner = makePicture(client, QStringLiteral("imgBanner"));
+    imgBanner->setAccessibleName(Program::programTitle());
 
     card = new CardView(client, program.pictures, program.screenScale);
     answers = new AnswerArea(client, program.screenScale);
@@ -262,6 +263,7 @@ void MainWindow::setOptionsMenuEnabled(bool enabled)
 void MainWindow::showStartFace(bool stop)
 {
     cmdStart->setIcon(QIcon((stop ? imgStop : imgStart)->pixmap()));
+    cmdStart->setAccessibleName(stop ? tr("Stop") : tr("Start"));
     // During a game a click on Stop leaves the keyboard with the answer boxes.
     cmdStart->setFocusPolicy(stop ? Qt::NoFocus : Qt::StrongFocus);
 }

@@ -59,6 +59,16 @@ AnswerArea::AnswerArea(QWidget *parent, double screenScale)
         box->clear();
         box->hide();
     }
+    const std::pair<QLineEdit *, const char *> names[] = {
+        {txtAnswerSingle, QT_TR_NOOP("answer")},
+        {txtAnswerHund, QT_TR_NOOP("answer, hundreds digit")},
+        {txtAnswerTens, QT_TR_NOOP("answer, tens digit")},
+        {txtAnswerUnits, QT_TR_NOOP("answer, units digit")},
+        {txtCarry, QT_TR_NOOP("carry to the tens")},
+        {txtCarry1, QT_TR_NOOP("carry to the hundreds")},
+    };
+    for (const auto &[box, name] : names)
+        box->setAccessibleName(tr(name));
     // Carry digits look like answer digits, typed or put there by the keypad.
     for (QLineEdit *box : {txtAnswerSingle, txtAnswerHund, txtAnswerTens, txtAnswerUnits, txtCarry, txtCarry1})
         setTextColour(box, Qt::white);
@@ -90,6 +100,10 @@ AnswerArea::AnswerArea(QWidget *parent, double screenScale)
     imgWrongEnter->hide();
     for (QLabel *button : {static_cast<QLabel *>(imgEnter), static_cast<QLabel *>(imgWrongEnter)})
         button->setCursor(Qt::PointingHandCursor);
+    // The supervisor's marks are pictures of words.
+    imgRight->setAccessibleName(tr("RIGHT"));
+    imgEnter->setAccessibleName(tr("RIGHT"));
+    imgWrongEnter->setAccessibleName(tr("WRONG"));
 }
 
 void AnswerArea::showPictures(const PictureSet &pictures)

@@ -112,6 +112,7 @@ void AnswerChecking::displayPreviousCard()
         setTextColour(feedback.lblPrevious, right ? rightGreen : darkRed);
         feedback.imgRightWrong->setPixmap(
             program.pictures.byId(right ? PictureId::GreenTickIcon : PictureId::RedCrossIcon, PictureKind::Icon));
+        feedback.imgRightWrong->setAccessibleName(right ? tr("right") : tr("wrong"));
         feedback.imgRightWrong->show();
         feedback.imgPrevious->show();
         feedback.lblPrevious->show();

@@ -9,6 +9,7 @@ FeedbackView::FeedbackView(QWidget *parent)
     : QObject(parent)
 {
     imgPrevious = makePicture(parent, QStringLiteral("imgPrevious"));
+    imgPrevious->setAccessibleName(tr("previous card"));
     imgPrevious->setGeometry(40, 240, 330, 110);
     imgRightWrong = makePicture(parent, QStringLiteral("imgRightWrong"));
     imgRightWrong->setGeometry(70, 270, 72, 72);

@@ -42,6 +42,8 @@ Keypad::Keypad(QWidget *parent)
         key[d] = makeKey(this, indexedName(QStringLiteral("key"), d), QString::number(d), digitPlaces[d], small, 18);
     key[10] = makeKey(this, indexedName(QStringLiteral("key"), 10), QStringLiteral("<"), {8, 136}, small, 18);
     key[11] = makeKey(this, indexedName(QStringLiteral("key"), 11), QStringLiteral(">"), {88, 136}, small, 18);
+    key[10]->setAccessibleName(tr("move left"));
+    key[11]->setAccessibleName(tr("move right"));
     keyErase = makeKey(this, indexedName(QStringLiteral("keyErase"), 10), QStringLiteral("Erase"), {136, 24}, wide, 15.75);
     keyCarryKey = makeKey(this, indexedName(QStringLiteral("keyCarryKey"), 0), QStringLiteral("Carry"), {136, 72}, wide, 15.75);
     keyEnter = makeKey(this, indexedName(QStringLiteral("keyEnter"), 11), QStringLiteral("Enter"), {136, 128}, wide, 15.75);

@@ -55,6 +55,42 @@ void CardView::showGameOverCard()
     for (QLabel *digit : {picTopUnits, picTopTens, picBotUnits, picBotTens})
         digit->setPixmap(pictures.digit(0));
     layoutCard(Operation::Addition);
+    nameStackedParts(Operation::Addition, 0, 0);
+    // The idle card shows 00 over 00: both tens places show their 0.
+    picTopTens->setAccessibleName(tr("top number, tens digit: %1").arg(0));
+    picBotTens->setAccessibleName(tr("bottom number, tens digit: %1").arg(0));
+}
+
+void CardView::nameStackedParts(qint16 operation, int top, int bottom)
+{
+    const auto digit = [this](int number, int place) {
+        return place > 1 && number < place ? tr("blank") : QString::number(number / place % 10);
+    };
+    picTopTens->setAccessibleName(tr("top number, tens digit: %1").arg(digit(top, 10)));
+    picTopUnits->setAccessibleName(tr("top number, units digit: %1").arg(digit(top, 1)));
+    picBotTens->setAccessibleName(tr("bottom number, tens digit: %1").arg(digit(bottom, 10)));
+    picBotUnits->setAccessibleName(tr("bottom number, units digit: %1").arg(digit(bottom, 1)));
+    if (operation == Operation::Subtraction)
+        picSign->setAccessibleName(tr("minus"));
+    else if (operation == Operation::Multiplication)
+        picSign->setAccessibleName(tr("times"));
+    else if (operation == Operation::Addition)
+        picSign->setAccessibleName(tr("plus"));
+    picLine->setAccessibleName(tr("answer line"));
+}
+
+void CardView::nameDivisionParts(int divisor, int dividend)
+{
+    picTopUnits->setAccessibleName(tr("divisor: %1").arg(divisor));
+    const std::pair<QLabel *, int> places[] = {{picBotHunds, 100}, {picBotTens, 10}, {picBotUnits, 1}};
+    const char *roles[] = {QT_TR_NOOP("dividend, hundreds digit: %1"), QT_TR_NOOP("dividend, tens digit: %1"),
+                           QT_TR_NOOP("dividend, units digit: %1")};
+    for (int i = 0; i < 3; ++i) {
+        const auto [picture, place] = places[i];
+        picture->setAccessibleName(
+            tr(roles[i]).arg(place > 1 && dividend < place ? tr("blank") : QString::number(dividend / place % 10)));
+    }
+    imgDivBox->setAccessibleName(tr("division bracket"));
 }
 
 const QPixmap &CardView::tablePicture(int id) const
@@ -84,6 +120,7 @@ void CardView::drawStackedCard(const GameSession &session)
     picTopUnits->setPixmap(tablePicture(ids.topUnits));
     picBotTens->setPixmap(tablePicture(ids.bottomTens));
     picBotUnits->setPixmap(tablePicture(ids.bottomUnits));
+    nameStackedParts(session.cardOperation, int(session.top), int(session.bottom));
     if (session.cardOperation == Operation::Subtraction) {
         // Kept so that a borrow can strike the top digits through and undo it.
         picTemp->setPixmap(picTopUnits->pixmap());
@@ -102,6 +139,7 @@ void CardView::drawDivisionCard(const GameSession &session)
     picBotUnits->setPixmap(pictures.byId(ids.units));
     picBotTens->setPixmap(pictures.byId(ids.tens));
     picBotHunds->setPixmap(pictures.byId(ids.hundreds));
+    nameDivisionParts(int(session.divisor), int(session.dividend));
 }
 
 void CardView::strikeTopDigits(int tens, int units)

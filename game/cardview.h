@@ -48,6 +48,10 @@ public:
 
 private:
     const QPixmap &tablePicture(int id) const;
+    // What a screen reader says of each picture box: its part of the card and
+    // the digit or sign it shows.
+    void nameStackedParts(qint16 operation, int top, int bottom);
+    void nameDivisionParts(int divisor, int dividend);
     void placeStacked();
     void placeDivision();
 

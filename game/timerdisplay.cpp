@@ -31,10 +31,12 @@ TimerDisplay::TimerDisplay(QWidget *parent)
     imgTotalTime = makePicture(parent, QStringLiteral("imgTotalTime"));
     imgTotalTime->setGeometry(40, 150, 120, 40);
     imgTotalTime->hide();
+    imgTotalTime->setAccessibleName(tr("game time"));
     txtTotalTime = makeClock(parent, QStringLiteral("txtTotalTime"), {70, 195});
     imgCardTime = makePicture(parent, QStringLiteral("imgCardTime"));
     imgCardTime->setGeometry(200, 150, 120, 40);
     imgCardTime->hide();
+    imgCardTime->setAccessibleName(tr("card time"));
     txtCardTime = makeClock(parent, QStringLiteral("txtCardTime"), {230, 195});
 }
 

@@ -1,5 +1,6 @@
 #include "history/progresswindow.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -86,6 +87,7 @@ ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
 
     tabOperation = new QTabWidget(this);
     tabOperation->setObjectName(QStringLiteral("tabOperation"));
+    tabOperation->setAccessibleName(tr("Operations"));
     const QString titles[] = {tr("Addition"), tr("Subtraction"), tr("Multiplication"), tr("Division")};
     for (int i = 0; i < 4; ++i)
         buildPage(i, pageOperations[i], titles[i]);
@@ -142,6 +144,10 @@ void ProgressWindow::buildPage(int index, qint16 operation, const QString &title
     grid->setAccessibleName(tr("%1 facts").arg(title));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
+    // Nothing to select, but a screen reader still finds the corner.
+    grid->setCornerButtonEnabled(false);
+    if (auto *corner = grid->findChild<QAbstractButton *>())
+        corner->setAccessibleName(tr("Rows and columns"));
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int cell = int(26 * std::max(0.78, program.screenScale));

@@ -93,6 +93,7 @@ SetupPanel::SetupPanel(GameSettings &settings, QWidget *parent)
     , settings(settings)
 {
     setObjectName(QStringLiteral("tbsOne"));
+    setAccessibleName(tr("Setup tabs"));
     QFont caption(QStringLiteral("MS Sans Serif"));
     caption.setPointSizeF(9.75);
     caption.setBold(true);
@@ -313,6 +314,9 @@ void SetupPanel::buildTimerOptionsTab()
     grid->addWidget(chkCountDown, 3, 0, 1, 4);
     sldCountDown = addSlider(grid, 4, QStringLiteral("sldCountDown"), 1, 30, 1, 5, lblCountDown,
                              QStringLiteral("lblCountDown"));
+    // The check boxes beside them say what they set, but not to a screen reader.
+    sldCardTime->setAccessibleName(tr("Seconds for each card"));
+    sldCountDown->setAccessibleName(tr("Minutes for the game"));
     lblMinutes = named<QLabel>(Frame1, QStringLiteral("lblMinutes"), QStringLiteral("Minutes"));
     grid->addWidget(lblMinutes, 4, 3);
     layout->addWidget(Frame1);
