@@ -1,11 +1,13 @@
 #include <QApplication>
 
+#include "app/language.h"
 #include "app/program.h"
 #include "platform/qtplatform.h"
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    installLanguage(application, languageFromCommandLine(application));
     QtPlatform platform;
     const auto program = startProgram(platform);
     return program ? application.exec() : 0;

@@ -35,7 +35,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("About ") + Program::programTitle());
+    setWindowTitle(tr("About ") + Program::programTitle());
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -63,7 +63,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     const QColor white(Qt::white);
     lblVersion = addLabel<QLabel>(layout, Frame1, QStringLiteral("lblVersion"), Program::versionLabel(), white);
     lblCompany = addLabel<ClickLabel>(layout, Frame1, QStringLiteral("lblCompany"),
-                                      QStringLiteral("by: Pebblebrook Studio"), white);
+                                      tr("by: Pebblebrook Studio"), white);
     QFont companyFont(QStringLiteral("Arial"));
     companyFont.setPointSizeF(12);
     companyFont.setBold(true);
@@ -77,7 +77,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     Label2->setFont(linkFont);
     Label2->setCursor(Qt::PointingHandCursor);
     Label3 = addLabel<QLabel>(layout, Frame1, QStringLiteral("Label3"),
-                              QStringLiteral("Email to: ") + Program::supportEmail(), white);
+                              tr("Email to: ") + Program::supportEmail(), white);
 
     fitToLayout(this);
 

@@ -26,7 +26,7 @@ constexpr int introWidth = 440;
 
 struct TabHeading
 {
-    QString caption;
+    const char *caption; // a tab's caption, translated as the setup tabs translate it
     QString areaName;
     ClickLabel *HelpIntro::*area;
     HelpTopicId topic;
@@ -34,13 +34,13 @@ struct TabHeading
 
 // The two rows as the setup tabs are pictured: the back row first.
 const TabHeading backRow[] = {
-    {QStringLiteral("Answer Format"), QStringLiteral("Label4"), &HelpIntro::Label4, HelpTopicId::Answer},
-    {QStringLiteral("Timer Options"), QStringLiteral("Label5"), &HelpIntro::Label5, HelpTopicId::Timer},
+    {QT_TRANSLATE_NOOP("SetupPanel", "Answer Format"), QStringLiteral("Label4"), &HelpIntro::Label4, HelpTopicId::Answer},
+    {QT_TRANSLATE_NOOP("SetupPanel", "Timer Options"), QStringLiteral("Label5"), &HelpIntro::Label5, HelpTopicId::Timer},
 };
 const TabHeading frontRow[] = {
-    {QStringLiteral("Setup"), QStringLiteral("Label3"), &HelpIntro::Label3, HelpTopicId::Setup},
-    {QStringLiteral("Number Range"), QStringLiteral("Label6"), &HelpIntro::Label6, HelpTopicId::Level},
-    {QStringLiteral("Math Functions"), QStringLiteral("Label7"), &HelpIntro::Label7, HelpTopicId::Functions},
+    {QT_TRANSLATE_NOOP("SetupPanel", "Setup"), QStringLiteral("Label3"), &HelpIntro::Label3, HelpTopicId::Setup},
+    {QT_TRANSLATE_NOOP("SetupPanel", "Number Range"), QStringLiteral("Label6"), &HelpIntro::Label6, HelpTopicId::Level},
+    {QT_TRANSLATE_NOOP("SetupPanel", "Math Functions"), QStringLiteral("Label7"), &HelpIntro::Label7, HelpTopicId::Functions},
 };
 
 } // namespace
@@ -50,12 +50,12 @@ HelpIntro::HelpIntro(MainWindow *mainWindow)
     , mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmHelpIntro"));
-    setWindowTitle(QStringLiteral("Help - Introduction"));
+    setWindowTitle(tr("Help - Introduction"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 12);
     layout->setSpacing(10);
 
-    Label1 = makeHelpText(this, QStringLiteral("Introduction"));
+    Label1 = makeHelpText(this, tr("Introduction"));
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont headingFont(QStringLiteral("MS Serif"));
     headingFont.setPointSizeF(13.5);
@@ -63,11 +63,11 @@ HelpIntro::HelpIntro(MainWindow *mainWindow)
     Label1->setFont(headingFont);
     setTextColour(Label1, Qt::red);
     layout->addWidget(Label1);
-    Label2 = makeHelpText(this, QStringLiteral("Sumdrop is a versatile flash card game to develop children's math "
+    Label2 = makeHelpText(this, tr("Sumdrop is a versatile flash card game to develop children's math "
                                                "skills. Children can play alone or with a supervisor."));
     Label2->setObjectName(QStringLiteral("Label2"));
     layout->addWidget(Label2);
-    Label8 = makeHelpText(this, QStringLiteral("Click  on the tab headings below to get more details on how to use "
+    Label8 = makeHelpText(this, tr("Click  on the tab headings below to get more details on how to use "
                                                "the features of each tab."));
     Label8->setObjectName(QStringLiteral("Label8"));
     layout->addWidget(Label8);
@@ -80,8 +80,8 @@ HelpIntro::HelpIntro(MainWindow *mainWindow)
     layout->addWidget(Picture1, 0, Qt::AlignHCenter);
 
     auto *others = new QHBoxLayout;
-    Label9 = makeHelpLink(this, QStringLiteral("Label9"), QStringLiteral("Print Worksheets"));
-    Label10 = makeHelpLink(this, QStringLiteral("Label10"), QStringLiteral("Save Reports"));
+    Label9 = makeHelpLink(this, QStringLiteral("Label9"), tr("Print Worksheets"));
+    Label10 = makeHelpLink(this, QStringLiteral("Label10"), tr("Save Reports"));
     others->addStretch(1);
     others->addWidget(Label9);
     others->addSpacing(40);
@@ -93,12 +93,12 @@ HelpIntro::HelpIntro(MainWindow *mainWindow)
 
     layout->addSpacing(6);
     chkStartupHelp = makeNamed<QCheckBox>(this, QStringLiteral("chkStartupHelp"));
-    chkStartupHelp->setText(QStringLiteral("Dont's show this screen on startup"));
+    chkStartupHelp->setText(tr("Dont's show this screen on startup"));
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(chkStartupHelp);
     bottom->addStretch(1);
     Command1 = makeNamed<QPushButton>(this, QStringLiteral("Command1"));
-    Command1->setText(QStringLiteral("Close"));
+    Command1->setText(tr("Close"));
     bottom->addWidget(Command1);
     layout->addLayout(bottom);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
@@ -139,7 +139,7 @@ void HelpIntro::buildTabHeadings()
             // The help's own colours: the panel sits on the dark main window.
             tab.palette = palette();
             tab.rect = rect;
-            tab.text = row[i].caption;
+            tab.text = SetupPanel::tr(row[i].caption);
             tab.shape = QTabBar::RoundedNorth;
             tab.position = i == 0           ? QStyleOptionTab::Beginning
                            : i == count - 1 ? QStyleOptionTab::End
@@ -153,8 +153,8 @@ void HelpIntro::buildTabHeadings()
             ClickLabel *area = makeNamed<ClickLabel>(Picture1, row[i].areaName);
             area->setGeometry(rect);
             area->setCursor(Qt::PointingHandCursor);
-            area->setToolTip(row[i].caption);
-            area->setAccessibleName(row[i].caption);
+            area->setToolTip(tab.text);
+            area->setAccessibleName(tab.text);
             this->*row[i].area = area;
             const HelpTopicId topic = row[i].topic;
             connect(area, &ClickLabel::clicked, this, [this, topic] { openTopic(topic); });
@@ -170,12 +170,12 @@ void HelpIntro::buildTabHeadings()
 QPixmap HelpIntro::topicPicture(HelpTopicId id) const
 {
     switch (id) {
-    case HelpTopicId::Setup: return grabSetupPage(QStringLiteral("Setup"));
-    case HelpTopicId::Level: return grabSetupPage(QStringLiteral("Number Range"));
-    case HelpTopicId::Functions: return grabSetupPage(QStringLiteral("Math Functions"));
-    case HelpTopicId::Answer: return grabSetupPage(QStringLiteral("Answer Format"));
-    case HelpTopicId::Timer: return grabSetupPage(QStringLiteral("Timer Options"));
-    case HelpTopicId::RangeAdv: return grabSetupPage(QStringLiteral("Number Range"), true);
+    case HelpTopicId::Setup: return grabSetupPage(SetupPanel::tr("Setup"));
+    case HelpTopicId::Level: return grabSetupPage(SetupPanel::tr("Number Range"));
+    case HelpTopicId::Functions: return grabSetupPage(SetupPanel::tr("Math Functions"));
+    case HelpTopicId::Answer: return grabSetupPage(SetupPanel::tr("Answer Format"));
+    case HelpTopicId::Timer: return grabSetupPage(SetupPanel::tr("Timer Options"));
+    case HelpTopicId::RangeAdv: return grabSetupPage(SetupPanel::tr("Number Range"), true);
     case HelpTopicId::Keypad: return grabEnabled([this] { return mainWindow->keypad->grab(); });
     case HelpTopicId::Worksheets:
     case HelpTopicId::Save: break;

@@ -117,7 +117,7 @@ HelpTopic::HelpTopic(const HelpPage &page, std::function<QPixmap()> picture)
             noteTexts.append(text);
 
     Command1 = makeNamed<QPushButton>(this, QStringLiteral("Command1"));
-    Command1->setText(QStringLiteral("Close"));
+    Command1->setText(tr("Close"));
     layout->addWidget(Command1, 0, Qt::AlignRight);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
     closeOnEscape(this);

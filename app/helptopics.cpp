@@ -1,8 +1,15 @@
 #include "app/helptopics.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
+
+struct HelpTopics
+{
+    Q_DECLARE_TR_FUNCTIONS(HelpTopics)
+};
 
 std::array<HelpPage, helpTopicCount> makePages()
 {
@@ -10,156 +17,156 @@ std::array<HelpPage, helpTopicCount> makePages()
 
     HelpPage &setup = pages[int(HelpTopicId::Setup)];
     setup.name = QStringLiteral("frmHelpSetup");
-    setup.title = QStringLiteral("Help - General Setup");
-    setup.heading = QStringLiteral("General Setup");
+    setup.title = HelpTopics::tr("Help - General Setup");
+    setup.heading = HelpTopics::tr("General Setup");
     setup.paragraphs = {
-        {QStringLiteral("Number of Cards"), QStringLiteral("To select the number of cards in a game, slide the bar. ")},
-        {QStringLiteral("Sounds"), QStringLiteral("Check to hear sounds when  an answer is entered. There is a different "
+        {HelpTopics::tr("Number of Cards"), HelpTopics::tr("To select the number of cards in a game, slide the bar. ")},
+        {HelpTopics::tr("Sounds"), HelpTopics::tr("Check to hear sounds when  an answer is entered. There is a different "
                                                   "sound for right and wrong.")},
-        {QStringLiteral("Show Card Count"), QStringLiteral("When checked, the number of the current card and the total "
+        {HelpTopics::tr("Show Card Count"), HelpTopics::tr("When checked, the number of the current card and the total "
                                                            "number of cards is displayed.")},
-        {QStringLiteral("Verbal Response"),
-         QStringLiteral("When playing a supervised game, the student can say the answer and the supervisor presses "
+        {HelpTopics::tr("Verbal Response"),
+         HelpTopics::tr("When playing a supervised game, the student can say the answer and the supervisor presses "
                         "either a \"RIGHT\" or \"WRONG\" button. In this mode, you will not see an answer box displayed "
                         "on the card.")},
-        {QStringLiteral("Display and Print Game Summary"),
-         QStringLiteral("When checked, a summary of the game is displayed when the game is over or stopped. The display "
+        {HelpTopics::tr("Display and Print Game Summary"),
+         HelpTopics::tr("When checked, a summary of the game is displayed when the game is over or stopped. The display "
                         "shows the problem, the correct answer and the student's answer. If the TIMER was selected, the "
                         "time for each card is also displayed.")},
-        {QStringLiteral("Enter Your Name"), QStringLiteral("The student can enter their name to have it shown in the "
+        {HelpTopics::tr("Enter Your Name"), HelpTopics::tr("The student can enter their name to have it shown in the "
                                                            "heading of the GAME SUMMARY DISPLAY or a worksheet.")},
     };
 
     HelpPage &level = pages[int(HelpTopicId::Level)];
     level.name = QStringLiteral("frmHelpLevel");
-    level.title = QStringLiteral("Help - Number Range");
-    level.heading = QStringLiteral("Basic Number Range Setting");
+    level.title = HelpTopics::tr("Help - Number Range");
+    level.heading = HelpTopics::tr("Basic Number Range Setting");
     level.paragraphs = {
-        {{}, QStringLiteral("Slide to select both the top and bottom range. Sumdrop will generate random numbers from 1 "
+        {{}, HelpTopics::tr("Slide to select both the top and bottom range. Sumdrop will generate random numbers from 1 "
                             "to the number selected. ")},
-        {{}, QStringLiteral("Note: With multiplication, Sumdrop will truncate the bottom to a single digit.")},
+        {{}, HelpTopics::tr("Note: With multiplication, Sumdrop will truncate the bottom to a single digit.")},
     };
     level.linkName = QStringLiteral("Label4");
-    level.link = {{}, QStringLiteral("There is also an option to select number ranges for both the top and botom. "
+    level.link = {{}, HelpTopics::tr("There is also an option to select number ranges for both the top and botom. "
                                      "Click HERE form more about Advanced Range Settings")};
     level.linkTarget = HelpTopicId::RangeAdv;
-    level.notes = {{{}, QStringLiteral("Select BASIC or ADVANCED setting from the OPTIONS Menu")}};
+    level.notes = {{{}, HelpTopics::tr("Select BASIC or ADVANCED setting from the OPTIONS Menu")}};
 
     HelpPage &functions = pages[int(HelpTopicId::Functions)];
     functions.name = QStringLiteral("frmHelpFunctions");
-    functions.title = QStringLiteral("Help - Math Functions");
-    functions.heading = QStringLiteral("Select Math Functions");
+    functions.title = HelpTopics::tr("Help - Math Functions");
+    functions.heading = HelpTopics::tr("Select Math Functions");
     functions.paragraphs = {
-        {{}, QStringLiteral("Select the math function for the game or worksheet. When more than one function is "
+        {{}, HelpTopics::tr("Select the math function for the game or worksheet. When more than one function is "
                             "selected, the card function will be selected at random.")},
-        {QStringLiteral("Divisor Range"),
-         QStringLiteral("Use the sliders to select the range of the divisor used in Division problems. To have the "
+        {HelpTopics::tr("Divisor Range"),
+         HelpTopics::tr("Use the sliders to select the range of the divisor used in Division problems. To have the "
                         "divisor constant, select the same number for each. If DIVISION is not selected, the divisor "
                         "range selector is inactive.")},
     };
     functions.notes = {
-        {QStringLiteral("A Note About Division"),
-         QStringLiteral("All division problems have answers without remainders. The dividend will always be a single "
+        {HelpTopics::tr("A Note About Division"),
+         HelpTopics::tr("All division problems have answers without remainders. The dividend will always be a single "
                         "digit and the answer will not be more than 12. This format does not facilitate long "
                         "division.")},
     };
 
     HelpPage &answer = pages[int(HelpTopicId::Answer)];
     answer.name = QStringLiteral("frmHelpAnswer");
-    answer.title = QStringLiteral("Help - Answer Input Format");
-    answer.heading = QStringLiteral("Answer Format Tab");
+    answer.title = HelpTopics::tr("Help - Answer Input Format");
+    answer.heading = HelpTopics::tr("Answer Format Tab");
     answer.paragraphs = {
-        {QStringLiteral("Single Entry Box"),
-         QStringLiteral("Select Single Entry Box to enter entire answer at once. Just type in the answer, then ENTER. "
+        {HelpTopics::tr("Single Entry Box"),
+         HelpTopics::tr("Select Single Entry Box to enter entire answer at once. Just type in the answer, then ENTER. "
                         "This is best for easy problems. ")},
-        {QStringLiteral("Separate Entry Box"),
-         QStringLiteral("Select Separate Box to enter the answer one digit at a time, starting at Units, the way you "
+        {HelpTopics::tr("Separate Entry Box"),
+         HelpTopics::tr("Select Separate Box to enter the answer one digit at a time, starting at Units, the way you "
                         "would working a problem on paper. When you type a number, the cursor automatically moves left "
                         "one digit. When you are done, press ENTER. This is better for more complex problems. When "
                         "HIGHLIGHT ACTIVE ENTRY BOX is checked, the box expecting the next input is highlighted to "
                         "promt the student.")},
     };
     answer.linkName = QStringLiteral("Label8");
-    answer.link = {QStringLiteral("Use Screen Keypad"),
-                   QStringLiteral("Using the on screen keypad allows the student to input all answers using the mouse. "
+    answer.link = {HelpTopics::tr("Use Screen Keypad"),
+                   HelpTopics::tr("Using the on screen keypad allows the student to input all answers using the mouse. "
                                   "Click HERE for more detailed information.")};
     answer.linkTarget = HelpTopicId::Keypad;
     answer.notes = {
-        {{}, QStringLiteral("Show Carry Scratchpad Box displays an entry box where a carry over number can be entered, "
+        {{}, HelpTopics::tr("Show Carry Scratchpad Box displays an entry box where a carry over number can be entered, "
                             "when in SEPARATE ANSWER BOX mode. This has no effect on the answer. It is just a "
                             "scratchpad for assistance.")},
-        {{}, QStringLiteral("Show Previous Card will display the problem with the correct answer and indicate by check "
+        {{}, HelpTopics::tr("Show Previous Card will display the problem with the correct answer and indicate by check "
                             "or x if the entered answer was correct or not.")},
     };
 
     HelpPage &timer = pages[int(HelpTopicId::Timer)];
     timer.name = QStringLiteral("frmHelpTimer");
-    timer.title = QStringLiteral("Help - Timer Options");
-    timer.heading = QStringLiteral("Timer Options Tab");
+    timer.title = HelpTopics::tr("Help - Timer Options");
+    timer.heading = HelpTopics::tr("Timer Options Tab");
     timer.paragraphs = {
-        {{}, QStringLiteral("Check Game and card timer to display timers for the total game and for each card.")},
-        {QStringLiteral("Game Time Limit"),
-         QStringLiteral("Use the Game Time Limit to set a time limit for the game. Up to 30 minutes.  When the time is "
+        {{}, HelpTopics::tr("Check Game and card timer to display timers for the total game and for each card.")},
+        {HelpTopics::tr("Game Time Limit"),
+         HelpTopics::tr("Use the Game Time Limit to set a time limit for the game. Up to 30 minutes.  When the time is "
                         "up, game will stop. If the TIMER DISPLAY is checked, the game timer will show a count down "
                         "from the selected time to zero.")},
-        {QStringLiteral("Card Time Limit"),
-         QStringLiteral("Use the Card Time Limit to set a time limit for each card. Up to 60 seconds.  When the time is "
+        {HelpTopics::tr("Card Time Limit"),
+         HelpTopics::tr("Use the Card Time Limit to set a time limit for each card. Up to 60 seconds.  When the time is "
                         "up, the card will change to the next. If the TIMER DISPLAY is checked, the card timer will "
                         "show a count down from the selected time to zero.")},
     };
-    timer.notes = {{{}, QStringLiteral("If GAME AND CARD TIME is not selected, Time limit selectors are inactive. You "
+    timer.notes = {{{}, HelpTopics::tr("If GAME AND CARD TIME is not selected, Time limit selectors are inactive. You "
                                        "can have only one time limit selected.")}};
 
     HelpPage &worksheets = pages[int(HelpTopicId::Worksheets)];
     worksheets.name = QStringLiteral("frmHelpWorksheets");
-    worksheets.title = QStringLiteral("Help - Print Worksheets");
+    worksheets.title = HelpTopics::tr("Help - Print Worksheets");
     worksheets.paragraphs = {
-        {{}, QStringLiteral("With Sumdrop you can print worksheets. To print a worksheet, select PRINT WORKSHEET from "
+        {{}, HelpTopics::tr("With Sumdrop you can print worksheets. To print a worksheet, select PRINT WORKSHEET from "
                             "the Options Menu.")},
-        {{}, QStringLiteral("The number of problems on the worksheet is determined by the card count selected from the "
+        {{}, HelpTopics::tr("The number of problems on the worksheet is determined by the card count selected from the "
                             "setup Tab. The maximum is 100.")},
-        {{}, QStringLiteral("The math functions are as selected on the MATH FUNCTIONS tab.")},
-        {{}, QStringLiteral("For multiplication, the bottom number will be 2 digits if the selected range allows. Using "
+        {{}, HelpTopics::tr("The math functions are as selected on the MATH FUNCTIONS tab.")},
+        {{}, HelpTopics::tr("For multiplication, the bottom number will be 2 digits if the selected range allows. Using "
                             "the range selection, you can print worksheets to focus on specific needed practice areas "
                             "such as a multiplication table.")},
     };
 
     HelpPage &save = pages[int(HelpTopicId::Save)];
     save.name = QStringLiteral("frmHelpSave");
-    save.title = QStringLiteral("Help - Saving Results");
+    save.title = HelpTopics::tr("Help - Saving Results");
     save.paragraphs = {
-        {{}, QStringLiteral("When DISPALY AND PRINT GAME SUMMARY is selected, a window opens when the game is ended to "
+        {{}, HelpTopics::tr("When DISPALY AND PRINT GAME SUMMARY is selected, a window opens when the game is ended to "
                             "display the game results. By selecting SAVE from this window, you can save the results "
                             "for later review.")},
-        {{}, QStringLiteral("Choose a file name, perhaps using the student's name and date and select save from the "
+        {{}, HelpTopics::tr("Choose a file name, perhaps using the student's name and date and select save from the "
                             "file dialog.")},
-        {{}, QStringLiteral("You can view previously saved results by selecting OPEN SAVED GAME REPORT from the file "
+        {{}, HelpTopics::tr("You can view previously saved results by selecting OPEN SAVED GAME REPORT from the file "
                             "menu.")},
     };
 
     HelpPage &rangeAdv = pages[int(HelpTopicId::RangeAdv)];
     rangeAdv.name = QStringLiteral("frmHelpRangeAdv");
-    rangeAdv.title = QStringLiteral("Help - Advanced Number Range Setting");
-    rangeAdv.heading = QStringLiteral("Advanced Number Range");
+    rangeAdv.title = HelpTopics::tr("Help - Advanced Number Range Setting");
+    rangeAdv.heading = HelpTopics::tr("Advanced Number Range");
     rangeAdv.paragraphs = {
-        {{}, QStringLiteral("This advanced feature allows you to set a number range for both the top and bottom "
+        {{}, HelpTopics::tr("This advanced feature allows you to set a number range for both the top and bottom "
                             "number of a problem (except Division).")},
-        {{}, QStringLiteral("If you would like to have an entire game or worksheet have the same bottom number, set "
+        {{}, HelpTopics::tr("If you would like to have an entire game or worksheet have the same bottom number, set "
                             "bot bottom range values the same. This is helpful for practice on a single "
                             "multiplication table.")},
     };
 
     HelpPage &keypad = pages[int(HelpTopicId::Keypad)];
     keypad.name = QStringLiteral("frmHelpKeypad");
-    keypad.title = QStringLiteral("Help - Screen Keypad");
-    keypad.heading = QStringLiteral("The screen keypad is the easiest way to enter answers");
+    keypad.title = HelpTopics::tr("Help - Screen Keypad");
+    keypad.heading = HelpTopics::tr("The screen keypad is the easiest way to enter answers");
     keypad.paragraphs = {
-        {{}, QStringLiteral("To enter a carry number with the keypad enabled, press CARRY then the number to carry. It "
+        {{}, HelpTopics::tr("To enter a carry number with the keypad enabled, press CARRY then the number to carry. It "
                             "will go into the appropriate carry box. Carrry boxes have no effect on the answer, it is "
                             "just scratchpad. If HIGHLIGHT ACTIVE ENTRY BOX is checked, after CARRY is pressed, the "
                             "correct carry box will be highlighted.")},
-        {{}, QStringLiteral("The carry key is only enabled in SEPARATE ANSWER BOX mode.")},
-        {{}, QStringLiteral("Pressing ERASE, will erase the last entry and select the previous active entry box.")},
+        {{}, HelpTopics::tr("The carry key is only enabled in SEPARATE ANSWER BOX mode.")},
+        {{}, HelpTopics::tr("Pressing ERASE, will erase the last entry and select the previous active entry box.")},
     };
     return pages;
 }

@@ -102,7 +102,7 @@ MainWindow::MainWindow(Program &program)
     showPictures();
 
     lblCardReport = makeNamed<QLabel>(client, QStringLiteral("lblCardReport"));
-    lblCardReport->setText(QStringLiteral("Card Counter"));
+    lblCardReport->setText(tr("Card Counter"));
     setTextColour(lblCardReport, Qt::white);
     lblCardReport->setAutoFillBackground(true);
     QPalette counterPalette = lblCardReport->palette();
@@ -125,22 +125,22 @@ MainWindow::MainWindow(Program &program)
 
 void MainWindow::buildMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile = menuBar()->addMenu(tr("File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuSavedGame = addCommand(mnuFile, QStringLiteral("mnuSavedGame"), QStringLiteral("Open Saved Game Report"));
+    mnuSavedGame = addCommand(mnuFile, QStringLiteral("mnuSavedGame"), tr("Open Saved Game Report"));
     mnuProgress = addCommand(mnuFile, QStringLiteral("mnuProgress"), tr("Progress..."));
     addUnderscoreLine(mnuFile, QStringLiteral("separator"));
-    mnuQuit = addCommand(mnuFile, QStringLiteral("mnuQuit"), QStringLiteral("Quit"));
+    mnuQuit = addCommand(mnuFile, QStringLiteral("mnuQuit"), tr("Quit"));
 
-    mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
+    mnuOptions = menuBar()->addMenu(tr("Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    mnuWorksheet = addCommand(mnuOptions, QStringLiteral("mnuWorksheet"), QStringLiteral("Print Worksheet"));
-    mnuToolTips = addCommand(mnuOptions, QStringLiteral("mnuToolTips"), QStringLiteral("Enable Tool Tips"));
-    mnuAdvanced = addCommand(mnuOptions, QStringLiteral("mnuAdvanced"), QStringLiteral("Advanced Set Up"));
-    mnuBasic = addCommand(mnuOptions, QStringLiteral("mnuBasic"), QStringLiteral("Basic Set Up"));
+    mnuWorksheet = addCommand(mnuOptions, QStringLiteral("mnuWorksheet"), tr("Print Worksheet"));
+    mnuToolTips = addCommand(mnuOptions, QStringLiteral("mnuToolTips"), tr("Enable Tool Tips"));
+    mnuAdvanced = addCommand(mnuOptions, QStringLiteral("mnuAdvanced"), tr("Advanced Set Up"));
+    mnuBasic = addCommand(mnuOptions, QStringLiteral("mnuBasic"), tr("Basic Set Up"));
     mnuBasic->setVisible(false);
-    mnuSetup = addCommand(mnuOptions, QStringLiteral("mnuSetup"), QStringLiteral("Hide Setup Tabs"));
-    mnuPrevious = addCommand(mnuOptions, QStringLiteral("mnuPrevious"), QStringLiteral("View Previous Game Summary"));
+    mnuSetup = addCommand(mnuOptions, QStringLiteral("mnuSetup"), tr("Hide Setup Tabs"));
+    mnuPrevious = addCommand(mnuOptions, QStringLiteral("mnuPrevious"), tr("View Previous Game Summary"));
     mnuZoom = addCommand(mnuOptions, QStringLiteral("mnuZoom"), tr("Fit to Screen"));
     mnuZoom->setCheckable(true);
     connect(mnuZoom, &QAction::triggered, this, &MainWindow::applyZoom);
@@ -149,12 +149,12 @@ void MainWindow::buildMenus()
     mnuAnswerKey = addCommand(mnuOptions, QStringLiteral("mnuAnswerKey"), tr("Print Answer Key With Worksheets"));
     mnuPreview = addCommand(mnuOptions, QStringLiteral("mnuPreview"), tr("Preview Before Printing"));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuContents = addCommand(mnuHelp, QStringLiteral("mnuContents"), QStringLiteral("Instructions..."));
-    mnuAbout = addCommand(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("About"));
+    mnuContents = addCommand(mnuHelp, QStringLiteral("mnuContents"), tr("Instructions..."));
+    mnuAbout = addCommand(mnuHelp, QStringLiteral("mnuAbout"), tr("About"));
     addUnderscoreLine(mnuHelp, QStringLiteral("mnuSpacer1"));
-    mnuWeb = addCommand(mnuHelp, QStringLiteral("mnuWeb"), QStringLiteral("Sumdrop On The Web"));
+    mnuWeb = addCommand(mnuHelp, QStringLiteral("mnuWeb"), tr("Sumdrop On The Web"));
 }
 
 // The worksheet commands and the printing options, kept for the user.

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QAction>
@@ -90,7 +91,7 @@ void Program::tellSaveFailed(const QString &sentence, const QString &path, const
 
 QString Program::versionLabel()
 {
-    return QStringLiteral("Version ") + QLatin1String(sumdropVersion);
+    return QCoreApplication::translate("Program", "Version ") + QLatin1String(sumdropVersion);
 }
 
 std::unique_ptr<Program> startProgram(Platform &platform)
@@ -104,7 +105,7 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     const int width = platform.screenSize().width();
     if (width < minimumScreenWidth) {
         program->ask(Program::programTitle(),
-                     QStringLiteral("Minimum display size is 800 x 600. Reset display properties an "
+                     QCoreApplication::translate("Program", "Minimum display size is 800 x 600. Reset display properties an "
                                     "restart the program."),
                      Platform::Buttons::Ok);
         platform.exitProgram();

@@ -63,6 +63,6 @@ void Shell::showInstructions()
 void Shell::openWebPage()
 {
     if (!program.platform.openUrl(QUrl(Program::webAddress())))
-        program.ask(Program::programTitle(), QStringLiteral("Site Not Found, Check your Internet Connection."),
+        program.ask(Program::programTitle(), tr("Site Not Found, Check your Internet Connection."),
                     Platform::Buttons::Ok);
 }

@@ -78,7 +78,7 @@ AnswerArea::AnswerArea(QWidget *parent, double screenScale)
         box->setValidator(digitsOnly);
 
     lblCarry = makeNamed<QLabel>(parent, QStringLiteral("lblCarry"));
-    lblCarry->setText(QStringLiteral("Carry Boxes"));
+    lblCarry->setText(tr("Carry Boxes"));
     QFont captionFont(QStringLiteral("MS Sans Serif"));
     captionFont.setPointSizeF(9.75);
     captionFont.setBold(true);

@@ -44,9 +44,9 @@ Keypad::Keypad(QWidget *parent)
     key[11] = makeKey(this, indexedName(QStringLiteral("key"), 11), QStringLiteral(">"), {88, 136}, small, 18);
     key[10]->setAccessibleName(tr("move left"));
     key[11]->setAccessibleName(tr("move right"));
-    keyErase = makeKey(this, indexedName(QStringLiteral("keyErase"), 10), QStringLiteral("Erase"), {136, 24}, wide, 15.75);
-    keyCarryKey = makeKey(this, indexedName(QStringLiteral("keyCarryKey"), 0), QStringLiteral("Carry"), {136, 72}, wide, 15.75);
-    keyEnter = makeKey(this, indexedName(QStringLiteral("keyEnter"), 11), QStringLiteral("Enter"), {136, 128}, wide, 15.75);
+    keyErase = makeKey(this, indexedName(QStringLiteral("keyErase"), 10), tr("Erase"), {136, 24}, wide, 15.75);
+    keyCarryKey = makeKey(this, indexedName(QStringLiteral("keyCarryKey"), 0), tr("Carry"), {136, 72}, wide, 15.75);
+    keyEnter = makeKey(this, indexedName(QStringLiteral("keyEnter"), 11), tr("Enter"), {136, 128}, wide, 15.75);
 
     for (int i = 0; i < 12; ++i)
         connect(key[i], &ClickLabel::clicked, this, [this, i] { emit digitOrArrowClicked(i); });

@@ -90,9 +90,9 @@ void GameFlow::startClicked()
     }
     if (!anyOperationTicked()) {
         const Platform::Answer answer = program.ask(
-            QStringLiteral("No Math Function Selected!"),
-            QStringLiteral("You did not select a Math Function.") + QStringLiteral("\r\n")
-                + QStringLiteral("Click OK to do Addition Only or CANCEL to got to setup"),
+            tr("No Math Function Selected!"),
+            tr("You did not select a Math Function.") + QStringLiteral("\r\n")
+                + tr("Click OK to do Addition Only or CANCEL to got to setup"),
             Platform::Buttons::OkCancel);
         if (answer != Platform::Answer::Ok)
             return;
@@ -160,11 +160,11 @@ bool GameFlow::refuseUndealableGame(FunctionSet functions)
         return false;
     const QString text =
         program.settings.advancedRange
-            ? QStringLiteral("No card can be dealt: these number ranges only make subtractions of two equal "
-                             "numbers. Widen the top number range, or lower the bottom number range below it, "
-                             "on the Number Range tab.")
-            : QStringLiteral("No card can be dealt: a subtraction needs a top number limit of at least 2. "
-                             "Raise the top number limit on the Number Range tab.");
+            ? tr("No card can be dealt: these number ranges only make subtractions of two equal "
+                 "numbers. Widen the top number range, or lower the bottom number range below it, "
+                 "on the Number Range tab.")
+            : tr("No card can be dealt: a subtraction needs a top number limit of at least 2. "
+                 "Raise the top number limit on the Number Range tab.");
     program.ask(Program::programTitle(), text, Platform::Buttons::Ok);
     return true;
 }
@@ -206,8 +206,7 @@ void GameFlow::dealCard()
     boxes.txtCarry1->clear();
     window.keypad->keyErase->setEnabled(false);
 
-    const QString counter = QStringLiteral("Card ") + QString::number(session.cardNumber) + QStringLiteral(" of ")
-                          + QString::number(program.settings.cardCount);
+    const QString counter = tr("Card %1 of %2").arg(qint64(session.cardNumber)).arg(program.settings.cardCount);
     const auto eachAttempt = [this, &counter](const GameSession &card) {
         window.lblCardReport->setText(counter);
         if (card.cardOperation == Operation::Addition || card.cardOperation == Operation::Multiplication)
@@ -257,9 +256,9 @@ void GameFlow::endGame(EndReason reason)
             program.ask(timeUpTitle(), timeUpText(session), Platform::Buttons::Ok);
     } else if (!setup.chkSummary->isChecked()) {
         if (completed) {
-            program.ask(gameCompleteTitle, gameCompleteText(session, cardCount), Platform::Buttons::OkCancel);
+            program.ask(gameCompleteTitle(), gameCompleteText(session, cardCount), Platform::Buttons::OkCancel);
         } else if (reason == EndReason::CardsOrStop
-                   && program.ask(stopGameTitle, stopGameText(session, cardCount), Platform::Buttons::YesNo)
+                   && program.ask(stopGameTitle(), stopGameText(session, cardCount), Platform::Buttons::YesNo)
                           == Platform::Answer::No) {
             return;
         }
@@ -297,7 +296,7 @@ void GameFlow::endGame(EndReason reason)
                                                             clocks.txtTotalTime, clocks.txtCardTime,
                                                             boxes.imgWrongEnter, boxes.imgEnter})
         hidden->hide();
-    window.lblCardReport->setText(QStringLiteral("Card Counter"));
+    window.lblCardReport->setText(MainWindow::tr("Card Counter"));
     window.lblCardReport->show();
     for (QWidget *hidden : std::initializer_list<QWidget *>{window.feedback->imgRightWrong, boxes.txtCarry,
                                                             boxes.txtCarry1, boxes.lblCarry})

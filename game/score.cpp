@@ -26,14 +26,24 @@ int roundedScore(int rightCount, int cardCount)
 QString scoreLine(const GameSession &session, int cardCount, bool timeRanOut)
 {
     if (gameCompleted(session, cardCount))
-        return QStringLiteral("     You got %1 right out of %2. That's a score of %3%")
+        return QStringLiteral("     ") + QCoreApplication::translate("Score", "You got %1 right out of %2. That's a score of %3%")
             .arg(session.rightCount)
             .arg(cardCount)
             .arg(roundedScore(session.rightCount, cardCount));
     if (timeRanOut)
         return QStringLiteral("       ") + timeUpText(session);
-    return QStringLiteral("       You did not complete this game. You did %1 cards.")
+    return QStringLiteral("       ") + QCoreApplication::translate("Score", "You did not complete this game. You did %1 cards.")
         .arg(numberText(session.cardNumber - 1));
+}
+
+QString gameCompleteTitle()
+{
+    return QCoreApplication::translate("Score", "Game Complete");
+}
+
+QString stopGameTitle()
+{
+    return QCoreApplication::translate("Score", "Stop Game?");
 }
 
 QString timeUpTitle()
@@ -51,7 +61,7 @@ QString timeUpText(const GameSession &session)
 QString gameCompleteText(const GameSession &session, int cardCount)
 {
     const double percent = cardCount > 0 ? double(session.rightCount) / cardCount * 100 : 0;
-    return QStringLiteral("You got %1 right out of %2. That's a score of %3%")
+    return QCoreApplication::translate("Score", "You got %1 right out of %2. That's a score of %3%")
         .arg(session.rightCount)
         .arg(cardCount)
         .arg(numberText(percent));
@@ -59,22 +69,22 @@ QString gameCompleteText(const GameSession &session, int cardCount)
 
 QString stopGameText(const GameSession &session, int cardCount)
 {
-    return QStringLiteral("You did not complete this game. You did %1 cards out of %2.\r\n"
-                          "Are you sure you want to stop?")
+    return QCoreApplication::translate("Score", "You did not complete this game. You did %1 cards out of %2.\r\n"
+                                                "Are you sure you want to stop?")
         .arg(numberText(session.cardNumber - 1))
         .arg(cardCount);
 }
 
 QString resultsForName(const QString &playerName)
 {
-    return playerName.isEmpty() ? QString() : QStringLiteral("Results for: ") + playerName;
+    return playerName.isEmpty() ? QString() : QCoreApplication::translate("Score", "Results for: ") + playerName;
 }
 
 QString resultLine(const QString &resultsFor, const QString &date, const std::optional<QString> &gameTime,
                    const QString &scoreLine)
 {
-    QString line = resultsFor + QStringLiteral("   Date: ") + date;
+    QString line = resultsFor + QCoreApplication::translate("Score", "   Date: ") + date;
     if (gameTime)
-        line += QStringLiteral("     ") + QStringLiteral("    Game Time ") + *gameTime;
+        line += QStringLiteral("     ") + QCoreApplication::translate("Score", "    Game Time ") + *gameTime;
     return line + scoreLine;
 }

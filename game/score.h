@@ -21,8 +21,8 @@ QString scoreLine(const GameSession &session, int cardCount, bool timeRanOut = f
 QString timeUpTitle();
 QString timeUpText(const GameSession &session);
 
-inline const QString gameCompleteTitle = QStringLiteral("Game Complete");
-inline const QString stopGameTitle = QStringLiteral("Stop Game?");
+QString gameCompleteTitle();
+QString stopGameTitle();
 
 // The message of a completed game, with the unrounded percentage.
 QString gameCompleteText(const GameSession &session, int cardCount);

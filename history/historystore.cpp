@@ -1,5 +1,6 @@
 #include "history/historystore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -184,7 +185,7 @@ bool HistoryStore::open(bool forWriting)
     default: break;
     }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        return fail(QStringLiteral("the SQLite driver of Qt is not installed"));
+        return fail(QCoreApplication::translate("HistoryStore", "the SQLite driver of Qt is not installed"));
     const QFileInfo info(file);
     if (!info.exists()) {
         if (!forWriting) {
@@ -231,9 +232,9 @@ bool HistoryStore::checkAndPrepare()
     }
     const bool empty = id == 0 && version == 0 && objects == 0;
     if (!empty && id != applicationId)
-        return fail(QStringLiteral("another program's file"), State::NotOurs);
+        return fail(QCoreApplication::translate("HistoryStore", "another program's file"), State::NotOurs);
     if (version > schemaVersion)
-        return fail(QStringLiteral("made by a newer Sumdrop"), State::Newer);
+        return fail(QCoreApplication::translate("HistoryStore", "made by a newer Sumdrop"), State::Newer);
     query.finish();
     if (!exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !exec(QStringLiteral("PRAGMA synchronous=NORMAL"))
         || !exec(QStringLiteral("PRAGMA foreign_keys=ON")) || !exec(QStringLiteral("PRAGMA secure_delete=ON")))

@@ -15,10 +15,10 @@ constexpr PrintColour secondsLine{220, 110, 0};
 constexpr double gridCell = 0.3;
 constexpr int chartSlots = 30;
 
-QString tr(const char *text)
+struct Progress
 {
-    return QCoreApplication::translate("Progress", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Progress)
+};
 
 // The axis top for the slowest game: 5, 10, 15 ... seconds.
 double secondsScale(const QList<GameTrend> &games)
@@ -32,10 +32,10 @@ double secondsScale(const QList<GameTrend> &games)
 QString operationName(qint16 operation)
 {
     switch (operation) {
-    case Operation::Addition: return tr("Addition");
-    case Operation::Subtraction: return tr("Subtraction");
-    case Operation::Multiplication: return tr("Multiplication");
-    default: return tr("Division");
+    case Operation::Addition: return Progress::tr("Addition");
+    case Operation::Subtraction: return Progress::tr("Subtraction");
+    case Operation::Multiplication: return Progress::tr("Multiplication");
+    default: return Progress::tr("Division");
     }
 }
 
@@ -58,12 +58,12 @@ void addGrid(PrintPage &page, const MasteryGrid &grid, QPointF at)
 PrintPage sectionPage(const ProgressReport &report, const ProgressSection &section)
 {
     PrintPage page;
-    const QString child = report.child.isEmpty() ? tr("(no name)") : report.child;
+    const QString child = report.child.isEmpty() ? Progress::tr("(no name)") : report.child;
     const PrintFont heading{QString(), 12, true, false, printBlack};
     const PrintFont plain{QString(), 9, false, false, printBlack};
-    page.add(PrintText{{0.5, 0.2}, tr("Sumdrop progress: %1").arg(child), PrintFont{QString(), 14, true, false, printBlack}});
+    page.add(PrintText{{0.5, 0.2}, Progress::tr("Sumdrop progress: %1").arg(child), PrintFont{QString(), 14, true, false, printBlack}});
     page.add(PrintText{{0.5, 0.55},
-                       tr("Printed %1. A fact is fluent when it is answered right within %2 seconds.")
+                       Progress::tr("Printed %1. A fact is fluent when it is answered right within %2 seconds.")
                            .arg(report.date)
                            .arg(report.fluencySeconds),
                        PrintFont{QString(), 10, false, false, printBlack}});
@@ -79,13 +79,13 @@ PrintPage sectionPage(const ProgressReport &report, const ProgressSection &secti
         x += 1.5;
     }
 
-    page.add(PrintText{{0.5, 6.15}, tr("The hardest facts"), heading});
+    page.add(PrintText{{0.5, 6.15}, Progress::tr("The hardest facts"), heading});
     if (section.hardest.isEmpty())
-        page.add(PrintText{{0.5, 6.45}, tr("None yet"), plain});
+        page.add(PrintText{{0.5, 6.45}, Progress::tr("None yet"), plain});
     for (qsizetype i = 0; i < section.hardest.size(); ++i)
         page.add(PrintText{{0.5, 6.45 + 0.18 * double(i)}, factDescription(section.hardest[i]), plain});
 
-    page.add(PrintText{{0.5, 8.35}, tr("Last 30 games"), heading});
+    page.add(PrintText{{0.5, 8.35}, Progress::tr("Last 30 games"), heading});
     for (const PrintItem &item : trendChartItems(section.games, QRectF(0.5, 8.6, 6.5, 1.35), 8))
         page.add(item);
     return page;
@@ -114,10 +114,10 @@ QList<PrintItem> trendChartItems(const QList<GameTrend> &games, const QRectF &ar
 
     // The legend above the plot.
     items.append(PrintBox{QRectF(plot.left(), area.top() + line * 0.2, line * 0.6, line * 0.6), scoreBar, false});
-    items.append(PrintText{{plot.left() + line, area.top()}, tr("Score %"), font});
+    items.append(PrintText{{plot.left() + line, area.top()}, Progress::tr("Score %"), font});
     const double second = plot.left() + plot.width() / 3;
     items.append(PrintLine{{second, area.top() + line * 0.5}, {second + line, area.top() + line * 0.5}, secondsLine, 2});
-    items.append(PrintText{{second + line * 1.4, area.top()}, tr("Median seconds per card"), font});
+    items.append(PrintText{{second + line * 1.4, area.top()}, Progress::tr("Median seconds per card"), font});
 
     items.append(PrintLine{plot.bottomLeft(), plot.bottomRight()});
     items.append(PrintLine{plot.topLeft(), plot.bottomLeft()});
@@ -129,7 +129,7 @@ QList<PrintItem> trendChartItems(const QList<GameTrend> &games, const QRectF &ar
         items.append(PrintText{{plot.right() + 0.06, y}, QStringLiteral("%1 s").arg(share * topSeconds), font});
     }
     if (games.isEmpty()) {
-        items.append(PrintText{{plot.left() + 0.2, plot.center().y() - line / 2}, tr("No games yet"), font});
+        items.append(PrintText{{plot.left() + 0.2, plot.center().y() - line / 2}, Progress::tr("No games yet"), font});
         return items;
     }
 

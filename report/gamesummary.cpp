@@ -6,7 +6,7 @@
 
 GameSummary::GameSummary(QObject *parent)
     : QObject(parent)
-    , result(QStringLiteral("No game to display."))
+    , result(tr("No game to display."))
 {
 }
 

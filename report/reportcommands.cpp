@@ -5,9 +5,14 @@
 #include "app/program.h"
 #include "report/reportfile.h"
 
+QString reportFileFilter()
+{
+    return QCoreApplication::translate("ReportCommands", "Text Files (*.txt)");
+}
+
 void saveReport(Program &program, const GameSummary &summary, QString &fileName)
 {
-    const QString chosen = program.platform.saveFileName(reportFileFilter, QStringLiteral("*.txt"));
+    const QString chosen = program.platform.saveFileName(reportFileFilter(), QStringLiteral("*.txt"));
     if (chosen.isEmpty())
         return;
     fileName = reportFileName(chosen);
@@ -19,7 +24,7 @@ void saveReport(Program &program, const GameSummary &summary, QString &fileName)
 
 bool openReport(Program &program, GameSummary &summary, QString &fileName)
 {
-    const QString chosen = program.platform.openFileName(reportFileFilter);
+    const QString chosen = program.platform.openFileName(reportFileFilter());
     if (chosen.isEmpty())
         return false;
     fileName = chosen;

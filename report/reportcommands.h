@@ -5,7 +5,8 @@
 class GameSummary;
 class Program;
 
-inline const QString reportFileFilter = QStringLiteral("Text Files (*.txt)");
+// "Text Files (*.txt)" in the program's language.
+QString reportFileFilter();
 
 // "Save" on summary page 1. fileName is the name slot Save and Open share.
 void saveReport(Program &program, const GameSummary &summary, QString &fileName);

@@ -1,5 +1,7 @@
 #include "report/reportfile.h"
 
+#include <QCoreApplication>
+
 #include "platform/savefile.h"
 
 #include <QFile>
@@ -190,7 +192,7 @@ ReportContents readReportFile(const QString &path)
 
 QString notAReportMessage(const QString &path)
 {
-    return path + QLatin1String(" is not a valid Sumdrop file.");
+    return path + QCoreApplication::translate("ReportFile", " is not a valid Sumdrop file.");
 }
 
 bool applyReport(const ReportContents &contents, GameSummary &summary)

@@ -45,14 +45,14 @@ SummaryPage::SummaryPage(int page)
     , number(page)
 {
     setObjectName(QStringLiteral("frmSummaryDisplay%1").arg(page - 1));
-    setWindowTitle(QStringLiteral("Game Summary Page %1").arg(page));
+    setWindowTitle(tr("Game Summary Page %1").arg(page));
     setFixedSize(windowWidth, windowHeight);
     const QFont cellFont = windowFont(9.75);
     setFont(cellFont);
 
     lblSumTitle = addLabel(QStringLiteral("lblSumTitle"), QRect(144, 24, 384, 34), windowFont(18, true),
                            Qt::AlignCenter);
-    lblSumTitle->setText(QStringLiteral("Game Summary"));
+    lblSumTitle->setText(tr("Game Summary"));
     setTextColour(lblSumTitle, QColor(192, 64, 0));
 
     if (page == 1) {
@@ -66,7 +66,7 @@ SummaryPage::SummaryPage(int page)
     headerFont.setUnderline(true);
     QLabel *header = addLabel(indexedName(QStringLiteral("lblSum"), 0), QRect(14, headerTop, 624, 19), headerFont,
                               Qt::AlignLeft | Qt::AlignVCenter);
-    header->setText(QStringLiteral("PROBLEM      YOUR ANSWER    CARD TIME"));
+    header->setText(tr("PROBLEM      YOUR ANSWER    CARD TIME"));
     lblSum[0] = header;
 
     for (int k = 1; k <= GameSummary::rowsPerPage; ++k) {
@@ -82,16 +82,16 @@ SummaryPage::SummaryPage(int page)
                               right);
     }
 
-    cmdSumClose = addButton(QStringLiteral("cmdSumClose"), QStringLiteral("Close"), 84);
+    cmdSumClose = addButton(QStringLiteral("cmdSumClose"), tr("Close"), 84);
     if (page == 1) {
-        cmdSumSave = addButton(QStringLiteral("cmdSumSave"), QStringLiteral("Save"), 217);
-        cmdSumPrint = addButton(QStringLiteral("cmdSumPrint"), QStringLiteral("Print"), 352);
+        cmdSumSave = addButton(QStringLiteral("cmdSumSave"), tr("Save"), 217);
+        cmdSumPrint = addButton(QStringLiteral("cmdSumPrint"), tr("Print"), 352);
     } else {
-        cmdSumPrev = addButton(QStringLiteral("cmdSumPrev%1").arg(page - 1), QStringLiteral("<<Previous"), 351);
+        cmdSumPrev = addButton(QStringLiteral("cmdSumPrev%1").arg(page - 1), tr("<<Previous"), 351);
     }
     if (page < GameSummary::pageCount) {
-        cmdSumNext = addButton(QStringLiteral("cmdSumNext%1").arg(page - 1), QStringLiteral("Next >>>"), 484);
-        cmdSumNext->setToolTip(QStringLiteral("Next report page"));
+        cmdSumNext = addButton(QStringLiteral("cmdSumNext%1").arg(page - 1), tr("Next >>>"), 484);
+        cmdSumNext->setToolTip(tr("Next report page"));
         cmdSumNext->hide();
     }
 }

@@ -1,8 +1,15 @@
 #include "report/summaryprint.h"
 
+#include <QCoreApplication>
+
 #include "report/gamesummary.h"
 
 namespace {
+
+struct SummaryPrint
+{
+    Q_DECLARE_TR_FUNCTIONS(SummaryPrint)
+};
 
 constexpr int longestSingleColumn = 48;
 constexpr int rowsInFirstColumn = 50;
@@ -15,11 +22,11 @@ void addColumnHeadings(PrintPage &page, double h)
     const PrintFont bold{QString(), 10, true, false, printBlack};
     const double y1 = 1.4;
     const double y2 = y1 + summaryLineHeight;
-    page.add(PrintText{{h + 1.1, y1}, QStringLiteral("YOUR"), bold});
-    page.add(PrintText{{h + 2.0, y1}, QStringLiteral("CARD"), bold});
-    page.add(PrintText{{h, y2}, QStringLiteral("PROBLEM"), bold});
-    page.add(PrintText{{h + 1.0, y2}, QStringLiteral("ANSWER"), bold});
-    page.add(PrintText{{h + 2.0, y2}, QStringLiteral("TIME"), bold});
+    page.add(PrintText{{h + 1.1, y1}, SummaryPrint::tr("YOUR"), bold});
+    page.add(PrintText{{h + 2.0, y1}, SummaryPrint::tr("CARD"), bold});
+    page.add(PrintText{{h, y2}, SummaryPrint::tr("PROBLEM"), bold});
+    page.add(PrintText{{h + 1.0, y2}, SummaryPrint::tr("ANSWER"), bold});
+    page.add(PrintText{{h + 2.0, y2}, SummaryPrint::tr("TIME"), bold});
     page.add(PrintLine{{h, 1.75}, {h + 2.5, 1.75}});
 }
 

@@ -86,7 +86,7 @@ void SummaryWindows::closePage(int page)
         window->showStartFace(false);
         window->feedback->imgPrevious->hide();
         window->feedback->lblPrevious->hide();
-        window->lblCardReport->setText(QStringLiteral("Card Counter"));
+        window->lblCardReport->setText(MainWindow::tr("Card Counter"));
         window->lblCardReport->show();
     }
     pageWindow(page).hide();

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QSettings>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,10 +20,24 @@
 
 namespace {
 
-const QString enableToolTipsText = QStringLiteral("Enable Tool Tips");
-const QString disableToolTipsText = QStringLiteral("Disable Tool Tips");
-const QString hideSetupText = QStringLiteral("Hide Setup Tabs");
-const QString showSetupText = QStringLiteral("Show Setup Tabs");
+// The commands' captions tell their state; they are asked for in the
+// language of the moment, never kept from before a translation is loaded.
+QString enableToolTipsText()
+{
+    return QCoreApplication::translate("SetupPanel", "Enable Tool Tips");
+}
+QString disableToolTipsText()
+{
+    return QCoreApplication::translate("SetupPanel", "Disable Tool Tips");
+}
+QString hideSetupText()
+{
+    return QCoreApplication::translate("SetupPanel", "Hide Setup Tabs");
+}
+QString showSetupText()
+{
+    return QCoreApplication::translate("SetupPanel", "Show Setup Tabs");
+}
 
 template<typename Widget>
 Widget *named(QWidget *parent, const QString &name, const QString &text = {})
@@ -119,10 +134,10 @@ SetupPanel::SetupPanel(GameSettings &settings, QWidget *parent)
     timerChanged(false);
     divisionChanged(false);
 
-    attachMenu(ownCommand(this, QStringLiteral("mnuAdvanced"), QStringLiteral("Advanced Set Up")),
-               ownCommand(this, QStringLiteral("mnuBasic"), QStringLiteral("Basic Set Up")),
-               ownCommand(this, QStringLiteral("mnuToolTips"), enableToolTipsText),
-               ownCommand(this, QStringLiteral("mnuSetup"), hideSetupText));
+    attachMenu(ownCommand(this, QStringLiteral("mnuAdvanced"), tr("Advanced Set Up")),
+               ownCommand(this, QStringLiteral("mnuBasic"), tr("Basic Set Up")),
+               ownCommand(this, QStringLiteral("mnuToolTips"), enableToolTipsText()),
+               ownCommand(this, QStringLiteral("mnuSetup"), hideSetupText()));
 }
 
 QSlider *SetupPanel::addSlider(QGridLayout *grid, int row, const QString &name, int minimum, int maximum, int step,
@@ -150,21 +165,21 @@ void SetupPanel::buildSetupTab()
     auto *page = new QWidget;
     auto *layout = pageLayout(page);
 
-    frmCardAmt = named<QGroupBox>(page, QStringLiteral("frmCardAmt"), QStringLiteral("Number of Cards"));
+    frmCardAmt = named<QGroupBox>(page, QStringLiteral("frmCardAmt"), tr("Number of Cards"));
     sldCardAmt = addSlider(frameGrid(frmCardAmt), 0, QStringLiteral("sldCardAmt"), 10, 100, 5, 5, lblCardAmt,
                            QStringLiteral("lblCardAmt"));
     layout->addWidget(frmCardAmt);
 
-    chkSounds = named<QCheckBox>(page, QStringLiteral("chkSounds"), QStringLiteral("Sounds"));
-    chkVerbal = named<QCheckBox>(page, QStringLiteral("chkVerbal"), QStringLiteral("Verbal Response"));
-    chkSummary = named<QCheckBox>(page, QStringLiteral("chkSummary"), QStringLiteral("Display and Print Game Summary"));
-    chkCardCountDisp = named<QCheckBox>(page, QStringLiteral("chkCardCountDisp"), QStringLiteral("Show Card Count"));
+    chkSounds = named<QCheckBox>(page, QStringLiteral("chkSounds"), tr("Sounds"));
+    chkVerbal = named<QCheckBox>(page, QStringLiteral("chkVerbal"), tr("Verbal Response"));
+    chkSummary = named<QCheckBox>(page, QStringLiteral("chkSummary"), tr("Display and Print Game Summary"));
+    chkCardCountDisp = named<QCheckBox>(page, QStringLiteral("chkCardCountDisp"), tr("Show Card Count"));
     // Kept in the per-user settings by whoever reads the cards.
     chkSpeak = named<QCheckBox>(page, QStringLiteral("chkSpeak"), tr("Read Cards Aloud"));
     for (QCheckBox *box : {chkSounds, chkVerbal, chkSummary, chkCardCountDisp, chkSpeak})
         layout->addWidget(box);
 
-    frmName = named<QGroupBox>(page, QStringLiteral("frmName"), QStringLiteral("Enter Your Name"));
+    frmName = named<QGroupBox>(page, QStringLiteral("frmName"), tr("Enter Your Name"));
     txtName = named<QLineEdit>(frmName, QStringLiteral("txtName"));
     // Room for a full name; the printed headings keep it within two lines.
     txtName->setMaxLength(longestName);
@@ -172,7 +187,7 @@ void SetupPanel::buildSetupTab()
     layout->addWidget(frmName);
     layout->addStretch();
 
-    addTab(page, QStringLiteral("Setup"));
+    addTab(page, tr("Setup"));
 }
 
 void SetupPanel::buildNumberRangeTab()
@@ -181,7 +196,7 @@ void SetupPanel::buildNumberRangeTab()
     auto *layout = pageLayout(page);
 
     Label4 = named<QLabel>(page, QStringLiteral("Label4"),
-                           QStringLiteral("For multiplication, the bottom number will always be a single digit."));
+                           tr("For multiplication, the bottom number will always be a single digit."));
     Label4->setWordWrap(true);
     layout->addWidget(Label4);
 
@@ -190,8 +205,8 @@ void SetupPanel::buildNumberRangeTab()
                                    const QString &suffix) {
         frame = named<QGroupBox>(page, name, title);
         QGridLayout *grid = frameGrid(frame);
-        lblTopLow[index] = named<QLabel>(frame, QStringLiteral("lblTopLow(%1)").arg(index), QStringLiteral("Min"));
-        lblTopHigh[index] = named<QLabel>(frame, QStringLiteral("lblTopHigh(%1)").arg(index), QStringLiteral("Max"));
+        lblTopLow[index] = named<QLabel>(frame, QStringLiteral("lblTopLow(%1)").arg(index), tr("Min"));
+        lblTopHigh[index] = named<QLabel>(frame, QStringLiteral("lblTopHigh(%1)").arg(index), tr("Max"));
         grid->addWidget(lblTopLow[index], 0, 0);
         grid->addWidget(lblTopHigh[index], 1, 0);
         minimum = addSlider(grid, 0, QStringLiteral("sld%1Min").arg(suffix), 1, 99, 1, 1, minimumLabel,
@@ -200,9 +215,9 @@ void SetupPanel::buildNumberRangeTab()
                             QStringLiteral("lbl%1Max").arg(suffix));
         layout->addWidget(frame);
     };
-    advancedFrame(frmTopDigits, QStringLiteral("frmTopDigits"), QStringLiteral("Top Number Range"), 0, sldTopMin,
+    advancedFrame(frmTopDigits, QStringLiteral("frmTopDigits"), tr("Top Number Range"), 0, sldTopMin,
                   lblTopMin, sldTopMax, lblTopMax, QStringLiteral("Top"));
-    advancedFrame(frmBotDigits, QStringLiteral("frmBotDigits"), QStringLiteral("Bottom Number Range"), 1, sldBotMin,
+    advancedFrame(frmBotDigits, QStringLiteral("frmBotDigits"), tr("Bottom Number Range"), 1, sldBotMin,
                   lblBotMin, sldBotMax, lblBotMax, QStringLiteral("Bot"));
     // Only the top minimum moves one by one on a track click.
     sldBotMin->setPageStep(5);
@@ -214,13 +229,13 @@ void SetupPanel::buildNumberRangeTab()
                            QStringLiteral("lbl%1").arg(suffix));
         layout->addWidget(frame);
     };
-    basicFrame(frmTopRange, QStringLiteral("frmTopRange"), QStringLiteral("Top Number Range"), sldTop, lblTop,
+    basicFrame(frmTopRange, QStringLiteral("frmTopRange"), tr("Top Number Range"), sldTop, lblTop,
                QStringLiteral("Top"));
-    basicFrame(frmBotRange, QStringLiteral("frmBotRange"), QStringLiteral("Bottom Number Range"), sldBot, lblBot,
+    basicFrame(frmBotRange, QStringLiteral("frmBotRange"), tr("Bottom Number Range"), sldBot, lblBot,
                QStringLiteral("Bot"));
     layout->addStretch();
 
-    addTab(page, QStringLiteral("Number Range"));
+    addTab(page, tr("Number Range"));
 }
 
 void SetupPanel::buildMathFunctionsTab()
@@ -228,10 +243,10 @@ void SetupPanel::buildMathFunctionsTab()
     auto *page = new QWidget;
     auto *layout = pageLayout(page);
 
-    chkAddition = named<QCheckBox>(page, QStringLiteral("chkAddition"), QStringLiteral("Addition"));
-    chkSubtraction = named<QCheckBox>(page, QStringLiteral("chkSubtraction"), QStringLiteral("Subtraction"));
-    chkMultiplication = named<QCheckBox>(page, QStringLiteral("chkMultiplication"), QStringLiteral("Multiplication"));
-    chkDivision = named<QCheckBox>(page, QStringLiteral("chkDivision"), QStringLiteral("Division"));
+    chkAddition = named<QCheckBox>(page, QStringLiteral("chkAddition"), tr("Addition"));
+    chkSubtraction = named<QCheckBox>(page, QStringLiteral("chkSubtraction"), tr("Subtraction"));
+    chkMultiplication = named<QCheckBox>(page, QStringLiteral("chkMultiplication"), tr("Multiplication"));
+    chkDivision = named<QCheckBox>(page, QStringLiteral("chkDivision"), tr("Division"));
     for (QCheckBox *box : {chkAddition, chkSubtraction, chkMultiplication, chkDivision})
         layout->addWidget(box);
     // Kept in the per-user settings: the settings file's format is fixed.
@@ -244,17 +259,17 @@ void SetupPanel::buildMathFunctionsTab()
     });
     layout->addWidget(chkPractise);
 
-    FrameDivRange = named<QGroupBox>(page, QStringLiteral("FrameDivRange"), QStringLiteral("Divisor Range"));
+    FrameDivRange = named<QGroupBox>(page, QStringLiteral("FrameDivRange"), tr("Divisor Range"));
     QGridLayout *grid = frameGrid(FrameDivRange);
     chk12 = named<QRadioButton>(FrameDivRange, QStringLiteral("chk12"),
-                                QStringLiteral("Result will be from 1 to 12 with no remainder"));
+                                tr("Result will be from 1 to 12 with no remainder"));
     chk10 = named<QRadioButton>(FrameDivRange, QStringLiteral("chk10"),
-                                QStringLiteral("Result will be from 1 to 10 with no remainder"));
+                                tr("Result will be from 1 to 10 with no remainder"));
     chk12->setChecked(true);
     grid->addWidget(chk12, 0, 0, 1, 3);
     grid->addWidget(chk10, 1, 0, 1, 3);
-    Label1 = named<QLabel>(FrameDivRange, QStringLiteral("Label1"), QStringLiteral("From"));
-    Label3 = named<QLabel>(FrameDivRange, QStringLiteral("Label3"), QStringLiteral("To"));
+    Label1 = named<QLabel>(FrameDivRange, QStringLiteral("Label1"), tr("From"));
+    Label3 = named<QLabel>(FrameDivRange, QStringLiteral("Label3"), tr("To"));
     grid->addWidget(Label1, 2, 0);
     grid->addWidget(Label3, 3, 0);
     sldDivisor1 = addSlider(grid, 2, QStringLiteral("sldDivisor1"), 2, 9, 1, 1, lblDivisor1,
@@ -264,7 +279,7 @@ void SetupPanel::buildMathFunctionsTab()
     layout->addWidget(FrameDivRange);
     layout->addStretch();
 
-    addTab(page, QStringLiteral("Math Functions"));
+    addTab(page, tr("Math Functions"));
 }
 
 void SetupPanel::buildAnswerFormatTab()
@@ -273,23 +288,23 @@ void SetupPanel::buildAnswerFormatTab()
     auto *layout = pageLayout(page);
 
     optAnsFormatSingle = named<QRadioButton>(page, QStringLiteral("optAnsFormatSingle"),
-                                             QStringLiteral("Single Entry Box"));
+                                             tr("Single Entry Box"));
     optAnsFormatSeparate = named<QRadioButton>(page, QStringLiteral("optAnsFormatSeparate"),
-                                               QStringLiteral("Separate box for units, tens and  hundreds"));
+                                               tr("Separate box for units, tens and  hundreds"));
     optAnsFormatSeparate->setChecked(true);
     layout->addWidget(optAnsFormatSingle);
     layout->addWidget(optAnsFormatSeparate);
     layout->addSpacing(12);
 
-    chkPrevCard = named<QCheckBox>(page, QStringLiteral("chkPrevCard"), QStringLiteral("Show Previous Card Display"));
-    chkCarry = named<QCheckBox>(page, QStringLiteral("chkCarry"), QStringLiteral("Show Carry Scratchpad Box"));
-    chkKeypad = named<QCheckBox>(page, QStringLiteral("chkKeypad"), QStringLiteral("Use Screen Keypad"));
-    chkHigh = named<QCheckBox>(page, QStringLiteral("chkHigh"), QStringLiteral("Highlight Active Entry Box"));
+    chkPrevCard = named<QCheckBox>(page, QStringLiteral("chkPrevCard"), tr("Show Previous Card Display"));
+    chkCarry = named<QCheckBox>(page, QStringLiteral("chkCarry"), tr("Show Carry Scratchpad Box"));
+    chkKeypad = named<QCheckBox>(page, QStringLiteral("chkKeypad"), tr("Use Screen Keypad"));
+    chkHigh = named<QCheckBox>(page, QStringLiteral("chkHigh"), tr("Highlight Active Entry Box"));
     for (QCheckBox *box : {chkPrevCard, chkCarry, chkKeypad, chkHigh})
         layout->addWidget(box);
     layout->addStretch();
 
-    addTab(page, QStringLiteral("Answer Format"));
+    addTab(page, tr("Answer Format"));
 }
 
 void SetupPanel::buildTimerOptionsTab()
@@ -297,32 +312,32 @@ void SetupPanel::buildTimerOptionsTab()
     auto *page = new QWidget;
     auto *layout = pageLayout(page);
 
-    chkTimer = named<QCheckBox>(page, QStringLiteral("chkTimer"), QStringLiteral("Game and Card Timer"));
+    chkTimer = named<QCheckBox>(page, QStringLiteral("chkTimer"), tr("Game and Card Timer"));
     layout->addWidget(chkTimer);
 
     Frame1 = named<QGroupBox>(page, QStringLiteral("Frame1"));
     QGridLayout *grid = frameGrid(Frame1);
     grid->setColumnStretch(0, 0);
-    chkCardTime = named<QCheckBox>(Frame1, QStringLiteral("chkCardTime"), QStringLiteral("Card Time Limit"));
+    chkCardTime = named<QCheckBox>(Frame1, QStringLiteral("chkCardTime"), tr("Card Time Limit"));
     grid->addWidget(chkCardTime, 0, 0, 1, 4);
     sldCardTime = addSlider(grid, 1, QStringLiteral("sldCardTime"), 2, 60, 1, 5, lblCardTime,
                             QStringLiteral("lblCardTime"));
-    lblSeconds = named<QLabel>(Frame1, QStringLiteral("lblSeconds"), QStringLiteral("Seconds"));
+    lblSeconds = named<QLabel>(Frame1, QStringLiteral("lblSeconds"), tr("Seconds"));
     grid->addWidget(lblSeconds, 1, 3);
     grid->setRowMinimumHeight(2, 8);
-    chkCountDown = named<QCheckBox>(Frame1, QStringLiteral("chkCountDown"), QStringLiteral("Game Time Limit"));
+    chkCountDown = named<QCheckBox>(Frame1, QStringLiteral("chkCountDown"), tr("Game Time Limit"));
     grid->addWidget(chkCountDown, 3, 0, 1, 4);
     sldCountDown = addSlider(grid, 4, QStringLiteral("sldCountDown"), 1, 30, 1, 5, lblCountDown,
                              QStringLiteral("lblCountDown"));
     // The check boxes beside them say what they set, but not to a screen reader.
     sldCardTime->setAccessibleName(tr("Seconds for each card"));
     sldCountDown->setAccessibleName(tr("Minutes for the game"));
-    lblMinutes = named<QLabel>(Frame1, QStringLiteral("lblMinutes"), QStringLiteral("Minutes"));
+    lblMinutes = named<QLabel>(Frame1, QStringLiteral("lblMinutes"), tr("Minutes"));
     grid->addWidget(lblMinutes, 4, 3);
     layout->addWidget(Frame1);
     layout->addStretch();
 
-    addTab(page, QStringLiteral("Timer Options"));
+    addTab(page, tr("Timer Options"));
 }
 
 void SetupPanel::connectRules()
@@ -572,37 +587,37 @@ void SetupPanel::showBasicSetup()
 
 void SetupPanel::toggleToolTips()
 {
-    const bool enable = mnuToolTips->text() == enableToolTipsText;
+    const bool enable = mnuToolTips->text() == enableToolTipsText();
     applyToolTips(enable);
-    mnuToolTips->setText(enable ? disableToolTipsText : enableToolTipsText);
+    mnuToolTips->setText(enable ? disableToolTipsText() : enableToolTipsText());
 }
 
 void SetupPanel::applyToolTips(bool on)
 {
     const std::pair<QWidget *, const char *> tips[] = {
-        {chkAddition, "Check for addition"},
-        {chkSubtraction, "Check for Subtraction"},
-        {chkMultiplication, "Check for Multiplication"},
-        {chkCardCountDisp, "Check to display card count during the game"},
-        {chkCountDown, "Set pre-set time for game. Timer counts down and game ends when time is 0."},
+        {chkAddition, QT_TR_NOOP("Check for addition")},
+        {chkSubtraction, QT_TR_NOOP("Check for Subtraction")},
+        {chkMultiplication, QT_TR_NOOP("Check for Multiplication")},
+        {chkCardCountDisp, QT_TR_NOOP("Check to display card count during the game")},
+        {chkCountDown, QT_TR_NOOP("Set pre-set time for game. Timer counts down and game ends when time is 0.")},
         {chkCardTime,
-         "Set time limt for each card. Card will advance if answer is not entered before time elapsed."},
-        {chkPrevCard, "Check to display the previous problem and answer"},
-        {chkCarry, "Check to display boxes to write carry over numbers"},
-        {chkSounds, "check to have sound played after each answer entered. Different for Right or Wrong."},
-        {chkSummary, "Check to display Summary of entire game with ability to print and save to a file"},
-        {chkTimer, "Check to display game and card timers"},
-        {chkVerbal, "Check to use verbal answers under supervision"},
-        {optAnsFormatSingle, "Use single data entry box. Good for simple problems"},
-        {optAnsFormatSeparate, "Use separate entry boxes from left to right. Goo for more complex problems"},
-        {frmBotDigits, "Select highest number for random problem"},
-        {frmTopDigits, "Select highest number for random problem"},
-        {sldCardAmt, "Select the total number of cards for the game"},
-        {frmKeypad, "Use your mouse with this keypad to enter answers"},
+         QT_TR_NOOP("Set time limt for each card. Card will advance if answer is not entered before time elapsed.")},
+        {chkPrevCard, QT_TR_NOOP("Check to display the previous problem and answer")},
+        {chkCarry, QT_TR_NOOP("Check to display boxes to write carry over numbers")},
+        {chkSounds, QT_TR_NOOP("check to have sound played after each answer entered. Different for Right or Wrong.")},
+        {chkSummary, QT_TR_NOOP("Check to display Summary of entire game with ability to print and save to a file")},
+        {chkTimer, QT_TR_NOOP("Check to display game and card timers")},
+        {chkVerbal, QT_TR_NOOP("Check to use verbal answers under supervision")},
+        {optAnsFormatSingle, QT_TR_NOOP("Use single data entry box. Good for simple problems")},
+        {optAnsFormatSeparate, QT_TR_NOOP("Use separate entry boxes from left to right. Goo for more complex problems")},
+        {frmBotDigits, QT_TR_NOOP("Select highest number for random problem")},
+        {frmTopDigits, QT_TR_NOOP("Select highest number for random problem")},
+        {sldCardAmt, QT_TR_NOOP("Select the total number of cards for the game")},
+        {frmKeypad, QT_TR_NOOP("Use your mouse with this keypad to enter answers")},
     };
     for (const auto &[widget, tip] : tips) {
         if (widget)
-            widget->setToolTip(on ? QString::fromUtf8(tip) : QString());
+            widget->setToolTip(on ? tr(tip) : QString());
     }
     chkPractise->setToolTip(on ? tr("Check to deal more of the facts this player finds hard, and to bring a "
                                      "missed fact back a few cards later")
@@ -611,19 +626,19 @@ void SetupPanel::applyToolTips(bool on)
 
 bool SetupPanel::toolTipsEnabled() const
 {
-    return mnuToolTips->text() == disableToolTipsText;
+    return mnuToolTips->text() == disableToolTipsText();
 }
 
 void SetupPanel::toggleSetupTabs()
 {
     const bool hide = setupTabsWanted();
     setVisible(!hide);
-    mnuSetup->setText(hide ? showSetupText : hideSetupText);
+    mnuSetup->setText(hide ? showSetupText() : hideSetupText());
 }
 
 bool SetupPanel::setupTabsWanted() const
 {
-    return mnuSetup->text() == hideSetupText;
+    return mnuSetup->text() == hideSetupText();
 }
 
 WorksheetSetup SetupPanel::worksheetSetup() const

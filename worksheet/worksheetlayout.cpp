@@ -21,10 +21,10 @@ constexpr double columnWidth = 0.7;
 const PrintFont headerFont{QString(), 10, true, true, printBlack};
 const PrintFont plain{QStringLiteral("Courier"), 14, false, false, printBlack};
 
-QString tr(const char *text)
+struct Worksheet
 {
-    return QCoreApplication::translate("Worksheet", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Worksheet)
+};
 
 QPointF problemAt(int index)
 {
@@ -76,9 +76,9 @@ PrintPage worksheetLayout(const QList<WorksheetProblem> &problems, const QString
 QList<PrintPage> worksheetPages(const PrintedSheet &sheet, const QList<WorksheetProblem> &problems, bool answerKey,
                                 const QString &versionLabel, const PrintMeasure &measure)
 {
-    const QString prefix = sheet.weakFacts.isEmpty() ? QStringLiteral("Worksheet for: ") : tr("Practice for: ");
+    const QString prefix = sheet.weakFacts.isEmpty() ? Worksheet::tr("Worksheet for: ") : Worksheet::tr("Practice for: ");
     // Small, in the bottom corner, below the tenth row's answers.
-    const PrintText number{{printRightEdge, 9.9}, tr("Sheet %1").arg(sheet.number),
+    const PrintText number{{printRightEdge, 9.9}, Worksheet::tr("Sheet %1").arg(sheet.number),
                            PrintFont{QString(), 7, false, false, printBlack}, true};
     QList<PrintPage> pages{worksheetLayout(problems, sheet.name, versionLabel, measure, prefix)};
     pages[0].add(number);
@@ -88,7 +88,7 @@ QList<PrintPage> worksheetPages(const PrintedSheet &sheet, const QList<Worksheet
     PrintPage key;
     const QString name = sheet.name.isEmpty() ? QString() : QStringLiteral("            ") + prefix + sheet.name;
     // One line, so that the first row's quotients stay clear of it.
-    addHeader(key, tr("Answer Key") + name, 1, measure);
+    addHeader(key, Worksheet::tr("Answer Key") + name, 1, measure);
     addProblems(key, problems);
     const PrintFont answerFont{QStringLiteral("Courier"), 14, true, false, printRed};
     for (int i = 0; i < std::min(int(problems.size()), largestWorksheet); ++i) {

@@ -3,26 +3,30 @@
 #include <QCoreApplication>
 
 #include "app/program.h"
+#include "game/gameflow.h"
 #include "platform/printrenderer.h"
 #include "worksheet/worksheetlayout.h"
 
 namespace {
 
-const QString printTitle = QStringLiteral("Print Worksheet");
 
-QString tr(const char *text)
+struct Worksheet
 {
-    return QCoreApplication::translate("Worksheet", text);
+    Q_DECLARE_TR_FUNCTIONS(Worksheet)
+};
+
+QString printTitle()
+{
+    return Worksheet::tr("Print Worksheet");
 }
 
 QString confirmation(int problemCount)
 {
     const QString twoLines = QStringLiteral("\r\n\r\n");
-    return QStringLiteral("The number of problems printed will be the number of cards set for the game.")
-           + QStringLiteral(" This will print a ") + QString::number(problemCount)
-           + QStringLiteral(" problem worksheet using the current game settings ")
-           + QStringLiteral("for math function and number range.") + twoLines
-           + QStringLiteral("For Multiplication, the botom numbers will contain 2 digits per the RANGE settings")
+    return Worksheet::tr("The number of problems printed will be the number of cards set for the game. This will print a %1 "
+              "problem worksheet using the current game settings for math function and number range.")
+               .arg(problemCount)
+           + twoLines + Worksheet::tr("For Multiplication, the botom numbers will contain 2 digits per the RANGE settings")
            + twoLines + QStringLiteral("\t");
 }
 
@@ -32,8 +36,9 @@ bool someOperationTicked(Program &program, WorksheetSetup &setup, const Workshee
     if (setup.addition || setup.subtraction || setup.multiplication || setup.division)
         return true;
     const Platform::Answer answer = program.ask(
-        QStringLiteral("No Math Function Selected!"),
-        QStringLiteral("You did not select a Math Function.\r\nClick OK to do Addition Only or CANCEL to got to setup"),
+        GameFlow::tr("No Math Function Selected!"),
+        GameFlow::tr("You did not select a Math Function.") + QStringLiteral("\r\n")
+            + GameFlow::tr("Click OK to do Addition Only or CANCEL to got to setup"),
         Platform::Buttons::OkCancel);
     if (answer != Platform::Answer::Ok)
         return false;
@@ -55,8 +60,8 @@ void printSheet(Program &program, const PrintedSheet &sheet, const WorksheetPrin
         return;
     const QString why = hooks.keepSheet(sheet);
     if (!why.isEmpty())
-        program.ask(printTitle,
-                    tr("The worksheet was printed, but its sheet number %1 cannot be kept for reprinting: %2.")
+        program.ask(printTitle(),
+                    Worksheet::tr("The worksheet was printed, but its sheet number %1 cannot be kept for reprinting: %2.")
                         .arg(sheet.number)
                         .arg(why),
                     Platform::Buttons::Ok, Platform::Icon::Warning);
@@ -74,15 +79,15 @@ void printWorksheet(Program &program, WorksheetSetup setup, const QString &playe
 {
     if (!someOperationTicked(program, setup, hooks))
         return;
-    if (program.ask(printTitle, confirmation(setup.cardCount), Platform::Buttons::OkCancel, Platform::Icon::Question)
+    if (program.ask(printTitle(), confirmation(setup.cardCount), Platform::Buttons::OkCancel, Platform::Icon::Question)
         != Platform::Answer::Ok)
         return;
 
     // Ranges in which every product is over 999 would otherwise never yield a problem.
     if (drawableOperations(setup).isEmpty()) {
-        program.ask(printTitle,
-                    QStringLiteral("No worksheet can be printed: with these number ranges every Multiplication "
-                                   "answer is larger than 999. Lower the Top or Bottom range and try again."),
+        program.ask(printTitle(),
+                    Worksheet::tr("No worksheet can be printed: with these number ranges every Multiplication "
+                       "answer is larger than 999. Lower the Top or Bottom range and try again."),
                     Platform::Buttons::Ok, Platform::Icon::Warning);
         return;
     }
@@ -99,9 +104,9 @@ void printWeakWorksheet(Program &program, WorksheetSetup setup, const QString &p
         return weak.state != Mastery::NeedsWork && weak.state != Mastery::Learning;
     });
     if (facts.isEmpty()) {
-        const QString name = playerName.trimmed().isEmpty() ? tr("This child") : playerName.trimmed();
-        program.ask(tr("Print Weak Facts Worksheet"),
-                    tr("%1 has no facts that need work or are being learned among the ticked operations "
+        const QString name = playerName.trimmed().isEmpty() ? Worksheet::tr("This child") : playerName.trimmed();
+        program.ask(Worksheet::tr("Print Weak Facts Worksheet"),
+                    Worksheet::tr("%1 has no facts that need work or are being learned among the ticked operations "
                        "in the current number ranges, so there is nothing to print.")
                         .arg(name),
                     Platform::Buttons::Ok, Platform::Icon::Information);
@@ -112,16 +117,16 @@ void printWeakWorksheet(Program &program, WorksheetSetup setup, const QString &p
 
 void reprintWorksheet(Program &program, const SheetFinder &findSheet, const WorksheetPrintHooks &hooks)
 {
-    const QString title = tr("Reprint Worksheet");
+    const QString title = Worksheet::tr("Reprint Worksheet");
     const std::optional<int> number = program.platform.askNumber(
-        title, tr("The sheet number printed in the bottom corner of the worksheet:"), lowestSheetNumber,
+        title, Worksheet::tr("The sheet number printed in the bottom corner of the worksheet:"), lowestSheetNumber,
         highestSheetNumber);
     if (!number)
         return;
     const std::optional<PrintedSheet> sheet = findSheet(*number);
     if (!sheet) {
         program.ask(title,
-                    tr("There is no worksheet number %1 among the last %2 printed on this computer.")
+                    Worksheet::tr("There is no worksheet number %1 among the last %2 printed on this computer.")
                         .arg(*number)
                         .arg(keptSheets),
                     Platform::Buttons::Ok, Platform::Icon::Information);
