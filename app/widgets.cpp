@@ -1,5 +1,6 @@
 #include "app/widgets.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -7,8 +8,10 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QTabBar>
 
 #include <algorithm>
+#include <functional>
 
 QString indexedName(const QString &group, int index)
 {
@@ -122,4 +125,21 @@ void fitToLayout(QWidget *window)
     const int width = layout->totalSizeHint().width();
     const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->totalSizeHint().height();
     window->setFixedSize(width, std::max(height, layout->totalMinimumSize().height()));
+}
+
+void fitCaptions(QWidget *root)
+{
+    static constexpr double smallest = 7;
+    const auto shrink = [](QWidget *widget, const std::function<bool()> &fits) {
+        QFont font = widget->font();
+        while (!fits() && font.pointSizeF() > smallest) {
+            font.setPointSizeF(std::max(smallest, font.pointSizeF() - 0.5));
+            widget->setFont(font);
+        }
+    };
+    for (QAbstractButton *button : root->findChildren<QAbstractButton *>())
+        if (!button->text().isEmpty())
+            shrink(button, [button] { return button->sizeHint().width() <= button->width(); });
+    for (QTabBar *tabs : root->findChildren<QTabBar *>())
+        shrink(tabs, [tabs] { return tabs->count() == 0 || tabs->tabRect(tabs->count() - 1).right() < tabs->width(); });
 }

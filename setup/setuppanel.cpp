@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/widgets.h"
+
 namespace {
 
 // The commands' captions tell their state; they are asked for in the
@@ -578,6 +580,13 @@ void SetupPanel::setRangeMode(bool advanced)
 void SetupPanel::showAdvancedSetup()
 {
     setRangeMode(true);
+}
+
+void SetupPanel::showEvent(QShowEvent *event)
+{
+    QTabWidget::showEvent(event);
+    // Widths are known once the panel is laid out.
+    fitCaptions(this);
 }
 
 void SetupPanel::showBasicSetup()

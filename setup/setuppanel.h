@@ -124,6 +124,9 @@ public:
     QLabel *lblCountDown = nullptr;
     QLabel *lblMinutes = nullptr;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildSetupTab();
     void buildNumberRangeTab();
