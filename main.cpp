@@ -7,7 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    installLanguage(application, languageFromCommandLine(application));
+    installLanguage(application, languageFromCommandLine(QApplication::arguments()));
     QtPlatform platform;
     const auto program = startProgram(platform);
     return program ? application.exec() : 0;

@@ -12,7 +12,7 @@ QStringList shippedLanguages()
     return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
 }
 
-QLocale languageFromCommandLine(const QCoreApplication &application)
+QLocale languageFromCommandLine(const QStringList &arguments)
 {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(sumdropVersion));
     QCommandLineParser parser;
@@ -23,7 +23,7 @@ QLocale languageFromCommandLine(const QCoreApplication &application)
                                   QCoreApplication::translate("Language", "Use the language CODE, such as de, fr or es."),
                                   QStringLiteral("CODE"));
     parser.addOption(lang);
-    parser.process(application);
+    parser.process(arguments);
     if (!parser.isSet(lang))
         return QLocale::system();
     const QString code = parser.value(lang);

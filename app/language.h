@@ -12,7 +12,7 @@ QStringList shippedLanguages();
 // --lang CODE chooses the language, otherwise the system's is used. Returns
 // the language chosen; one the program does not speak falls back to English
 // with a warning.
-QLocale languageFromCommandLine(const QCoreApplication &application);
+QLocale languageFromCommandLine(const QStringList &arguments);
 
 // Makes locale the program's language: its texts, Qt's own buttons and
 // dialogs, and the voice that reads the cards. English needs no translation.
