@@ -137,9 +137,11 @@ void fitCaptions(QWidget *root)
             widget->setFont(font);
         }
     };
+    // Only a shown widget has been laid out and knows its width.
     for (QAbstractButton *button : root->findChildren<QAbstractButton *>())
-        if (!button->text().isEmpty())
+        if (button->isVisible() && !button->text().isEmpty())
             shrink(button, [button] { return button->sizeHint().width() <= button->width(); });
     for (QTabBar *tabs : root->findChildren<QTabBar *>())
-        shrink(tabs, [tabs] { return tabs->count() == 0 || tabs->tabRect(tabs->count() - 1).right() < tabs->width(); });
+        if (tabs->isVisible())
+            shrink(tabs, [tabs] { return tabs->count() == 0 || tabs->tabRect(tabs->count() - 1).right() < tabs->width(); });
 }

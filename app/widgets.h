@@ -38,8 +38,8 @@ void fitToLayout(QWidget *window);
 // Escape acts as the window's close box, wherever the focus is in it.
 void closeOnEscape(QWidget *window);
 
-// Shrinks the captions of the buttons and tab bars below root, down to 7
-// points, until each fits the width it has: a translation longer than the
+// Shrinks the captions of the shown buttons and tab bars below root, down to
+// 7 points, until each fits the width it has: a translation longer than the
 // English must not be cut off in a panel of fixed size.
 void fitCaptions(QWidget *root);
 

@@ -111,6 +111,7 @@ SetupPanel::SetupPanel(GameSettings &settings, QWidget *parent)
 {
     setObjectName(QStringLiteral("tbsOne"));
     setAccessibleName(tr("Setup tabs"));
+    connect(this, &QTabWidget::currentChanged, this, [this] { fitCaptions(currentWidget()); });
     QFont caption(QStringLiteral("MS Sans Serif"));
     caption.setPointSizeF(9.75);
     caption.setBold(true);
@@ -585,7 +586,7 @@ void SetupPanel::showAdvancedSetup()
 void SetupPanel::showEvent(QShowEvent *event)
 {
     QTabWidget::showEvent(event);
-    // Widths are known once the panel is laid out.
+    // Widths are known once the panel is laid out, and a page's once it shows.
     fitCaptions(this);
 }
 
