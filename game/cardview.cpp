@@ -63,7 +63,7 @@ void CardView::showGameOverCard()
 
 void CardView::nameStackedParts(qint16 operation, int top, int bottom)
 {
-    const auto digit = [this](int number, int place) {
+    const auto digit = [](int number, int place) {
         return place > 1 && number < place ? tr("blank") : QString::number(number / place % 10);
     };
     picTopTens->setAccessibleName(tr("top number, tens digit: %1").arg(digit(top, 10)));
