@@ -5,1385 +5,1386 @@
     <name>AboutWindow</name>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation>Über </translation>
     </message>
     <message>
         <source>Sumdrop logo: click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumdrop-Logo: zum Schließen klicken</translation>
     </message>
     <message>
         <source>by: Pebblebrook Studio</source>
-        <translation type="unfinished"></translation>
+        <translation>von: Pebblebrook Studio</translation>
     </message>
     <message>
         <source>Email to: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail an: </translation>
     </message>
 </context>
 <context>
     <name>AnswerArea</name>
     <message>
         <source>answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort</translation>
     </message>
     <message>
         <source>answer, hundreds digit</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort, Hunderterziffer</translation>
     </message>
     <message>
         <source>answer, tens digit</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort, Zehnerziffer</translation>
     </message>
     <message>
         <source>answer, units digit</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort, Einerziffer</translation>
     </message>
     <message>
         <source>carry to the tens</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertrag zu den Zehnern</translation>
     </message>
     <message>
         <source>carry to the hundreds</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertrag zu den Hundertern</translation>
     </message>
     <message>
         <source>Carry Boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertrag</translation>
     </message>
     <message>
         <source>RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>RICHTIG</translation>
     </message>
     <message>
         <source>WRONG</source>
-        <translation type="unfinished"></translation>
+        <translation>FALSCH</translation>
     </message>
 </context>
 <context>
     <name>AnswerChecking</name>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>richtig</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>falsch</translation>
     </message>
 </context>
 <context>
     <name>CardPhrase</name>
     <message>
         <source>%1 plus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minus %2</translation>
     </message>
     <message>
         <source>%1 times %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mal %2</translation>
     </message>
     <message>
         <source>%1 divided by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geteilt durch %2</translation>
     </message>
 </context>
 <context>
     <name>CardReader</name>
     <message>
         <source>Cards cannot be read aloud: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten können nicht vorgelesen werden: %1</translation>
     </message>
     <message>
         <source>Flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenkarte</translation>
     </message>
     <message>
         <source>Card %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1 von %2: %3</translation>
     </message>
 </context>
 <context>
     <name>CardView</name>
     <message>
         <source>top number, tens digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>obere Zahl, Zehnerziffer: %1</translation>
     </message>
     <message>
         <source>bottom number, tens digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>untere Zahl, Zehnerziffer: %1</translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>top number, units digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>obere Zahl, Einerziffer: %1</translation>
     </message>
     <message>
         <source>bottom number, units digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>untere Zahl, Einerziffer: %1</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>minus</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>mal</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>answer line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnislinie</translation>
     </message>
     <message>
         <source>divisor: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Teiler: %1</translation>
     </message>
     <message>
         <source>dividend, hundreds digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividend, Hunderterziffer: %1</translation>
     </message>
     <message>
         <source>dividend, tens digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividend, Zehnerziffer: %1</translation>
     </message>
     <message>
         <source>dividend, units digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividend, Einerziffer: %1</translation>
     </message>
     <message>
         <source>division bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisionszeichen</translation>
     </message>
 </context>
 <context>
     <name>FeedbackView</name>
     <message>
         <source>previous card</source>
-        <translation type="unfinished"></translation>
+        <translation>vorherige Karte</translation>
     </message>
 </context>
 <context>
     <name>GameFlow</name>
     <message>
         <source>No Math Function Selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Rechenart gewählt!</translation>
     </message>
     <message>
         <source>You did not select a Math Function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast keine Rechenart gewählt.</translation>
     </message>
     <message>
         <source>Click OK to do Addition Only or CANCEL to got to setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf OK, um nur Plusaufgaben zu rechnen, oder auf ABBRECHEN, um zur Einstellung zu gehen</translation>
     </message>
     <message>
         <source>No card can be dealt: these number ranges only make subtractions of two equal numbers. Widen the top number range, or lower the bottom number range below it, on the Number Range tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kann keine Karte ausgeteilt werden: Mit diesen Zahlenbereichen entstehen nur Minusaufgaben mit zwei gleichen Zahlen. Vergrößere den Bereich der oberen Zahl oder setze den Bereich der unteren Zahl darunter, auf der Registerkarte Zahlenbereich.</translation>
     </message>
     <message>
         <source>No card can be dealt: a subtraction needs a top number limit of at least 2. Raise the top number limit on the Number Range tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kann keine Karte ausgeteilt werden: Eine Minusaufgabe braucht als obere Grenze mindestens 2. Erhöhe die obere Grenze auf der Registerkarte Zahlenbereich.</translation>
     </message>
     <message>
         <source>Card %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1 von %2</translation>
     </message>
 </context>
 <context>
     <name>GameSummary</name>
     <message>
         <source>No game to display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Spiel zum Anzeigen.</translation>
     </message>
 </context>
 <context>
     <name>HelpIntro</name>
     <message>
         <source>Help - Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe - Einführung</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Einführung</translation>
     </message>
     <message>
         <source>Sumdrop is a versatile flash card game to develop children&apos;s math skills. Children can play alone or with a supervisor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumdrop ist ein vielseitiges Rechenkartenspiel, mit dem Kinder ihre Rechenfertigkeiten üben. Kinder können allein oder mit einer Begleitperson spielen.</translation>
     </message>
     <message>
         <source>Click  on the tab headings below to get more details on how to use the features of each tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke unten auf die Überschriften der Registerkarten, um mehr über ihre Einstellungen zu erfahren.</translation>
     </message>
     <message>
         <source>The setup tabs: click a heading for its help</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Registerkarten: Klicke auf eine Überschrift, um ihre Hilfe zu sehen</translation>
     </message>
     <message>
         <source>Print Worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblätter drucken</translation>
     </message>
     <message>
         <source>Save Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse speichern</translation>
     </message>
     <message>
         <source>Dont&apos;s show this screen on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite beim Start nicht mehr zeigen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>HelpTopic</name>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild: %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>HelpTopics</name>
     <message>
         <source>Help - General Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe - Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>General Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>Number of Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Karten</translation>
     </message>
     <message>
         <source>To select the number of cards in a game, slide the bar. </source>
-        <translation type="unfinished"></translation>
+        <translation>Schiebe den Regler, um die Anzahl der Karten in einem Spiel zu wählen. </translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne</translation>
     </message>
     <message>
         <source>Check to hear sounds when  an answer is entered. There is a different sound for right and wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um nach jeder Antwort einen Ton zu hören. Für richtig und falsch gibt es verschiedene Töne.</translation>
     </message>
     <message>
         <source>Show Card Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenzähler zeigen</translation>
     </message>
     <message>
         <source>When checked, the number of the current card and the total number of cards is displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn angekreuzt, werden die Nummer der aktuellen Karte und die Gesamtzahl der Karten angezeigt.</translation>
     </message>
     <message>
         <source>Verbal Response</source>
-        <translation type="unfinished"></translation>
+        <translation>Mündliche Antwort</translation>
     </message>
     <message>
         <source>When playing a supervised game, the student can say the answer and the supervisor presses either a &quot;RIGHT&quot; or &quot;WRONG&quot; button. In this mode, you will not see an answer box displayed on the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei einem begleiteten Spiel sagt das Kind die Antwort, und die Begleitperson drückt die Taste &quot;RICHTIG&quot; oder &quot;FALSCH&quot;. In dieser Art wird auf der Karte kein Antwortfeld gezeigt.</translation>
     </message>
     <message>
         <source>Display and Print Game Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielübersicht zeigen und drucken</translation>
     </message>
     <message>
         <source>When checked, a summary of the game is displayed when the game is over or stopped. The display shows the problem, the correct answer and the student&apos;s answer. If the TIMER was selected, the time for each card is also displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn angekreuzt, wird am Ende oder beim Abbrechen des Spiels eine Übersicht gezeigt. Sie zeigt die Aufgabe, die richtige Antwort und die Antwort des Kindes. Wenn die ZEITMESSUNG gewählt ist, wird auch die Zeit für jede Karte gezeigt.</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib deinen Namen ein</translation>
     </message>
     <message>
         <source>The student can enter their name to have it shown in the heading of the GAME SUMMARY DISPLAY or a worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kind kann seinen Namen eingeben; er erscheint dann in der Überschrift der SPIELÜBERSICHT oder eines Arbeitsblatts.</translation>
     </message>
     <message>
         <source>Help - Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe - Zahlenbereich</translation>
     </message>
     <message>
         <source>Basic Number Range Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfacher Zahlenbereich</translation>
     </message>
     <message>
         <source>Slide to select both the top and bottom range. Sumdrop will generate random numbers from 1 to the number selected. </source>
-        <translation type="unfinished"></translation>
+        <translation>Schiebe die Regler, um den Bereich der oberen und der unteren Zahl zu wählen. Sumdrop wählt Zufallszahlen von 1 bis zur gewählten Zahl. </translation>
     </message>
     <message>
         <source>Note: With multiplication, Sumdrop will truncate the bottom to a single digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Beim Malnehmen kürzt Sumdrop die untere Zahl auf eine Ziffer.</translation>
     </message>
     <message>
         <source>There is also an option to select number ranges for both the top and botom. Click HERE form more about Advanced Range Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Man kann auch Bereiche für die obere und die untere Zahl getrennt wählen. Klicke HIER, um mehr über den erweiterten Zahlenbereich zu erfahren.</translation>
     </message>
     <message>
         <source>Select BASIC or ADVANCED setting from the OPTIONS Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle EINFACH oder ERWEITERT im Menü OPTIONEN</translation>
     </message>
     <message>
         <source>Help - Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe - Rechenarten</translation>
     </message>
     <message>
         <source>Select Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenarten wählen</translation>
     </message>
     <message>
         <source>Select the math function for the game or worksheet. When more than one function is selected, the card function will be selected at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle die Rechenart für das Spiel oder das Arbeitsblatt. Sind mehrere gewählt, wird die Rechenart jeder Karte zufällig bestimmt.</translation>
     </message>
     <message>
         <source>Divisor Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich des Teilers</translation>
     </message>
     <message>
         <source>Use the sliders to select the range of the divisor used in Division problems. To have the divisor constant, select the same number for each. If DIVISION is not selected, the divisor range selector is inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle mit den Reglern den Bereich des Teilers für Geteiltaufgaben. Für einen festen Teiler wähle bei beiden dieselbe Zahl. Ist GETEILT nicht gewählt, sind die Regler gesperrt.</translation>
     </message>
     <message>
         <source>A Note About Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Hinweis zum Teilen</translation>
     </message>
     <message>
         <source>All division problems have answers without remainders. The dividend will always be a single digit and the answer will not be more than 12. This format does not facilitate long division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Geteiltaufgaben gehen ohne Rest auf. Der Teiler hat immer nur eine Ziffer, und das Ergebnis ist höchstens 12. Schriftliches Teilen wird so nicht geübt.</translation>
     </message>
     <message>
         <source>Help - Answer Input Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe - Antworteingabe</translation>
     </message>
     <message>
         <source>Answer Format Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerkarte Antwortform</translation>
     </message>
     <message>
         <source>Single Entry Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Antwortfeld</translation>
     </message>
     <message>
         <source>Select Single Entry Box to enter entire answer at once. Just type in the answer, then ENTER. This is best for easy problems. </source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle Ein Antwortfeld, um die ganze Antwort auf einmal einzugeben. Tippe einfach die Antwort und dann EINGABE. Das ist am besten für leichte Aufgaben. </translation>
     </message>
     <message>
         <source>Separate Entry Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrennte Antwortfelder</translation>
     </message>
     <message>
         <source>Select Separate Box to enter the answer one digit at a time, starting at Units, the way you would working a problem on paper. When you type a number, the cursor automatically moves left one digit. When you are done, press ENTER. This is better for more complex problems. When HIGHLIGHT ACTIVE ENTRY BOX is checked, the box expecting the next input is highlighted to promt the student.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle Getrennte Felder, um die Antwort Ziffer für Ziffer einzugeben, beginnend bei den Einern, so wie man auf dem Papier rechnet. Nach jeder Ziffer springt der Cursor eine Stelle nach links. Wenn du fertig bist, drücke EINGABE. Das ist besser für schwierigere Aufgaben. Ist AKTIVES ANTWORTFELD HERVORHEBEN angekreuzt, wird das Feld für die nächste Ziffer hervorgehoben, damit das Kind weiß, wo es weitergeht.</translation>
     </message>
     <message>
         <source>Use Screen Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmtastatur</translation>
     </message>
     <message>
         <source>Using the on screen keypad allows the student to input all answers using the mouse. Click HERE for more detailed information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Bildschirmtastatur kann das Kind alle Antworten mit der Maus eingeben. Klicke HIER für mehr Informationen.</translation>
     </message>
     <message>
         <source>Show Carry Scratchpad Box displays an entry box where a carry over number can be entered, when in SEPARATE ANSWER BOX mode. This has no effect on the answer. It is just a scratchpad for assistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragsfeld zeigen blendet ein Feld ein, in das bei GETRENNTEN ANTWORTFELDERN ein Übertrag geschrieben werden kann. Es ändert die Antwort nicht, es ist nur eine Merkhilfe.</translation>
     </message>
     <message>
         <source>Show Previous Card will display the problem with the correct answer and indicate by check or x if the entered answer was correct or not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Karte zeigen zeigt die Aufgabe mit der richtigen Antwort und mit Haken oder Kreuz, ob die eingegebene Antwort richtig war.</translation>
     </message>
     <message>
         <source>Help - Timer Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe - Zeitoptionen</translation>
     </message>
     <message>
         <source>Timer Options Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerkarte Zeitoptionen</translation>
     </message>
     <message>
         <source>Check Game and card timer to display timers for the total game and for each card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuze Spiel- und Kartenuhr an, um die Zeit für das ganze Spiel und für jede Karte zu zeigen.</translation>
     </message>
     <message>
         <source>Game Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit Spiel</translation>
     </message>
     <message>
         <source>Use the Game Time Limit to set a time limit for the game. Up to 30 minutes.  When the time is up, game will stop. If the TIMER DISPLAY is checked, the game timer will show a count down from the selected time to zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Zeitlimit Spiel legst du eine Zeit für das ganze Spiel fest, bis zu 30 Minuten. Ist die Zeit um, endet das Spiel. Ist die ZEITANZEIGE angekreuzt, zählt die Spieluhr von der gewählten Zeit bis null herunter.</translation>
     </message>
     <message>
         <source>Card Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit Karte</translation>
     </message>
     <message>
         <source>Use the Card Time Limit to set a time limit for each card. Up to 60 seconds.  When the time is up, the card will change to the next. If the TIMER DISPLAY is checked, the card timer will show a count down from the selected time to zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Zeitlimit Karte legst du eine Zeit für jede Karte fest, bis zu 60 Sekunden. Ist die Zeit um, kommt die nächste Karte. Ist die ZEITANZEIGE angekreuzt, zählt die Kartenuhr von der gewählten Zeit bis null herunter.</translation>
     </message>
     <message>
         <source>If GAME AND CARD TIME is not selected, Time limit selectors are inactive. You can have only one time limit selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist SPIEL- UND KARTENUHR nicht gewählt, sind die Zeitlimits gesperrt. Es kann nur ein Zeitlimit gewählt sein.</translation>
     </message>
     <message>
         <source>Help - Print Worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe - Arbeitsblätter drucken</translation>
     </message>
     <message>
         <source>With Sumdrop you can print worksheets. To print a worksheet, select PRINT WORKSHEET from the Options Menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Sumdrop kannst du Arbeitsblätter drucken. Wähle dazu ARBEITSBLATT DRUCKEN im Menü Optionen.</translation>
     </message>
     <message>
         <source>The number of problems on the worksheet is determined by the card count selected from the setup Tab. The maximum is 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl der Aufgaben auf dem Blatt ist die Kartenzahl auf der Registerkarte Einstellungen. Höchstens 100.</translation>
     </message>
     <message>
         <source>The math functions are as selected on the MATH FUNCTIONS tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechenarten sind die auf der Registerkarte RECHENARTEN gewählten.</translation>
     </message>
     <message>
         <source>For multiplication, the bottom number will be 2 digits if the selected range allows. Using the range selection, you can print worksheets to focus on specific needed practice areas such as a multiplication table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Malnehmen hat die untere Zahl zwei Ziffern, wenn der gewählte Bereich es erlaubt. Mit den Bereichen kannst du Blätter für gezieltes Üben drucken, zum Beispiel für eine Einmaleinsreihe.</translation>
     </message>
     <message>
         <source>Help - Saving Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe - Ergebnisse speichern</translation>
     </message>
     <message>
         <source>When DISPALY AND PRINT GAME SUMMARY is selected, a window opens when the game is ended to display the game results. By selecting SAVE from this window, you can save the results for later review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist SPIELÜBERSICHT ZEIGEN UND DRUCKEN gewählt, öffnet sich am Ende des Spiels ein Fenster mit den Ergebnissen. Mit SPEICHERN in diesem Fenster kannst du sie für später aufheben.</translation>
     </message>
     <message>
         <source>Choose a file name, perhaps using the student&apos;s name and date and select save from the file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle einen Dateinamen, zum Beispiel mit dem Namen des Kindes und dem Datum, und klicke im Dateifenster auf Speichern.</translation>
     </message>
     <message>
         <source>You can view previously saved results by selecting OPEN SAVED GAME REPORT from the file menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Früher gespeicherte Ergebnisse öffnest du mit GESPEICHERTEN SPIELBERICHT ÖFFNEN im Menü Datei.</translation>
     </message>
     <message>
         <source>Help - Advanced Number Range Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe - Erweiterter Zahlenbereich</translation>
     </message>
     <message>
         <source>Advanced Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterter Zahlenbereich</translation>
     </message>
     <message>
         <source>This advanced feature allows you to set a number range for both the top and bottom number of a problem (except Division).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier kannst du für die obere und die untere Zahl einer Aufgabe je einen Bereich festlegen (außer beim Teilen).</translation>
     </message>
     <message>
         <source>If you would like to have an entire game or worksheet have the same bottom number, set bot bottom range values the same. This is helpful for practice on a single multiplication table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll ein ganzes Spiel oder Arbeitsblatt dieselbe untere Zahl haben, setze beide Werte des unteren Bereichs gleich. Das hilft beim Üben einer einzelnen Einmaleinsreihe.</translation>
     </message>
     <message>
         <source>Help - Screen Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe - Bildschirmtastatur</translation>
     </message>
     <message>
         <source>The screen keypad is the easiest way to enter answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Bildschirmtastatur gibt man Antworten am einfachsten ein</translation>
     </message>
     <message>
         <source>To enter a carry number with the keypad enabled, press CARRY then the number to carry. It will go into the appropriate carry box. Carrry boxes have no effect on the answer, it is just scratchpad. If HIGHLIGHT ACTIVE ENTRY BOX is checked, after CARRY is pressed, the correct carry box will be highlighted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um mit der Tastatur einen Übertrag einzugeben, drücke ÜBERTRAG und dann die Ziffer. Sie kommt in das passende Übertragsfeld. Übertragsfelder ändern die Antwort nicht, sie sind nur eine Merkhilfe. Ist AKTIVES ANTWORTFELD HERVORHEBEN angekreuzt, wird nach ÜBERTRAG das richtige Übertragsfeld hervorgehoben.</translation>
     </message>
     <message>
         <source>The carry key is only enabled in SEPARATE ANSWER BOX mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übertragstaste geht nur bei GETRENNTEN ANTWORTFELDERN.</translation>
     </message>
     <message>
         <source>Pressing ERASE, will erase the last entry and select the previous active entry box.</source>
-        <translation type="unfinished"></translation>
+        <translation>LÖSCHEN löscht die letzte Eingabe und geht zum vorherigen Antwortfeld zurück.</translation>
     </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
     <message>
         <source>The file %1 is not a Sumdrop practice history (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist kein Sumdrop-Übungsverlauf (%2). Sumdrop lässt sie unverändert und speichert diesmal keinen Verlauf.</translation>
     </message>
     <message>
         <source>The practice history %1 was made by a newer Sumdrop (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Übungsverlauf %1 stammt von einem neueren Sumdrop (%2). Sumdrop lässt ihn unverändert und speichert diesmal keinen Verlauf.</translation>
     </message>
     <message>
         <source>The practice history %1 cannot be saved: %2. The game goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Übungsverlauf %1 kann nicht gespeichert werden: %2. Das Spiel geht ohne ihn weiter.</translation>
     </message>
 </context>
 <context>
     <name>HistoryStore</name>
     <message>
         <source>the SQLite driver of Qt is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>der SQLite-Treiber von Qt ist nicht installiert</translation>
     </message>
     <message>
         <source>another program&apos;s file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei eines anderen Programms</translation>
     </message>
     <message>
         <source>made by a newer Sumdrop</source>
-        <translation type="unfinished"></translation>
+        <translation>von einem neueren Sumdrop erstellt</translation>
     </message>
 </context>
 <context>
     <name>Keypad</name>
     <message>
         <source>move left</source>
-        <translation type="unfinished"></translation>
+        <translation>nach links</translation>
     </message>
     <message>
         <source>move right</source>
-        <translation type="unfinished"></translation>
+        <translation>nach rechts</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Carry</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertr.</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Arithmetic flash cards for children.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenkarten für Kinder.</translation>
     </message>
     <message>
         <source>Use the language CODE, such as de, fr or es.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache CODE verwenden, zum Beispiel de, fr oder es.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Card Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenzähler</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Open Saved Game Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherten Spielbericht öffnen</translation>
     </message>
     <message>
         <source>Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Print Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt drucken</translation>
     </message>
     <message>
         <source>Enable Tool Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Tooltipps einschalten</translation>
     </message>
     <message>
         <source>Advanced Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Einstellung</translation>
     </message>
     <message>
         <source>Basic Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfache Einstellung</translation>
     </message>
     <message>
         <source>Hide Setup Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerkarten ausblenden</translation>
     </message>
     <message>
         <source>View Previous Game Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Spielübersicht ansehen</translation>
     </message>
     <message>
         <source>Fit to Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>An Bildschirm anpassen</translation>
     </message>
     <message>
         <source>Print Weak Facts Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt mit schwierigen Aufgaben drucken</translation>
     </message>
     <message>
         <source>Reprint Worksheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt nachdrucken...</translation>
     </message>
     <message>
         <source>Print Answer Key With Worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsblatt zu Arbeitsblättern drucken</translation>
     </message>
     <message>
         <source>Preview Before Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Drucken Vorschau zeigen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Instructions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anleitung...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Sumdrop On The Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumdrop im Internet</translation>
     </message>
     <message>
         <source>the practice history cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>der Übungsverlauf kann nicht benutzt werden</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
 </context>
 <context>
     <name>Mastery</name>
     <message>
         <source>mastered</source>
-        <translation type="unfinished"></translation>
+        <translation>sicher</translation>
     </message>
     <message>
         <source>needs work</source>
-        <translation type="unfinished"></translation>
+        <translation>noch üben</translation>
     </message>
     <message>
         <source>learning</source>
-        <translation type="unfinished"></translation>
+        <translation>am Lernen</translation>
     </message>
     <message>
         <source>not seen</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht gesehen</translation>
     </message>
     <message>
         <source>%1: %2 try, %3 right, median %4 s, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Versuch, %3 richtig, Median %4 s, %5</translation>
     </message>
     <message>
         <source>%1: %2 tries, %3 right, median %4 s, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Versuche, %3 richtig, Median %4 s, %5</translation>
     </message>
     <message>
         <source>Mastered %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 sicher</translation>
     </message>
 </context>
 <context>
     <name>Program</name>
     <message>
         <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Version </translation>
     </message>
     <message>
         <source>Minimum display size is 800 x 600. Reset display properties an restart the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bildschirmgröße muss mindestens 800 x 600 sein. Stelle die Anzeige um und starte das Programm neu.</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtraktion</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplikation</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ohne Namen)</translation>
     </message>
     <message>
         <source>Sumdrop progress: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumdrop-Fortschritt: %1</translation>
     </message>
     <message>
         <source>Printed %1. A fact is fluent when it is answered right within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt am %1. Eine Aufgabe sitzt, wenn sie innerhalb von %2 Sekunden richtig gelöst wird.</translation>
     </message>
     <message>
         <source>The hardest facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Die schwierigsten Aufgaben</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine</translation>
     </message>
     <message>
         <source>Last 30 games</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 30 Spiele</translation>
     </message>
     <message>
         <source>Score %</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte %</translation>
     </message>
     <message>
         <source>Median seconds per card</source>
-        <translation type="unfinished"></translation>
+        <translation>Median Sekunden pro Karte</translation>
     </message>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Spiele</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sekunden</translation>
     </message>
     <message>
         <source>Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind:</translation>
     </message>
     <message>
         <source>Fluent within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicher innerhalb von:</translation>
     </message>
     <message>
         <source>Operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenarten</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtraktion</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplikation</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken...</translation>
     </message>
     <message>
         <source>Forget This Child...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Kind vergessen...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Rows: the number taken away. Columns: the answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen: die abgezogene Zahl. Spalten: das Ergebnis.</translation>
     </message>
     <message>
         <source>Rows: the divisor. Columns: the answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen: der Teiler. Spalten: das Ergebnis.</translation>
     </message>
     <message>
         <source>Rows: the top number. Columns: the bottom number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen: die obere Zahl. Spalten: die untere Zahl.</translation>
     </message>
     <message>
         <source>%1 facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben: %1</translation>
     </message>
     <message>
         <source>Rows and columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen und Spalten</translation>
     </message>
     <message>
         <source>Hardest facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigste Aufgaben</translation>
     </message>
     <message>
         <source>Hardest %1 facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigste Aufgaben: %1</translation>
     </message>
     <message>
         <source>Fact</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>Median s</source>
-        <translation type="unfinished"></translation>
+        <translation>Median s</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ohne Namen)</translation>
     </message>
     <message>
         <source>The fluency time cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitgrenze kann nicht gespeichert werden: %1.</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Namen</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source> practice.csv</source>
-        <translation type="unfinished"></translation>
+        <translation> Übungen.csv</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Forget everything %1 has practised? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles vergessen, was %1 geübt hat? Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
         <source>%1&apos;s practice cannot be forgotten: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übungen von %1 können nicht vergessen werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>ReportCommands</name>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>The report could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht als %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>ReportFile</name>
     <message>
         <source> is not a valid Sumdrop file.</source>
-        <translation type="unfinished"></translation>
+        <translation> ist keine gültige Sumdrop-Datei.</translation>
     </message>
 </context>
 <context>
     <name>Score</name>
     <message>
         <source>You got %1 right out of %2. That&apos;s a score of %3%</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast %1 von %2 richtig. Das sind %3%</translation>
     </message>
     <message>
         <source>You did not complete this game. You did %1 cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast dieses Spiel nicht beendet. Du hast %1 Karten gerechnet.</translation>
     </message>
     <message>
         <source>Game Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel beendet</translation>
     </message>
     <message>
         <source>Stop Game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel abbrechen?</translation>
     </message>
     <message>
         <source>Time&apos;s Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit ist um</translation>
     </message>
     <message>
         <source>Time&apos;s up! You got %1 right out of %2 cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit ist um! Du hast %1 von %2 Karten richtig.</translation>
     </message>
     <message>
         <source>You did not complete this game. You did %1 cards out of %2.<byte value="xd"/>
 Are you sure you want to stop?</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast dieses Spiel nicht beendet. Du hast %1 von %2 Karten gerechnet.<byte value="xd"/>
+Möchtest du wirklich aufhören?</translation>
     </message>
     <message>
         <source>Results for: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse von: </translation>
     </message>
     <message>
         <source>   Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>   Datum: </translation>
     </message>
     <message>
         <source>    Game Time </source>
-        <translation type="unfinished"></translation>
+        <translation>    Spielzeit </translation>
     </message>
 </context>
 <context>
     <name>SetupPanel</name>
     <message>
         <source>Answer Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten</translation>
     </message>
     <message>
         <source>Timer Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlen</translation>
     </message>
     <message>
         <source>Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenarten</translation>
     </message>
     <message>
         <source>Enable Tool Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Tooltipps einschalten</translation>
     </message>
     <message>
         <source>Disable Tool Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Tooltipps ausschalten</translation>
     </message>
     <message>
         <source>Hide Setup Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerkarten ausblenden</translation>
     </message>
     <message>
         <source>Show Setup Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerkarten zeigen</translation>
     </message>
     <message>
         <source>Setup tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Advanced Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterte Einstellung</translation>
     </message>
     <message>
         <source>Basic Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfache Einstellung</translation>
     </message>
     <message>
         <source>Number of Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Karten</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne</translation>
     </message>
     <message>
         <source>Verbal Response</source>
-        <translation type="unfinished"></translation>
+        <translation>Mündliche Antwort</translation>
     </message>
     <message>
         <source>Display and Print Game Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielübersicht zeigen und drucken</translation>
     </message>
     <message>
         <source>Show Card Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenzähler zeigen</translation>
     </message>
     <message>
         <source>Read Cards Aloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten vorlesen</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib deinen Namen ein</translation>
     </message>
     <message>
         <source>For multiplication, the bottom number will always be a single digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Malnehmen hat die untere Zahl immer nur eine Ziffer.</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Top Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich obere Zahl</translation>
     </message>
     <message>
         <source>Bottom Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich untere Zahl</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtraktion</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplikation</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Practise Weak Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierige Aufgaben üben</translation>
     </message>
     <message>
         <source>Divisor Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich des Teilers</translation>
     </message>
     <message>
         <source>Result will be from 1 to 12 with no remainder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis von 1 bis 12, ohne Rest</translation>
     </message>
     <message>
         <source>Result will be from 1 to 10 with no remainder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis von 1 bis 10, ohne Rest</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Single Entry Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Antwortfeld</translation>
     </message>
     <message>
         <source>Separate box for units, tens and  hundreds</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrennte Felder für Einer, Zehner und Hunderter</translation>
     </message>
     <message>
         <source>Show Previous Card Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Karte zeigen</translation>
     </message>
     <message>
         <source>Show Carry Scratchpad Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragsfeld zeigen</translation>
     </message>
     <message>
         <source>Use Screen Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmtastatur</translation>
     </message>
     <message>
         <source>Highlight Active Entry Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktives Antwortfeld hervorheben</translation>
     </message>
     <message>
         <source>Game and Card Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel- und Kartenuhr</translation>
     </message>
     <message>
         <source>Card Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit Karte</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>Game Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit Spiel</translation>
     </message>
     <message>
         <source>Seconds for each card</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden pro Karte</translation>
     </message>
     <message>
         <source>Minutes for the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten für das Spiel</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Check for addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen für Plusaufgaben</translation>
     </message>
     <message>
         <source>Check for Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen für Minusaufgaben</translation>
     </message>
     <message>
         <source>Check for Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen für Malaufgaben</translation>
     </message>
     <message>
         <source>Check to display card count during the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um während des Spiels den Kartenzähler zu zeigen</translation>
     </message>
     <message>
         <source>Set pre-set time for game. Timer counts down and game ends when time is 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Zeit für das Spiel. Die Uhr zählt herunter, und bei 0 endet das Spiel.</translation>
     </message>
     <message>
         <source>Set time limt for each card. Card will advance if answer is not entered before time elapsed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit für jede Karte. Wird die Antwort nicht rechtzeitig eingegeben, kommt die nächste Karte.</translation>
     </message>
     <message>
         <source>Check to display the previous problem and answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um die vorherige Aufgabe mit Antwort zu zeigen</translation>
     </message>
     <message>
         <source>Check to display boxes to write carry over numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Felder für den Übertrag zu zeigen</translation>
     </message>
     <message>
         <source>check to have sound played after each answer entered. Different for Right or Wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um nach jeder Antwort einen Ton zu hören. Verschieden für richtig und falsch.</translation>
     </message>
     <message>
         <source>Check to display Summary of entire game with ability to print and save to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um eine Übersicht des ganzen Spiels zu zeigen, die man drucken und speichern kann</translation>
     </message>
     <message>
         <source>Check to display game and card timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um Spiel- und Kartenuhr zu zeigen</translation>
     </message>
     <message>
         <source>Check to use verbal answers under supervision</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen für mündliche Antworten mit Begleitperson</translation>
     </message>
     <message>
         <source>Use single data entry box. Good for simple problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Antwortfeld. Gut für einfache Aufgaben</translation>
     </message>
     <message>
         <source>Use separate entry boxes from left to right. Goo for more complex problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrennte Felder von links nach rechts. Besser für schwierigere Aufgaben</translation>
     </message>
     <message>
         <source>Select highest number for random problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchste Zahl für die Zufallsaufgaben wählen</translation>
     </message>
     <message>
         <source>Select the total number of cards for the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtzahl der Karten im Spiel wählen</translation>
     </message>
     <message>
         <source>Use your mouse with this keypad to enter answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Maus auf dieser Tastatur Antworten eingeben</translation>
     </message>
     <message>
         <source>Check to deal more of the facts this player finds hard, and to bring a missed fact back a few cards later</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, um die Aufgaben, die diesem Kind schwerfallen, öfter zu zeigen und eine falsch gelöste Aufgabe ein paar Karten später wiederzubringen</translation>
     </message>
 </context>
 <context>
     <name>Shell</name>
     <message>
         <source>The settings could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Site Not Found, Check your Internet Connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite nicht gefunden. Prüfe die Internetverbindung.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>No speech engine is installed on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer ist keine Sprachausgabe installiert.</translation>
     </message>
 </context>
 <context>
     <name>SummaryPage</name>
     <message>
         <source>Game Summary Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielübersicht Seite %1</translation>
     </message>
     <message>
         <source>Game Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielübersicht</translation>
     </message>
     <message>
         <source>PROBLEM      YOUR ANSWER    CARD TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>AUFGABE      ANTWORT       ZEIT</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>&lt;&lt;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Zurück</translation>
     </message>
     <message>
         <source>Next &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Next report page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Berichtseite</translation>
     </message>
 </context>
 <context>
     <name>SummaryPrint</name>
     <message>
         <source>YOUR</source>
-        <translation type="unfinished"></translation>
+        <translation>DEINE</translation>
     </message>
     <message>
         <source>CARD</source>
-        <translation type="unfinished"></translation>
+        <translation>KARTEN-</translation>
     </message>
     <message>
         <source>PROBLEM</source>
-        <translation type="unfinished"></translation>
+        <translation>AUFGABE</translation>
     </message>
     <message>
         <source>ANSWER</source>
-        <translation type="unfinished"></translation>
+        <translation>ANTWORT</translation>
     </message>
     <message>
         <source>TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEIT</translation>
     </message>
 </context>
 <context>
     <name>TimerDisplay</name>
     <message>
         <source>game time</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielzeit</translation>
     </message>
     <message>
         <source>card time</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenzeit</translation>
     </message>
 </context>
 <context>
     <name>TrendChart</name>
     <message>
         <source>Score and median seconds of the last 30 games</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte und Median-Sekunden der letzten 30 Spiele</translation>
     </message>
 </context>
 <context>
     <name>Worksheet</name>
     <message>
         <source>Worksheet for: </source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt für: </translation>
     </message>
     <message>
         <source>Practice for: </source>
-        <translation type="unfinished"></translation>
+        <translation>Übungsblatt für: </translation>
     </message>
     <message>
         <source>Sheet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt %1</translation>
     </message>
     <message>
         <source>Answer Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungen</translation>
     </message>
     <message>
         <source>Print Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt drucken</translation>
     </message>
     <message>
         <source>The number of problems printed will be the number of cards set for the game. This will print a %1 problem worksheet using the current game settings for math function and number range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es werden so viele Aufgaben gedruckt, wie Karten für das Spiel eingestellt sind. Gedruckt wird ein Arbeitsblatt mit %1 Aufgaben mit den aktuellen Einstellungen für Rechenart und Zahlenbereich.</translation>
     </message>
     <message>
         <source>For Multiplication, the botom numbers will contain 2 digits per the RANGE settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Malnehmen hat die untere Zahl je nach Zahlenbereich 2 Ziffern</translation>
     </message>
     <message>
         <source>The worksheet was printed, but its sheet number %1 cannot be kept for reprinting: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt wurde gedruckt, aber seine Blattnummer %1 kann nicht für einen Nachdruck gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>No worksheet can be printed: with these number ranges every Multiplication answer is larger than 999. Lower the Top or Bottom range and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kann kein Arbeitsblatt gedruckt werden: Mit diesen Zahlenbereichen ist jedes Malergebnis größer als 999. Verkleinere den oberen oder unteren Bereich und versuche es noch einmal.</translation>
     </message>
     <message>
         <source>This child</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Kind</translation>
     </message>
     <message>
         <source>Print Weak Facts Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt mit schwierigen Aufgaben drucken</translation>
     </message>
     <message>
         <source>%1 has no facts that need work or are being learned among the ticked operations in the current number ranges, so there is nothing to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat bei den angekreuzten Rechenarten in den aktuellen Zahlenbereichen keine Aufgaben, die noch geübt werden oder gerade gelernt werden. Es gibt nichts zu drucken.</translation>
     </message>
     <message>
         <source>Reprint Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt nachdrucken</translation>
     </message>
     <message>
         <source>The sheet number printed in the bottom corner of the worksheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blattnummer unten in der Ecke des Arbeitsblatts:</translation>
     </message>
     <message>
         <source>There is no worksheet number %1 among the last %2 printed on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter den letzten %2 auf diesem Computer gedruckten Blättern gibt es keine Nummer %1.</translation>
     </message>
 </context>
 </TS>

@@ -5,1385 +5,1386 @@
     <name>AboutWindow</name>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de </translation>
     </message>
     <message>
         <source>Sumdrop logo: click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Sumdrop: haz clic para cerrar</translation>
     </message>
     <message>
         <source>by: Pebblebrook Studio</source>
-        <translation type="unfinished"></translation>
+        <translation>de: Pebblebrook Studio</translation>
     </message>
     <message>
         <source>Email to: </source>
-        <translation type="unfinished"></translation>
+        <translation>Correo a: </translation>
     </message>
 </context>
 <context>
     <name>AnswerArea</name>
     <message>
         <source>answer</source>
-        <translation type="unfinished"></translation>
+        <translation>respuesta</translation>
     </message>
     <message>
         <source>answer, hundreds digit</source>
-        <translation type="unfinished"></translation>
+        <translation>respuesta, cifra de las centenas</translation>
     </message>
     <message>
         <source>answer, tens digit</source>
-        <translation type="unfinished"></translation>
+        <translation>respuesta, cifra de las decenas</translation>
     </message>
     <message>
         <source>answer, units digit</source>
-        <translation type="unfinished"></translation>
+        <translation>respuesta, cifra de las unidades</translation>
     </message>
     <message>
         <source>carry to the tens</source>
-        <translation type="unfinished"></translation>
+        <translation>llevada a las decenas</translation>
     </message>
     <message>
         <source>carry to the hundreds</source>
-        <translation type="unfinished"></translation>
+        <translation>llevada a las centenas</translation>
     </message>
     <message>
         <source>Carry Boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Llevadas</translation>
     </message>
     <message>
         <source>RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>BIEN</translation>
     </message>
     <message>
         <source>WRONG</source>
-        <translation type="unfinished"></translation>
+        <translation>MAL</translation>
     </message>
 </context>
 <context>
     <name>AnswerChecking</name>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>bien</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>mal</translation>
     </message>
 </context>
 <context>
     <name>CardPhrase</name>
     <message>
         <source>%1 plus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 más %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos %2</translation>
     </message>
     <message>
         <source>%1 times %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2</translation>
     </message>
     <message>
         <source>%1 divided by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entre %2</translation>
     </message>
 </context>
 <context>
     <name>CardReader</name>
     <message>
         <source>Cards cannot be read aloud: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer las tarjetas en voz alta: %1</translation>
     </message>
     <message>
         <source>Flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de cálculo</translation>
     </message>
     <message>
         <source>Card %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta %1 de %2: %3</translation>
     </message>
 </context>
 <context>
     <name>CardView</name>
     <message>
         <source>top number, tens digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>número de arriba, cifra de las decenas: %1</translation>
     </message>
     <message>
         <source>bottom number, tens digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>número de abajo, cifra de las decenas: %1</translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío</translation>
     </message>
     <message>
         <source>top number, units digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>número de arriba, cifra de las unidades: %1</translation>
     </message>
     <message>
         <source>bottom number, units digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>número de abajo, cifra de las unidades: %1</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>menos</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>por</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>más</translation>
     </message>
     <message>
         <source>answer line</source>
-        <translation type="unfinished"></translation>
+        <translation>línea del resultado</translation>
     </message>
     <message>
         <source>divisor: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>divisor: %1</translation>
     </message>
     <message>
         <source>dividend, hundreds digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dividendo, cifra de las centenas: %1</translation>
     </message>
     <message>
         <source>dividend, tens digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dividendo, cifra de las decenas: %1</translation>
     </message>
     <message>
         <source>dividend, units digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dividendo, cifra de las unidades: %1</translation>
     </message>
     <message>
         <source>division bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>galera de la división</translation>
     </message>
 </context>
 <context>
     <name>FeedbackView</name>
     <message>
         <source>previous card</source>
-        <translation type="unfinished"></translation>
+        <translation>tarjeta anterior</translation>
     </message>
 </context>
 <context>
     <name>GameFlow</name>
     <message>
         <source>No Math Function Selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No has elegido ninguna operación!</translation>
     </message>
     <message>
         <source>You did not select a Math Function.</source>
-        <translation type="unfinished"></translation>
+        <translation>No has elegido ninguna operación.</translation>
     </message>
     <message>
         <source>Click OK to do Addition Only or CANCEL to got to setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en ACEPTAR para hacer solo sumas o en CANCELAR para ir a la configuración</translation>
     </message>
     <message>
         <source>No card can be dealt: these number ranges only make subtractions of two equal numbers. Widen the top number range, or lower the bottom number range below it, on the Number Range tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede repartir ninguna tarjeta: con estos rangos solo salen restas de dos números iguales. Amplía el rango del número de arriba o baja el del número de abajo por debajo de él, en la pestaña Rango de números.</translation>
     </message>
     <message>
         <source>No card can be dealt: a subtraction needs a top number limit of at least 2. Raise the top number limit on the Number Range tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede repartir ninguna tarjeta: una resta necesita que el número de arriba llegue al menos a 2. Sube el límite del número de arriba en la pestaña Rango de números.</translation>
     </message>
     <message>
         <source>Card %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>GameSummary</name>
     <message>
         <source>No game to display.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna partida que mostrar.</translation>
     </message>
 </context>
 <context>
     <name>HelpIntro</name>
     <message>
         <source>Help - Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda - Introducción</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducción</translation>
     </message>
     <message>
         <source>Sumdrop is a versatile flash card game to develop children&apos;s math skills. Children can play alone or with a supervisor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumdrop es un juego de tarjetas de cálculo muy completo para que los niños mejoren en matemáticas. Pueden jugar solos o con un adulto.</translation>
     </message>
     <message>
         <source>Click  on the tab headings below to get more details on how to use the features of each tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en los títulos de las pestañas de abajo para saber más sobre cada una.</translation>
     </message>
     <message>
         <source>The setup tabs: click a heading for its help</source>
-        <translation type="unfinished"></translation>
+        <translation>Las pestañas de configuración: haz clic en un título para ver su ayuda</translation>
     </message>
     <message>
         <source>Print Worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir fichas</translation>
     </message>
     <message>
         <source>Save Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar resultados</translation>
     </message>
     <message>
         <source>Dont&apos;s show this screen on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>No mostrar esta pantalla al empezar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>HelpTopic</name>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen: %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>HelpTopics</name>
     <message>
         <source>Help - General Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda - Configuración general</translation>
     </message>
     <message>
         <source>General Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración general</translation>
     </message>
     <message>
         <source>Number of Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de tarjetas</translation>
     </message>
     <message>
         <source>To select the number of cards in a game, slide the bar. </source>
-        <translation type="unfinished"></translation>
+        <translation>Desliza la barra para elegir el número de tarjetas de una partida. </translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos</translation>
     </message>
     <message>
         <source>Check to hear sounds when  an answer is entered. There is a different sound for right and wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Márcalo para oír un sonido al escribir cada respuesta. El sonido es distinto si está bien o mal.</translation>
     </message>
     <message>
         <source>Show Card Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar contador</translation>
     </message>
     <message>
         <source>When checked, the number of the current card and the total number of cards is displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está marcado, se muestran el número de la tarjeta actual y el total de tarjetas.</translation>
     </message>
     <message>
         <source>Verbal Response</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta oral</translation>
     </message>
     <message>
         <source>When playing a supervised game, the student can say the answer and the supervisor presses either a &quot;RIGHT&quot; or &quot;WRONG&quot; button. In this mode, you will not see an answer box displayed on the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>En una partida con un adulto, el alumno dice la respuesta y el adulto pulsa el botón &quot;BIEN&quot; o &quot;MAL&quot;. En este modo no aparece ninguna casilla de respuesta en la tarjeta.</translation>
     </message>
     <message>
         <source>Display and Print Game Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar e imprimir el resumen</translation>
     </message>
     <message>
         <source>When checked, a summary of the game is displayed when the game is over or stopped. The display shows the problem, the correct answer and the student&apos;s answer. If the TIMER was selected, the time for each card is also displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está marcado, al terminar o detener la partida se muestra un resumen con la operación, la respuesta correcta y la respuesta del alumno. Si se eligió el CRONÓMETRO, también se muestra el tiempo de cada tarjeta.</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre</translation>
     </message>
     <message>
         <source>The student can enter their name to have it shown in the heading of the GAME SUMMARY DISPLAY or a worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>El alumno puede escribir su nombre para que aparezca en el encabezado del RESUMEN DE LA PARTIDA o de una ficha.</translation>
     </message>
     <message>
         <source>Help - Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda - Rango de números</translation>
     </message>
     <message>
         <source>Basic Number Range Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de números básico</translation>
     </message>
     <message>
         <source>Slide to select both the top and bottom range. Sumdrop will generate random numbers from 1 to the number selected. </source>
-        <translation type="unfinished"></translation>
+        <translation>Desliza las barras para elegir el rango del número de arriba y del de abajo. Sumdrop genera números al azar del 1 al número elegido. </translation>
     </message>
     <message>
         <source>Note: With multiplication, Sumdrop will truncate the bottom to a single digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: en la multiplicación, Sumdrop reduce el número de abajo a una sola cifra.</translation>
     </message>
     <message>
         <source>There is also an option to select number ranges for both the top and botom. Click HERE form more about Advanced Range Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>También se puede elegir un rango para el número de arriba y otro para el de abajo. Haz clic AQUÍ para saber más sobre el rango avanzado.</translation>
     </message>
     <message>
         <source>Select BASIC or ADVANCED setting from the OPTIONS Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige BÁSICO o AVANZADO en el menú OPCIONES</translation>
     </message>
     <message>
         <source>Help - Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda - Operaciones</translation>
     </message>
     <message>
         <source>Select Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir las operaciones</translation>
     </message>
     <message>
         <source>Select the math function for the game or worksheet. When more than one function is selected, the card function will be selected at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige la operación para la partida o la ficha. Si eliges más de una, la de cada tarjeta se decide al azar.</translation>
     </message>
     <message>
         <source>Divisor Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango del divisor</translation>
     </message>
     <message>
         <source>Use the sliders to select the range of the divisor used in Division problems. To have the divisor constant, select the same number for each. If DIVISION is not selected, the divisor range selector is inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa las barras para elegir el rango del divisor en las divisiones. Para usar siempre el mismo divisor, elige el mismo número en las dos. Si DIVISIÓN no está elegida, las barras no se pueden usar.</translation>
     </message>
     <message>
         <source>A Note About Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Una nota sobre la división</translation>
     </message>
     <message>
         <source>All division problems have answers without remainders. The dividend will always be a single digit and the answer will not be more than 12. This format does not facilitate long division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las divisiones son exactas, sin resto. El divisor tiene siempre una sola cifra y el resultado no pasa de 12. Este formato no sirve para practicar la división larga.</translation>
     </message>
     <message>
         <source>Help - Answer Input Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda - Forma de respuesta</translation>
     </message>
     <message>
         <source>Answer Format Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Pestaña Respuestas</translation>
     </message>
     <message>
         <source>Single Entry Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sola casilla</translation>
     </message>
     <message>
         <source>Select Single Entry Box to enter entire answer at once. Just type in the answer, then ENTER. This is best for easy problems. </source>
-        <translation type="unfinished"></translation>
+        <translation>Elige Una sola casilla para escribir toda la respuesta de una vez. Escribe la respuesta y pulsa INTRO. Es lo mejor para operaciones fáciles. </translation>
     </message>
     <message>
         <source>Separate Entry Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Casillas separadas</translation>
     </message>
     <message>
         <source>Select Separate Box to enter the answer one digit at a time, starting at Units, the way you would working a problem on paper. When you type a number, the cursor automatically moves left one digit. When you are done, press ENTER. This is better for more complex problems. When HIGHLIGHT ACTIVE ENTRY BOX is checked, the box expecting the next input is highlighted to promt the student.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige Casillas separadas para escribir la respuesta cifra a cifra, empezando por las unidades, como al resolver una operación en papel. Al escribir una cifra, el cursor pasa solo a la casilla de la izquierda. Cuando termines, pulsa INTRO. Es mejor para operaciones más difíciles. Si RESALTAR LA CASILLA ACTIVA está marcado, se resalta la casilla que espera la siguiente cifra para guiar al alumno.</translation>
     </message>
     <message>
         <source>Use Screen Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado en pantalla</translation>
     </message>
     <message>
         <source>Using the on screen keypad allows the student to input all answers using the mouse. Click HERE for more detailed information.</source>
-        <translation type="unfinished"></translation>
+        <translation>El teclado en pantalla permite al alumno escribir todas las respuestas con el ratón. Haz clic AQUÍ para saber más.</translation>
     </message>
     <message>
         <source>Show Carry Scratchpad Box displays an entry box where a carry over number can be entered, when in SEPARATE ANSWER BOX mode. This has no effect on the answer. It is just a scratchpad for assistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar casilla de llevadas muestra una casilla donde anotar lo que se lleva, en el modo CASILLAS SEPARADAS. No cambia la respuesta: es solo una ayuda, como un borrador.</translation>
     </message>
     <message>
         <source>Show Previous Card will display the problem with the correct answer and indicate by check or x if the entered answer was correct or not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar tarjeta anterior muestra la operación con la respuesta correcta y una marca o una cruz según si la respuesta dada era correcta.</translation>
     </message>
     <message>
         <source>Help - Timer Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda - Tiempo</translation>
     </message>
     <message>
         <source>Timer Options Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Pestaña Tiempo</translation>
     </message>
     <message>
         <source>Check Game and card timer to display timers for the total game and for each card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca Cronómetro de partida y tarjeta para ver el tiempo de toda la partida y de cada tarjeta.</translation>
     </message>
     <message>
         <source>Game Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de la partida</translation>
     </message>
     <message>
         <source>Use the Game Time Limit to set a time limit for the game. Up to 30 minutes.  When the time is up, game will stop. If the TIMER DISPLAY is checked, the game timer will show a count down from the selected time to zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con el límite de la partida fijas un tiempo para toda la partida, hasta 30 minutos. Cuando se acaba el tiempo, la partida termina. Si la PANTALLA DEL CRONÓMETRO está marcada, el reloj de la partida cuenta hacia atrás desde el tiempo elegido hasta cero.</translation>
     </message>
     <message>
         <source>Card Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite por tarjeta</translation>
     </message>
     <message>
         <source>Use the Card Time Limit to set a time limit for each card. Up to 60 seconds.  When the time is up, the card will change to the next. If the TIMER DISPLAY is checked, the card timer will show a count down from the selected time to zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con el límite por tarjeta fijas un tiempo para cada tarjeta, hasta 60 segundos. Cuando se acaba, pasa a la tarjeta siguiente. Si la PANTALLA DEL CRONÓMETRO está marcada, el reloj de la tarjeta cuenta hacia atrás desde el tiempo elegido hasta cero.</translation>
     </message>
     <message>
         <source>If GAME AND CARD TIME is not selected, Time limit selectors are inactive. You can have only one time limit selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si CRONÓMETRO DE PARTIDA Y TARJETA no está elegido, los límites de tiempo no se pueden usar. Solo se puede elegir un límite.</translation>
     </message>
     <message>
         <source>Help - Print Worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda - Imprimir fichas</translation>
     </message>
     <message>
         <source>With Sumdrop you can print worksheets. To print a worksheet, select PRINT WORKSHEET from the Options Menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con Sumdrop puedes imprimir fichas de ejercicios. Para ello, elige IMPRIMIR FICHA en el menú Opciones.</translation>
     </message>
     <message>
         <source>The number of problems on the worksheet is determined by the card count selected from the setup Tab. The maximum is 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de operaciones de la ficha es el número de tarjetas elegido en la pestaña Configuración. Como máximo, 100.</translation>
     </message>
     <message>
         <source>The math functions are as selected on the MATH FUNCTIONS tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las operaciones son las elegidas en la pestaña OPERACIONES.</translation>
     </message>
     <message>
         <source>For multiplication, the bottom number will be 2 digits if the selected range allows. Using the range selection, you can print worksheets to focus on specific needed practice areas such as a multiplication table.</source>
-        <translation type="unfinished"></translation>
+        <translation>En la multiplicación, el número de abajo tendrá 2 cifras si el rango elegido lo permite. Con los rangos puedes imprimir fichas para practicar algo concreto, como una tabla de multiplicar.</translation>
     </message>
     <message>
         <source>Help - Saving Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda - Guardar resultados</translation>
     </message>
     <message>
         <source>When DISPALY AND PRINT GAME SUMMARY is selected, a window opens when the game is ended to display the game results. By selecting SAVE from this window, you can save the results for later review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si MOSTRAR E IMPRIMIR EL RESUMEN está elegido, al terminar la partida se abre una ventana con los resultados. Con GUARDAR en esa ventana puedes conservarlos para revisarlos más tarde.</translation>
     </message>
     <message>
         <source>Choose a file name, perhaps using the student&apos;s name and date and select save from the file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un nombre de archivo, por ejemplo con el nombre del alumno y la fecha, y pulsa Guardar en la ventana de archivos.</translation>
     </message>
     <message>
         <source>You can view previously saved results by selecting OPEN SAVED GAME REPORT from the file menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puedes ver resultados guardados con ABRIR INFORME GUARDADO en el menú Archivo.</translation>
     </message>
     <message>
         <source>Help - Advanced Number Range Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda - Rango de números avanzado</translation>
     </message>
     <message>
         <source>Advanced Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango avanzado</translation>
     </message>
     <message>
         <source>This advanced feature allows you to set a number range for both the top and bottom number of a problem (except Division).</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta opción avanzada permite fijar un rango para el número de arriba y otro para el de abajo (salvo en la división).</translation>
     </message>
     <message>
         <source>If you would like to have an entire game or worksheet have the same bottom number, set bot bottom range values the same. This is helpful for practice on a single multiplication table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para que toda una partida o ficha tenga el mismo número de abajo, pon los dos valores del rango de abajo iguales. Sirve para practicar una sola tabla de multiplicar.</translation>
     </message>
     <message>
         <source>Help - Screen Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda - Teclado en pantalla</translation>
     </message>
     <message>
         <source>The screen keypad is the easiest way to enter answers</source>
-        <translation type="unfinished"></translation>
+        <translation>El teclado en pantalla es la forma más fácil de escribir las respuestas</translation>
     </message>
     <message>
         <source>To enter a carry number with the keypad enabled, press CARRY then the number to carry. It will go into the appropriate carry box. Carrry boxes have no effect on the answer, it is just scratchpad. If HIGHLIGHT ACTIVE ENTRY BOX is checked, after CARRY is pressed, the correct carry box will be highlighted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para anotar una llevada con el teclado, pulsa LLEVO y luego la cifra que llevas. Irá a la casilla de llevadas que corresponde. Estas casillas no cambian la respuesta: son solo un borrador. Si RESALTAR LA CASILLA ACTIVA está marcado, tras pulsar LLEVO se resalta la casilla correcta.</translation>
     </message>
     <message>
         <source>The carry key is only enabled in SEPARATE ANSWER BOX mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla de llevadas solo funciona en el modo CASILLAS SEPARADAS.</translation>
     </message>
     <message>
         <source>Pressing ERASE, will erase the last entry and select the previous active entry box.</source>
-        <translation type="unfinished"></translation>
+        <translation>BORRAR borra lo último escrito y vuelve a la casilla anterior.</translation>
     </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
     <message>
         <source>The file %1 is not a Sumdrop practice history (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un historial de práctica de Sumdrop (%2). Sumdrop lo deja como está y esta vez no guarda historial.</translation>
     </message>
     <message>
         <source>The practice history %1 was made by a newer Sumdrop (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial %1 lo creó un Sumdrop más nuevo (%2). Sumdrop lo deja como está y esta vez no guarda historial.</translation>
     </message>
     <message>
         <source>The practice history %1 cannot be saved: %2. The game goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el historial %1: %2. La partida sigue sin él.</translation>
     </message>
 </context>
 <context>
     <name>HistoryStore</name>
     <message>
         <source>the SQLite driver of Qt is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>el controlador SQLite de Qt no está instalado</translation>
     </message>
     <message>
         <source>another program&apos;s file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo de otro programa</translation>
     </message>
     <message>
         <source>made by a newer Sumdrop</source>
-        <translation type="unfinished"></translation>
+        <translation>creado por un Sumdrop más nuevo</translation>
     </message>
 </context>
 <context>
     <name>Keypad</name>
     <message>
         <source>move left</source>
-        <translation type="unfinished"></translation>
+        <translation>a la izquierda</translation>
     </message>
     <message>
         <source>move right</source>
-        <translation type="unfinished"></translation>
+        <translation>a la derecha</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Carry</source>
-        <translation type="unfinished"></translation>
+        <translation>Llevo</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Arithmetic flash cards for children.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjetas de cálculo para niños.</translation>
     </message>
     <message>
         <source>Use the language CODE, such as de, fr or es.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar el idioma CODE, por ejemplo de, fr o es.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Card Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Open Saved Game Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir informe guardado</translation>
     </message>
     <message>
         <source>Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Print Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir ficha</translation>
     </message>
     <message>
         <source>Enable Tool Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar la ayuda emergente</translation>
     </message>
     <message>
         <source>Advanced Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración avanzada</translation>
     </message>
     <message>
         <source>Basic Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración básica</translation>
     </message>
     <message>
         <source>Hide Setup Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar pestañas</translation>
     </message>
     <message>
         <source>View Previous Game Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver el resumen de la partida anterior</translation>
     </message>
     <message>
         <source>Fit to Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la pantalla</translation>
     </message>
     <message>
         <source>Print Weak Facts Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir ficha de operaciones difíciles</translation>
     </message>
     <message>
         <source>Reprint Worksheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a imprimir una ficha...</translation>
     </message>
     <message>
         <source>Print Answer Key With Worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir las soluciones con las fichas</translation>
     </message>
     <message>
         <source>Preview Before Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa antes de imprimir</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Instructions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrucciones...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Sumdrop On The Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumdrop en la web</translation>
     </message>
     <message>
         <source>the practice history cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede usar el historial de práctica</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar</translation>
     </message>
 </context>
 <context>
     <name>Mastery</name>
     <message>
         <source>mastered</source>
-        <translation type="unfinished"></translation>
+        <translation>dominado</translation>
     </message>
     <message>
         <source>needs work</source>
-        <translation type="unfinished"></translation>
+        <translation>hay que practicar</translation>
     </message>
     <message>
         <source>learning</source>
-        <translation type="unfinished"></translation>
+        <translation>aprendiendo</translation>
     </message>
     <message>
         <source>not seen</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no visto</translation>
     </message>
     <message>
         <source>%1: %2 try, %3 right, median %4 s, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 intento, %3 bien, mediana %4 s, %5</translation>
     </message>
     <message>
         <source>%1: %2 tries, %3 right, median %4 s, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 intentos, %3 bien, mediana %4 s, %5</translation>
     </message>
     <message>
         <source>Mastered %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 dominadas</translation>
     </message>
 </context>
 <context>
     <name>Program</name>
     <message>
         <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Versión </translation>
     </message>
     <message>
         <source>Minimum display size is 800 x 600. Reset display properties an restart the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño mínimo de pantalla es 800 x 600. Cambia la configuración de la pantalla y vuelve a abrir el programa.</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicación</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>División</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin nombre)</translation>
     </message>
     <message>
         <source>Sumdrop progress: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso en Sumdrop: %1</translation>
     </message>
     <message>
         <source>Printed %1. A fact is fluent when it is answered right within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impreso el %1. Una operación está dominada cuando se responde bien en %2 segundos o menos.</translation>
     </message>
     <message>
         <source>The hardest facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Las operaciones más difíciles</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna todavía</translation>
     </message>
     <message>
         <source>Last 30 games</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas 30 partidas</translation>
     </message>
     <message>
         <source>Score %</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos %</translation>
     </message>
     <message>
         <source>Median seconds per card</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos por tarjeta (mediana)</translation>
     </message>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay partidas</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segundos</translation>
     </message>
     <message>
         <source>Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>Niño/a:</translation>
     </message>
     <message>
         <source>Fluent within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dominado en:</translation>
     </message>
     <message>
         <source>Operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaciones</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicación</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>División</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message>
         <source>Forget This Child...</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvidar a este niño...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Rows: the number taken away. Columns: the answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas: el número que se resta. Columnas: el resultado.</translation>
     </message>
     <message>
         <source>Rows: the divisor. Columns: the answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas: el divisor. Columnas: el resultado.</translation>
     </message>
     <message>
         <source>Rows: the top number. Columns: the bottom number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas: el número de arriba. Columnas: el número de abajo.</translation>
     </message>
     <message>
         <source>%1 facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaciones: %1</translation>
     </message>
     <message>
         <source>Rows and columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas y columnas</translation>
     </message>
     <message>
         <source>Hardest facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaciones más difíciles</translation>
     </message>
     <message>
         <source>Hardest %1 facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaciones más difíciles: %1</translation>
     </message>
     <message>
         <source>Fact</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación</translation>
     </message>
     <message>
         <source>Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Bien</translation>
     </message>
     <message>
         <source>Median s</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediana s</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin nombre)</translation>
     </message>
     <message>
         <source>The fluency time cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el tiempo de dominio: %1.</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>sin nombre</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source> practice.csv</source>
-        <translation type="unfinished"></translation>
+        <translation> práctica.csv</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1.</translation>
     </message>
     <message>
         <source>Forget everything %1 has practised? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Olvidar todo lo que ha practicado %1? No se puede deshacer.</translation>
     </message>
     <message>
         <source>%1&apos;s practice cannot be forgotten: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede olvidar la práctica de %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>ReportCommands</name>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>The report could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el informe como %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportFile</name>
     <message>
         <source> is not a valid Sumdrop file.</source>
-        <translation type="unfinished"></translation>
+        <translation> no es un archivo válido de Sumdrop.</translation>
     </message>
 </context>
 <context>
     <name>Score</name>
     <message>
         <source>You got %1 right out of %2. That&apos;s a score of %3%</source>
-        <translation type="unfinished"></translation>
+        <translation>Has acertado %1 de %2. Tu puntuación es %3%</translation>
     </message>
     <message>
         <source>You did not complete this game. You did %1 cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>No has terminado esta partida. Has hecho %1 tarjetas.</translation>
     </message>
     <message>
         <source>Game Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida terminada</translation>
     </message>
     <message>
         <source>Stop Game?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Parar la partida?</translation>
     </message>
     <message>
         <source>Time&apos;s Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Se acabó el tiempo</translation>
     </message>
     <message>
         <source>Time&apos;s up! You got %1 right out of %2 cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se acabó el tiempo! Has acertado %1 de %2 tarjetas.</translation>
     </message>
     <message>
         <source>You did not complete this game. You did %1 cards out of %2.<byte value="xd"/>
 Are you sure you want to stop?</source>
-        <translation type="unfinished"></translation>
+        <translation>No has terminado esta partida. Has hecho %1 de %2 tarjetas.<byte value="xd"/>
+¿Seguro que quieres parar?</translation>
     </message>
     <message>
         <source>Results for: </source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados de: </translation>
     </message>
     <message>
         <source>   Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>   Fecha: </translation>
     </message>
     <message>
         <source>    Game Time </source>
-        <translation type="unfinished"></translation>
+        <translation>    Tiempo de juego </translation>
     </message>
 </context>
 <context>
     <name>SetupPanel</name>
     <message>
         <source>Answer Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas</translation>
     </message>
     <message>
         <source>Timer Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Números</translation>
     </message>
     <message>
         <source>Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaciones</translation>
     </message>
     <message>
         <source>Enable Tool Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar la ayuda emergente</translation>
     </message>
     <message>
         <source>Disable Tool Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar la ayuda emergente</translation>
     </message>
     <message>
         <source>Hide Setup Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar pestañas</translation>
     </message>
     <message>
         <source>Show Setup Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar pestañas</translation>
     </message>
     <message>
         <source>Setup tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pestañas de configuración</translation>
     </message>
     <message>
         <source>Advanced Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración avanzada</translation>
     </message>
     <message>
         <source>Basic Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración básica</translation>
     </message>
     <message>
         <source>Number of Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de tarjetas</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos</translation>
     </message>
     <message>
         <source>Verbal Response</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta oral</translation>
     </message>
     <message>
         <source>Display and Print Game Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar e imprimir el resumen</translation>
     </message>
     <message>
         <source>Show Card Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar contador</translation>
     </message>
     <message>
         <source>Read Cards Aloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer las tarjetas en voz alta</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre</translation>
     </message>
     <message>
         <source>For multiplication, the bottom number will always be a single digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>En la multiplicación, el número de abajo tendrá siempre una sola cifra.</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx</translation>
     </message>
     <message>
         <source>Top Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango del número de arriba</translation>
     </message>
     <message>
         <source>Bottom Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango del número de abajo</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicación</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>División</translation>
     </message>
     <message>
         <source>Practise Weak Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Practicar lo que cuesta</translation>
     </message>
     <message>
         <source>Divisor Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango del divisor</translation>
     </message>
     <message>
         <source>Result will be from 1 to 12 with no remainder</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado de 1 a 12, sin resto</translation>
     </message>
     <message>
         <source>Result will be from 1 to 10 with no remainder</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado de 1 a 10, sin resto</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>Single Entry Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sola casilla</translation>
     </message>
     <message>
         <source>Separate box for units, tens and  hundreds</source>
-        <translation type="unfinished"></translation>
+        <translation>Casillas para unidades, decenas y centenas</translation>
     </message>
     <message>
         <source>Show Previous Card Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la tarjeta anterior</translation>
     </message>
     <message>
         <source>Show Carry Scratchpad Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar casillas de llevadas</translation>
     </message>
     <message>
         <source>Use Screen Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado en pantalla</translation>
     </message>
     <message>
         <source>Highlight Active Entry Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Resaltar la casilla activa</translation>
     </message>
     <message>
         <source>Game and Card Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronómetro de partida y tarjeta</translation>
     </message>
     <message>
         <source>Card Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite por tarjeta</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <source>Game Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de la partida</translation>
     </message>
     <message>
         <source>Seconds for each card</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos por tarjeta</translation>
     </message>
     <message>
         <source>Minutes for the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos para la partida</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos</translation>
     </message>
     <message>
         <source>Check for addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca para sumar</translation>
     </message>
     <message>
         <source>Check for Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca para restar</translation>
     </message>
     <message>
         <source>Check for Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca para multiplicar</translation>
     </message>
     <message>
         <source>Check to display card count during the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca para ver el contador de tarjetas durante la partida</translation>
     </message>
     <message>
         <source>Set pre-set time for game. Timer counts down and game ends when time is 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo fijo para la partida. El reloj cuenta hacia atrás y la partida termina en 0.</translation>
     </message>
     <message>
         <source>Set time limt for each card. Card will advance if answer is not entered before time elapsed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo límite para cada tarjeta. Si no se responde a tiempo, pasa a la siguiente.</translation>
     </message>
     <message>
         <source>Check to display the previous problem and answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca para ver la operación anterior y su respuesta</translation>
     </message>
     <message>
         <source>Check to display boxes to write carry over numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca para ver casillas donde anotar las llevadas</translation>
     </message>
     <message>
         <source>check to have sound played after each answer entered. Different for Right or Wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca para oír un sonido tras cada respuesta. Distinto si está bien o mal.</translation>
     </message>
     <message>
         <source>Check to display Summary of entire game with ability to print and save to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca para ver el resumen de toda la partida, que se puede imprimir y guardar</translation>
     </message>
     <message>
         <source>Check to display game and card timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca para ver los cronómetros de la partida y de la tarjeta</translation>
     </message>
     <message>
         <source>Check to use verbal answers under supervision</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca para respuestas orales con un adulto</translation>
     </message>
     <message>
         <source>Use single data entry box. Good for simple problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sola casilla de respuesta. Buena para operaciones sencillas</translation>
     </message>
     <message>
         <source>Use separate entry boxes from left to right. Goo for more complex problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Casillas separadas de izquierda a derecha. Mejor para operaciones más difíciles</translation>
     </message>
     <message>
         <source>Select highest number for random problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el número más alto para las operaciones al azar</translation>
     </message>
     <message>
         <source>Select the total number of cards for the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el número total de tarjetas de la partida</translation>
     </message>
     <message>
         <source>Use your mouse with this keypad to enter answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa este teclado con el ratón para escribir las respuestas</translation>
     </message>
     <message>
         <source>Check to deal more of the facts this player finds hard, and to bring a missed fact back a few cards later</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca para repartir más a menudo las operaciones que le cuestan a este niño y repetir una fallada unas tarjetas después</translation>
     </message>
 </context>
 <context>
     <name>Shell</name>
     <message>
         <source>The settings could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la configuración como %1.</translation>
     </message>
     <message>
         <source>Site Not Found, Check your Internet Connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el sitio. Comprueba la conexión a Internet.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>No speech engine is installed on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún sintetizador de voz instalado en este ordenador.</translation>
     </message>
 </context>
 <context>
     <name>SummaryPage</name>
     <message>
         <source>Game Summary Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de la partida, página %1</translation>
     </message>
     <message>
         <source>Game Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de la partida</translation>
     </message>
     <message>
         <source>PROBLEM      YOUR ANSWER    CARD TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>OPERACIÓN    RESPUESTA      TIEMPO</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>&lt;&lt;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Anterior</translation>
     </message>
     <message>
         <source>Next &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Next report page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página siguiente del informe</translation>
     </message>
 </context>
 <context>
     <name>SummaryPrint</name>
     <message>
         <source>YOUR</source>
-        <translation type="unfinished"></translation>
+        <translation>TU</translation>
     </message>
     <message>
         <source>CARD</source>
-        <translation type="unfinished"></translation>
+        <translation>TIEMPO</translation>
     </message>
     <message>
         <source>PROBLEM</source>
-        <translation type="unfinished"></translation>
+        <translation>OPERACIÓN</translation>
     </message>
     <message>
         <source>ANSWER</source>
-        <translation type="unfinished"></translation>
+        <translation>RESPUESTA</translation>
     </message>
     <message>
         <source>TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>TARJETA</translation>
     </message>
 </context>
 <context>
     <name>TimerDisplay</name>
     <message>
         <source>game time</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo de la partida</translation>
     </message>
     <message>
         <source>card time</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo de la tarjeta</translation>
     </message>
 </context>
 <context>
     <name>TrendChart</name>
     <message>
         <source>Score and median seconds of the last 30 games</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos y segundos (mediana) de las últimas 30 partidas</translation>
     </message>
 </context>
 <context>
     <name>Worksheet</name>
     <message>
         <source>Worksheet for: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ficha de: </translation>
     </message>
     <message>
         <source>Practice for: </source>
-        <translation type="unfinished"></translation>
+        <translation>Práctica de: </translation>
     </message>
     <message>
         <source>Sheet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficha %1</translation>
     </message>
     <message>
         <source>Answer Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluciones</translation>
     </message>
     <message>
         <source>Print Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir ficha</translation>
     </message>
     <message>
         <source>The number of problems printed will be the number of cards set for the game. This will print a %1 problem worksheet using the current game settings for math function and number range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se imprimirán tantas operaciones como tarjetas haya en la partida. Se va a imprimir una ficha de %1 operaciones con la configuración actual de operaciones y rangos de números.</translation>
     </message>
     <message>
         <source>For Multiplication, the botom numbers will contain 2 digits per the RANGE settings</source>
-        <translation type="unfinished"></translation>
+        <translation>En la multiplicación, el número de abajo tendrá 2 cifras según el rango elegido</translation>
     </message>
     <message>
         <source>The worksheet was printed, but its sheet number %1 cannot be kept for reprinting: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ficha se ha impreso, pero su número %1 no se puede guardar para volver a imprimirla: %2.</translation>
     </message>
     <message>
         <source>No worksheet can be printed: with these number ranges every Multiplication answer is larger than 999. Lower the Top or Bottom range and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir ninguna ficha: con estos rangos todas las multiplicaciones dan más de 999. Baja el rango de arriba o el de abajo y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>This child</source>
-        <translation type="unfinished"></translation>
+        <translation>Este niño</translation>
     </message>
     <message>
         <source>Print Weak Facts Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir ficha de operaciones difíciles</translation>
     </message>
     <message>
         <source>%1 has no facts that need work or are being learned among the ticked operations in the current number ranges, so there is nothing to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene operaciones que practicar ni que esté aprendiendo entre las operaciones marcadas y los rangos actuales, así que no hay nada que imprimir.</translation>
     </message>
     <message>
         <source>Reprint Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a imprimir una ficha</translation>
     </message>
     <message>
         <source>The sheet number printed in the bottom corner of the worksheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>El número impreso en la esquina de abajo de la ficha:</translation>
     </message>
     <message>
         <source>There is no worksheet number %1 among the last %2 printed on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna ficha número %1 entre las últimas %2 impresas en este ordenador.</translation>
     </message>
 </context>
 </TS>

@@ -5,1385 +5,1386 @@
     <name>AboutWindow</name>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de </translation>
     </message>
     <message>
         <source>Sumdrop logo: click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo de Sumdrop : cliquer pour fermer</translation>
     </message>
     <message>
         <source>by: Pebblebrook Studio</source>
-        <translation type="unfinished"></translation>
+        <translation>par : Pebblebrook Studio</translation>
     </message>
     <message>
         <source>Email to: </source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire à : </translation>
     </message>
 </context>
 <context>
     <name>AnswerArea</name>
     <message>
         <source>answer</source>
-        <translation type="unfinished"></translation>
+        <translation>réponse</translation>
     </message>
     <message>
         <source>answer, hundreds digit</source>
-        <translation type="unfinished"></translation>
+        <translation>réponse, chiffre des centaines</translation>
     </message>
     <message>
         <source>answer, tens digit</source>
-        <translation type="unfinished"></translation>
+        <translation>réponse, chiffre des dizaines</translation>
     </message>
     <message>
         <source>answer, units digit</source>
-        <translation type="unfinished"></translation>
+        <translation>réponse, chiffre des unités</translation>
     </message>
     <message>
         <source>carry to the tens</source>
-        <translation type="unfinished"></translation>
+        <translation>retenue pour les dizaines</translation>
     </message>
     <message>
         <source>carry to the hundreds</source>
-        <translation type="unfinished"></translation>
+        <translation>retenue pour les centaines</translation>
     </message>
     <message>
         <source>Carry Boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenues</translation>
     </message>
     <message>
         <source>RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>JUSTE</translation>
     </message>
     <message>
         <source>WRONG</source>
-        <translation type="unfinished"></translation>
+        <translation>FAUX</translation>
     </message>
 </context>
 <context>
     <name>AnswerChecking</name>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>juste</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>faux</translation>
     </message>
 </context>
 <context>
     <name>CardPhrase</name>
     <message>
         <source>%1 plus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moins %2</translation>
     </message>
     <message>
         <source>%1 times %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois %2</translation>
     </message>
     <message>
         <source>%1 divided by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 divisé par %2</translation>
     </message>
 </context>
 <context>
     <name>CardReader</name>
     <message>
         <source>Cards cannot be read aloud: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cartes ne peuvent pas être lues à voix haute : %1</translation>
     </message>
     <message>
         <source>Flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de calcul</translation>
     </message>
     <message>
         <source>Card %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte %1 sur %2 : %3</translation>
     </message>
 </context>
 <context>
     <name>CardView</name>
     <message>
         <source>top number, tens digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre du haut, chiffre des dizaines : %1</translation>
     </message>
     <message>
         <source>bottom number, tens digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre du bas, chiffre des dizaines : %1</translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>top number, units digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre du haut, chiffre des unités : %1</translation>
     </message>
     <message>
         <source>bottom number, units digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre du bas, chiffre des unités : %1</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>moins</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>fois</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>answer line</source>
-        <translation type="unfinished"></translation>
+        <translation>trait du résultat</translation>
     </message>
     <message>
         <source>divisor: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>diviseur : %1</translation>
     </message>
     <message>
         <source>dividend, hundreds digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dividende, chiffre des centaines : %1</translation>
     </message>
     <message>
         <source>dividend, tens digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dividende, chiffre des dizaines : %1</translation>
     </message>
     <message>
         <source>dividend, units digit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dividende, chiffre des unités : %1</translation>
     </message>
     <message>
         <source>division bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>potence de la division</translation>
     </message>
 </context>
 <context>
     <name>FeedbackView</name>
     <message>
         <source>previous card</source>
-        <translation type="unfinished"></translation>
+        <translation>carte précédente</translation>
     </message>
 </context>
 <context>
     <name>GameFlow</name>
     <message>
         <source>No Math Function Selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération choisie !</translation>
     </message>
     <message>
         <source>You did not select a Math Function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu n&apos;as choisi aucune opération.</translation>
     </message>
     <message>
         <source>Click OK to do Addition Only or CANCEL to got to setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur OK pour faire seulement des additions, ou sur ANNULER pour aller aux réglages</translation>
     </message>
     <message>
         <source>No card can be dealt: these number ranges only make subtractions of two equal numbers. Widen the top number range, or lower the bottom number range below it, on the Number Range tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune carte ne peut être distribuée : avec ces plages de nombres, on n&apos;obtient que des soustractions de deux nombres égaux. Élargis la plage du nombre du haut, ou abaisse celle du nombre du bas en dessous, dans l&apos;onglet Nombres.</translation>
     </message>
     <message>
         <source>No card can be dealt: a subtraction needs a top number limit of at least 2. Raise the top number limit on the Number Range tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune carte ne peut être distribuée : une soustraction demande une limite d&apos;au moins 2 pour le nombre du haut. Augmente cette limite dans l&apos;onglet Nombres.</translation>
     </message>
     <message>
         <source>Card %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte %1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>GameSummary</name>
     <message>
         <source>No game to display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie à afficher.</translation>
     </message>
 </context>
 <context>
     <name>HelpIntro</name>
     <message>
         <source>Help - Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide - Introduction</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduction</translation>
     </message>
     <message>
         <source>Sumdrop is a versatile flash card game to develop children&apos;s math skills. Children can play alone or with a supervisor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumdrop est un jeu de cartes de calcul très complet pour développer les compétences des enfants en calcul. Les enfants peuvent jouer seuls ou avec un adulte.</translation>
     </message>
     <message>
         <source>Click  on the tab headings below to get more details on how to use the features of each tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur les titres des onglets ci-dessous pour en savoir plus sur chaque onglet.</translation>
     </message>
     <message>
         <source>The setup tabs: click a heading for its help</source>
-        <translation type="unfinished"></translation>
+        <translation>Les onglets de réglage : clique sur un titre pour voir son aide</translation>
     </message>
     <message>
         <source>Print Worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer des fiches</translation>
     </message>
     <message>
         <source>Save Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les résultats</translation>
     </message>
     <message>
         <source>Dont&apos;s show this screen on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher cet écran au démarrage</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>HelpTopic</name>
     <message>
         <source>Picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Image : %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>HelpTopics</name>
     <message>
         <source>Help - General Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide - Réglages généraux</translation>
     </message>
     <message>
         <source>General Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages généraux</translation>
     </message>
     <message>
         <source>Number of Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de cartes</translation>
     </message>
     <message>
         <source>To select the number of cards in a game, slide the bar. </source>
-        <translation type="unfinished"></translation>
+        <translation>Fais glisser le curseur pour choisir le nombre de cartes d&apos;une partie. </translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons</translation>
     </message>
     <message>
         <source>Check to hear sounds when  an answer is entered. There is a different sound for right and wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coche cette case pour entendre un son après chaque réponse. Le son est différent pour une bonne et une mauvaise réponse.</translation>
     </message>
     <message>
         <source>Show Card Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le compteur</translation>
     </message>
     <message>
         <source>When checked, the number of the current card and the total number of cards is displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la case est cochée, le numéro de la carte en cours et le nombre total de cartes sont affichés.</translation>
     </message>
     <message>
         <source>Verbal Response</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse orale</translation>
     </message>
     <message>
         <source>When playing a supervised game, the student can say the answer and the supervisor presses either a &quot;RIGHT&quot; or &quot;WRONG&quot; button. In this mode, you will not see an answer box displayed on the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans une partie accompagnée, l&apos;élève dit la réponse à voix haute et l&apos;adulte appuie sur le bouton « JUSTE » ou « FAUX ». Dans ce mode, aucune case de réponse n&apos;apparaît sur la carte.</translation>
     </message>
     <message>
         <source>Display and Print Game Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher et imprimer le bilan</translation>
     </message>
     <message>
         <source>When checked, a summary of the game is displayed when the game is over or stopped. The display shows the problem, the correct answer and the student&apos;s answer. If the TIMER was selected, the time for each card is also displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la case est cochée, un bilan s&apos;affiche à la fin de la partie ou quand on l&apos;arrête. Il montre le calcul, la bonne réponse et la réponse de l&apos;élève. Si le CHRONOMÈTRE est choisi, le temps de chaque carte est aussi affiché.</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris ton prénom</translation>
     </message>
     <message>
         <source>The student can enter their name to have it shown in the heading of the GAME SUMMARY DISPLAY or a worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;élève peut écrire son prénom pour qu&apos;il apparaisse en tête du BILAN DE LA PARTIE ou d&apos;une fiche.</translation>
     </message>
     <message>
         <source>Help - Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide - Nombres</translation>
     </message>
     <message>
         <source>Basic Number Range Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de nombres simple</translation>
     </message>
     <message>
         <source>Slide to select both the top and bottom range. Sumdrop will generate random numbers from 1 to the number selected. </source>
-        <translation type="unfinished"></translation>
+        <translation>Fais glisser les curseurs pour choisir la plage du nombre du haut et du nombre du bas. Sumdrop tire des nombres au hasard de 1 au nombre choisi. </translation>
     </message>
     <message>
         <source>Note: With multiplication, Sumdrop will truncate the bottom to a single digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : pour la multiplication, Sumdrop ramène le nombre du bas à un seul chiffre.</translation>
     </message>
     <message>
         <source>There is also an option to select number ranges for both the top and botom. Click HERE form more about Advanced Range Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>On peut aussi choisir une plage pour le nombre du haut et une pour le nombre du bas. Clique ICI pour en savoir plus sur les plages avancées.</translation>
     </message>
     <message>
         <source>Select BASIC or ADVANCED setting from the OPTIONS Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis SIMPLE ou AVANCÉ dans le menu OPTIONS</translation>
     </message>
     <message>
         <source>Help - Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide - Opérations</translation>
     </message>
     <message>
         <source>Select Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les opérations</translation>
     </message>
     <message>
         <source>Select the math function for the game or worksheet. When more than one function is selected, the card function will be selected at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis l&apos;opération de la partie ou de la fiche. Si plusieurs opérations sont choisies, celle de chaque carte est tirée au hasard.</translation>
     </message>
     <message>
         <source>Divisor Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage du diviseur</translation>
     </message>
     <message>
         <source>Use the sliders to select the range of the divisor used in Division problems. To have the divisor constant, select the same number for each. If DIVISION is not selected, the divisor range selector is inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis avec les curseurs la plage du diviseur des divisions. Pour garder toujours le même diviseur, choisis le même nombre des deux côtés. Si DIVISION n&apos;est pas choisie, les curseurs sont inactifs.</translation>
     </message>
     <message>
         <source>A Note About Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Une remarque sur la division</translation>
     </message>
     <message>
         <source>All division problems have answers without remainders. The dividend will always be a single digit and the answer will not be more than 12. This format does not facilitate long division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les divisions tombent juste, sans reste. Le diviseur a toujours un seul chiffre et le résultat ne dépasse pas 12. Ce format ne convient pas à la division posée.</translation>
     </message>
     <message>
         <source>Help - Answer Input Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide - Saisie des réponses</translation>
     </message>
     <message>
         <source>Answer Format Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Onglet Réponses</translation>
     </message>
     <message>
         <source>Single Entry Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Une seule case</translation>
     </message>
     <message>
         <source>Select Single Entry Box to enter entire answer at once. Just type in the answer, then ENTER. This is best for easy problems. </source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis Une seule case pour écrire toute la réponse d&apos;un coup. Tape la réponse, puis ENTRÉE. C&apos;est le mieux pour les calculs faciles. </translation>
     </message>
     <message>
         <source>Separate Entry Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases séparées</translation>
     </message>
     <message>
         <source>Select Separate Box to enter the answer one digit at a time, starting at Units, the way you would working a problem on paper. When you type a number, the cursor automatically moves left one digit. When you are done, press ENTER. This is better for more complex problems. When HIGHLIGHT ACTIVE ENTRY BOX is checked, the box expecting the next input is highlighted to promt the student.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis Cases séparées pour écrire la réponse chiffre par chiffre, en commençant par les unités, comme un calcul posé sur papier. Quand tu tapes un chiffre, le curseur passe tout seul à la case de gauche. Quand tu as fini, appuie sur ENTRÉE. C&apos;est mieux pour les calculs plus difficiles. Si SURLIGNER LA CASE ACTIVE est coché, la case qui attend le chiffre suivant est mise en valeur pour guider l&apos;élève.</translation>
     </message>
     <message>
         <source>Use Screen Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Pavé à l&apos;écran</translation>
     </message>
     <message>
         <source>Using the on screen keypad allows the student to input all answers using the mouse. Click HERE for more detailed information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pavé à l&apos;écran permet à l&apos;élève de donner toutes les réponses avec la souris. Clique ICI pour en savoir plus.</translation>
     </message>
     <message>
         <source>Show Carry Scratchpad Box displays an entry box where a carry over number can be entered, when in SEPARATE ANSWER BOX mode. This has no effect on the answer. It is just a scratchpad for assistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les cases de retenue montre une case où l&apos;on peut noter une retenue, en mode CASES SÉPARÉES. Cela ne change pas la réponse : c&apos;est seulement un brouillon pour aider.</translation>
     </message>
     <message>
         <source>Show Previous Card will display the problem with the correct answer and indicate by check or x if the entered answer was correct or not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la carte précédente montre le calcul avec la bonne réponse, et une coche ou une croix selon que la réponse donnée était juste ou non.</translation>
     </message>
     <message>
         <source>Help - Timer Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide - Chronomètre</translation>
     </message>
     <message>
         <source>Timer Options Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Onglet Chronomètre</translation>
     </message>
     <message>
         <source>Check Game and card timer to display timers for the total game and for each card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coche Chrono partie et carte pour afficher le temps de toute la partie et de chaque carte.</translation>
     </message>
     <message>
         <source>Game Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de la partie</translation>
     </message>
     <message>
         <source>Use the Game Time Limit to set a time limit for the game. Up to 30 minutes.  When the time is up, game will stop. If the TIMER DISPLAY is checked, the game timer will show a count down from the selected time to zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>La limite de la partie fixe un temps pour toute la partie, jusqu&apos;à 30 minutes. Quand le temps est écoulé, la partie s&apos;arrête. Si l&apos;AFFICHAGE DU CHRONO est coché, le chrono de la partie décompte du temps choisi jusqu&apos;à zéro.</translation>
     </message>
     <message>
         <source>Card Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite par carte</translation>
     </message>
     <message>
         <source>Use the Card Time Limit to set a time limit for each card. Up to 60 seconds.  When the time is up, the card will change to the next. If the TIMER DISPLAY is checked, the card timer will show a count down from the selected time to zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>La limite par carte fixe un temps pour chaque carte, jusqu&apos;à 60 secondes. Quand le temps est écoulé, on passe à la carte suivante. Si l&apos;AFFICHAGE DU CHRONO est coché, le chrono de la carte décompte du temps choisi jusqu&apos;à zéro.</translation>
     </message>
     <message>
         <source>If GAME AND CARD TIME is not selected, Time limit selectors are inactive. You can have only one time limit selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si CHRONO PARTIE ET CARTE n&apos;est pas choisi, les limites de temps sont inactives. On ne peut choisir qu&apos;une seule limite.</translation>
     </message>
     <message>
         <source>Help - Print Worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide - Imprimer des fiches</translation>
     </message>
     <message>
         <source>With Sumdrop you can print worksheets. To print a worksheet, select PRINT WORKSHEET from the Options Menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec Sumdrop, tu peux imprimer des fiches d&apos;exercices. Pour cela, choisis IMPRIMER UNE FICHE dans le menu Options.</translation>
     </message>
     <message>
         <source>The number of problems on the worksheet is determined by the card count selected from the setup Tab. The maximum is 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de calculs de la fiche est le nombre de cartes choisi dans l&apos;onglet Réglages. Le maximum est 100.</translation>
     </message>
     <message>
         <source>The math functions are as selected on the MATH FUNCTIONS tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les opérations sont celles choisies dans l&apos;onglet OPÉRATIONS.</translation>
     </message>
     <message>
         <source>For multiplication, the bottom number will be 2 digits if the selected range allows. Using the range selection, you can print worksheets to focus on specific needed practice areas such as a multiplication table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour la multiplication, le nombre du bas a 2 chiffres si la plage choisie le permet. Avec les plages, tu peux imprimer des fiches ciblées, par exemple sur une table de multiplication.</translation>
     </message>
     <message>
         <source>Help - Saving Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide - Enregistrer les résultats</translation>
     </message>
     <message>
         <source>When DISPALY AND PRINT GAME SUMMARY is selected, a window opens when the game is ended to display the game results. By selecting SAVE from this window, you can save the results for later review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si AFFICHER ET IMPRIMER LE BILAN est choisi, une fenêtre s&apos;ouvre à la fin de la partie avec les résultats. Avec ENREGISTRER dans cette fenêtre, tu peux les garder pour plus tard.</translation>
     </message>
     <message>
         <source>Choose a file name, perhaps using the student&apos;s name and date and select save from the file dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis un nom de fichier, par exemple avec le prénom de l&apos;élève et la date, puis clique sur Enregistrer.</translation>
     </message>
     <message>
         <source>You can view previously saved results by selecting OPEN SAVED GAME REPORT from the file menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu peux revoir des résultats enregistrés avec OUVRIR UN BILAN ENREGISTRÉ dans le menu Fichier.</translation>
     </message>
     <message>
         <source>Help - Advanced Number Range Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide - Plages de nombres avancées</translation>
     </message>
     <message>
         <source>Advanced Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Plages avancées</translation>
     </message>
     <message>
         <source>This advanced feature allows you to set a number range for both the top and bottom number of a problem (except Division).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fonction avancée permet de choisir une plage pour le nombre du haut et une pour le nombre du bas (sauf pour la division).</translation>
     </message>
     <message>
         <source>If you would like to have an entire game or worksheet have the same bottom number, set bot bottom range values the same. This is helpful for practice on a single multiplication table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour qu&apos;une partie ou une fiche entière ait le même nombre du bas, mets les deux valeurs de la plage du bas à la même valeur. C&apos;est pratique pour travailler une seule table de multiplication.</translation>
     </message>
     <message>
         <source>Help - Screen Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide - Pavé à l&apos;écran</translation>
     </message>
     <message>
         <source>The screen keypad is the easiest way to enter answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pavé à l&apos;écran est la façon la plus simple de donner les réponses</translation>
     </message>
     <message>
         <source>To enter a carry number with the keypad enabled, press CARRY then the number to carry. It will go into the appropriate carry box. Carrry boxes have no effect on the answer, it is just scratchpad. If HIGHLIGHT ACTIVE ENTRY BOX is checked, after CARRY is pressed, the correct carry box will be highlighted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour noter une retenue avec le pavé, appuie sur RETENUE puis sur le chiffre à retenir. Il va dans la bonne case de retenue. Les cases de retenue ne changent pas la réponse : ce n&apos;est qu&apos;un brouillon. Si SURLIGNER LA CASE ACTIVE est coché, la bonne case de retenue est mise en valeur après RETENUE.</translation>
     </message>
     <message>
         <source>The carry key is only enabled in SEPARATE ANSWER BOX mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>La touche de retenue ne marche qu&apos;en mode CASES SÉPARÉES.</translation>
     </message>
     <message>
         <source>Pressing ERASE, will erase the last entry and select the previous active entry box.</source>
-        <translation type="unfinished"></translation>
+        <translation>EFFACER efface la dernière saisie et revient à la case précédente.</translation>
     </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
     <message>
         <source>The file %1 is not a Sumdrop practice history (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un historique d&apos;entraînement de Sumdrop (%2). Sumdrop n&apos;y touche pas et ne garde pas d&apos;historique cette fois.</translation>
     </message>
     <message>
         <source>The practice history %1 was made by a newer Sumdrop (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 a été créé par une version plus récente de Sumdrop (%2). Sumdrop n&apos;y touche pas et ne garde pas d&apos;historique cette fois.</translation>
     </message>
     <message>
         <source>The practice history %1 cannot be saved: %2. The game goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 ne peut pas être enregistré : %2. La partie continue sans lui.</translation>
     </message>
 </context>
 <context>
     <name>HistoryStore</name>
     <message>
         <source>the SQLite driver of Qt is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>le pilote SQLite de Qt n&apos;est pas installé</translation>
     </message>
     <message>
         <source>another program&apos;s file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier d&apos;un autre programme</translation>
     </message>
     <message>
         <source>made by a newer Sumdrop</source>
-        <translation type="unfinished"></translation>
+        <translation>créé par une version plus récente de Sumdrop</translation>
     </message>
 </context>
 <context>
     <name>Keypad</name>
     <message>
         <source>move left</source>
-        <translation type="unfinished"></translation>
+        <translation>vers la gauche</translation>
     </message>
     <message>
         <source>move right</source>
-        <translation type="unfinished"></translation>
+        <translation>vers la droite</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Carry</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenue</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Arithmetic flash cards for children.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes de calcul pour les enfants.</translation>
     </message>
     <message>
         <source>Use the language CODE, such as de, fr or es.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser la langue CODE, par exemple de, fr ou es.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Card Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Open Saved Game Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un bilan enregistré</translation>
     </message>
     <message>
         <source>Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Progrès...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Print Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer une fiche</translation>
     </message>
     <message>
         <source>Enable Tool Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer les infobulles</translation>
     </message>
     <message>
         <source>Advanced Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages avancés</translation>
     </message>
     <message>
         <source>Basic Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages simples</translation>
     </message>
     <message>
         <source>Hide Setup Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer les onglets</translation>
     </message>
     <message>
         <source>View Previous Game Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir le bilan de la partie précédente</translation>
     </message>
     <message>
         <source>Fit to Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Adapter à l&apos;écran</translation>
     </message>
     <message>
         <source>Print Weak Facts Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer une fiche des calculs difficiles</translation>
     </message>
     <message>
         <source>Reprint Worksheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Réimprimer une fiche...</translation>
     </message>
     <message>
         <source>Print Answer Key With Worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le corrigé avec les fiches</translation>
     </message>
     <message>
         <source>Preview Before Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Instructions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d&apos;emploi...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Sumdrop On The Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumdrop sur le Web</translation>
     </message>
     <message>
         <source>the practice history cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;historique d&apos;entraînement ne peut pas être utilisé</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer</translation>
     </message>
 </context>
 <context>
     <name>Mastery</name>
     <message>
         <source>mastered</source>
-        <translation type="unfinished"></translation>
+        <translation>maîtrisé</translation>
     </message>
     <message>
         <source>needs work</source>
-        <translation type="unfinished"></translation>
+        <translation>à retravailler</translation>
     </message>
     <message>
         <source>learning</source>
-        <translation type="unfinished"></translation>
+        <translation>en cours</translation>
     </message>
     <message>
         <source>not seen</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore vu</translation>
     </message>
     <message>
         <source>%1: %2 try, %3 right, median %4 s, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 essai, %3 juste, médiane %4 s, %5</translation>
     </message>
     <message>
         <source>%1: %2 tries, %3 right, median %4 s, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 essais, %3 justes, médiane %4 s, %5</translation>
     </message>
     <message>
         <source>Mastered %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 maîtrisés</translation>
     </message>
 </context>
 <context>
     <name>Program</name>
     <message>
         <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Version </translation>
     </message>
     <message>
         <source>Minimum display size is 800 x 600. Reset display properties an restart the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille d&apos;écran minimale est 800 x 600. Modifie les réglages d&apos;affichage et redémarre le programme.</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans prénom)</translation>
     </message>
     <message>
         <source>Sumdrop progress: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progrès Sumdrop : %1</translation>
     </message>
     <message>
         <source>Printed %1. A fact is fluent when it is answered right within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimé le %1. Un calcul est maîtrisé quand il est juste en moins de %2 secondes.</translation>
     </message>
     <message>
         <source>The hardest facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Les calculs les plus difficiles</translation>
     </message>
     <message>
         <source>None yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun pour l&apos;instant</translation>
     </message>
     <message>
         <source>Last 30 games</source>
-        <translation type="unfinished"></translation>
+        <translation>30 dernières parties</translation>
     </message>
     <message>
         <source>Score %</source>
-        <translation type="unfinished"></translation>
+        <translation>Score %</translation>
     </message>
     <message>
         <source>Median seconds per card</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes par carte (médiane)</translation>
     </message>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de partie</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progrès</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondes</translation>
     </message>
     <message>
         <source>Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfant :</translation>
     </message>
     <message>
         <source>Fluent within:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maîtrisé en moins de :</translation>
     </message>
     <message>
         <source>Operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer...</translation>
     </message>
     <message>
         <source>Forget This Child...</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier cet enfant...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Rows: the number taken away. Columns: the answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes : le nombre retiré. Colonnes : le résultat.</translation>
     </message>
     <message>
         <source>Rows: the divisor. Columns: the answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes : le diviseur. Colonnes : le résultat.</translation>
     </message>
     <message>
         <source>Rows: the top number. Columns: the bottom number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes : le nombre du haut. Colonnes : le nombre du bas.</translation>
     </message>
     <message>
         <source>%1 facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs : %1</translation>
     </message>
     <message>
         <source>Rows and columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes et colonnes</translation>
     </message>
     <message>
         <source>Hardest facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs les plus difficiles</translation>
     </message>
     <message>
         <source>Hardest %1 facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs les plus difficiles : %1</translation>
     </message>
     <message>
         <source>Fact</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul</translation>
     </message>
     <message>
         <source>Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Essais</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Justes</translation>
     </message>
     <message>
         <source>Median s</source>
-        <translation type="unfinished"></translation>
+        <translation>Médiane s</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans prénom)</translation>
     </message>
     <message>
         <source>The fluency time cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps de maîtrise ne peut pas être enregistré : %1.</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>sans prénom</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source> practice.csv</source>
-        <translation type="unfinished"></translation>
+        <translation> entraînement.csv</translation>
     </message>
     <message>
         <source>The file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être écrit.</translation>
     </message>
     <message>
         <source>Forget everything %1 has practised? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier tout ce que %1 a travaillé ? Cela ne peut pas être annulé.</translation>
     </message>
     <message>
         <source>%1&apos;s practice cannot be forgotten: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entraînement de %1 ne peut pas être oublié : %2.</translation>
     </message>
 </context>
 <context>
     <name>ReportCommands</name>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>The report could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bilan n&apos;a pas pu être enregistré sous %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportFile</name>
     <message>
         <source> is not a valid Sumdrop file.</source>
-        <translation type="unfinished"></translation>
+        <translation> n&apos;est pas un fichier Sumdrop valide.</translation>
     </message>
 </context>
 <context>
     <name>Score</name>
     <message>
         <source>You got %1 right out of %2. That&apos;s a score of %3%</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as %1 bonnes réponses sur %2. Cela fait un score de %3%</translation>
     </message>
     <message>
         <source>You did not complete this game. You did %1 cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu n&apos;as pas terminé cette partie. Tu as fait %1 cartes.</translation>
     </message>
     <message>
         <source>Game Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
     <message>
         <source>Stop Game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la partie ?</translation>
     </message>
     <message>
         <source>Time&apos;s Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé</translation>
     </message>
     <message>
         <source>Time&apos;s up! You got %1 right out of %2 cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps est écoulé ! Tu as %1 bonnes réponses sur %2 cartes.</translation>
     </message>
     <message>
         <source>You did not complete this game. You did %1 cards out of %2.<byte value="xd"/>
 Are you sure you want to stop?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu n&apos;as pas terminé cette partie. Tu as fait %1 cartes sur %2.<byte value="xd"/>
+Veux-tu vraiment arrêter ?</translation>
     </message>
     <message>
         <source>Results for: </source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats de : </translation>
     </message>
     <message>
         <source>   Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>   Date : </translation>
     </message>
     <message>
         <source>    Game Time </source>
-        <translation type="unfinished"></translation>
+        <translation>    Durée </translation>
     </message>
 </context>
 <context>
     <name>SetupPanel</name>
     <message>
         <source>Answer Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses</translation>
     </message>
     <message>
         <source>Timer Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrono</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>Math Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Enable Tool Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer les infobulles</translation>
     </message>
     <message>
         <source>Disable Tool Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver les infobulles</translation>
     </message>
     <message>
         <source>Hide Setup Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer les onglets</translation>
     </message>
     <message>
         <source>Show Setup Tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les onglets</translation>
     </message>
     <message>
         <source>Setup tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Onglets de réglage</translation>
     </message>
     <message>
         <source>Advanced Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages avancés</translation>
     </message>
     <message>
         <source>Basic Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages simples</translation>
     </message>
     <message>
         <source>Number of Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de cartes</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons</translation>
     </message>
     <message>
         <source>Verbal Response</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse orale</translation>
     </message>
     <message>
         <source>Display and Print Game Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher et imprimer le bilan</translation>
     </message>
     <message>
         <source>Show Card Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le compteur</translation>
     </message>
     <message>
         <source>Read Cards Aloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les cartes à voix haute</translation>
     </message>
     <message>
         <source>Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris ton prénom</translation>
     </message>
     <message>
         <source>For multiplication, the bottom number will always be a single digit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour la multiplication, le nombre du bas aura toujours un seul chiffre.</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Top Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre du haut</translation>
     </message>
     <message>
         <source>Bottom Number Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre du bas</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Practise Weak Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Travailler les calculs difficiles</translation>
     </message>
     <message>
         <source>Divisor Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage du diviseur</translation>
     </message>
     <message>
         <source>Result will be from 1 to 12 with no remainder</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de 1 à 12, sans reste</translation>
     </message>
     <message>
         <source>Result will be from 1 to 10 with no remainder</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de 1 à 10, sans reste</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>À</translation>
     </message>
     <message>
         <source>Single Entry Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Une seule case</translation>
     </message>
     <message>
         <source>Separate box for units, tens and  hundreds</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases séparées pour unités, dizaines et centaines</translation>
     </message>
     <message>
         <source>Show Previous Card Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la carte précédente</translation>
     </message>
     <message>
         <source>Show Carry Scratchpad Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les cases de retenue</translation>
     </message>
     <message>
         <source>Use Screen Keypad</source>
-        <translation type="unfinished"></translation>
+        <translation>Pavé à l&apos;écran</translation>
     </message>
     <message>
         <source>Highlight Active Entry Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Surligner la case active</translation>
     </message>
     <message>
         <source>Game and Card Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrono partie et carte</translation>
     </message>
     <message>
         <source>Card Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite par carte</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes</translation>
     </message>
     <message>
         <source>Game Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de la partie</translation>
     </message>
     <message>
         <source>Seconds for each card</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes par carte</translation>
     </message>
     <message>
         <source>Minutes for the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes pour la partie</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes</translation>
     </message>
     <message>
         <source>Check for addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher pour l&apos;addition</translation>
     </message>
     <message>
         <source>Check for Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher pour la soustraction</translation>
     </message>
     <message>
         <source>Check for Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher pour la multiplication</translation>
     </message>
     <message>
         <source>Check to display card count during the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher pour afficher le compteur de cartes pendant la partie</translation>
     </message>
     <message>
         <source>Set pre-set time for game. Timer counts down and game ends when time is 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée fixe pour la partie. Le chrono décompte et la partie s&apos;arrête à 0.</translation>
     </message>
     <message>
         <source>Set time limt for each card. Card will advance if answer is not entered before time elapsed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps limite pour chaque carte. Si la réponse n&apos;est pas donnée à temps, on passe à la carte suivante.</translation>
     </message>
     <message>
         <source>Check to display the previous problem and answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher pour afficher le calcul précédent et sa réponse</translation>
     </message>
     <message>
         <source>Check to display boxes to write carry over numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher pour afficher des cases où noter les retenues</translation>
     </message>
     <message>
         <source>check to have sound played after each answer entered. Different for Right or Wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher pour entendre un son après chaque réponse. Différent pour juste et faux.</translation>
     </message>
     <message>
         <source>Check to display Summary of entire game with ability to print and save to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher pour afficher le bilan de toute la partie, à imprimer ou enregistrer</translation>
     </message>
     <message>
         <source>Check to display game and card timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher pour afficher les chronos de la partie et de la carte</translation>
     </message>
     <message>
         <source>Check to use verbal answers under supervision</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher pour des réponses orales avec un adulte</translation>
     </message>
     <message>
         <source>Use single data entry box. Good for simple problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Une seule case de réponse. Bien pour les calculs simples</translation>
     </message>
     <message>
         <source>Use separate entry boxes from left to right. Goo for more complex problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases séparées de gauche à droite. Mieux pour les calculs plus difficiles</translation>
     </message>
     <message>
         <source>Select highest number for random problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le plus grand nombre des calculs tirés au hasard</translation>
     </message>
     <message>
         <source>Select the total number of cards for the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le nombre total de cartes de la partie</translation>
     </message>
     <message>
         <source>Use your mouse with this keypad to enter answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilise ce pavé avec la souris pour donner les réponses</translation>
     </message>
     <message>
         <source>Check to deal more of the facts this player finds hard, and to bring a missed fact back a few cards later</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher pour donner plus souvent les calculs difficiles pour cet enfant et reposer un calcul raté quelques cartes plus tard</translation>
     </message>
 </context>
 <context>
     <name>Shell</name>
     <message>
         <source>The settings could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés sous %1.</translation>
     </message>
     <message>
         <source>Site Not Found, Check your Internet Connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Site introuvable. Vérifie la connexion Internet.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>No speech engine is installed on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune synthèse vocale n&apos;est installée sur cet ordinateur.</translation>
     </message>
 </context>
 <context>
     <name>SummaryPage</name>
     <message>
         <source>Game Summary Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan de la partie, page %1</translation>
     </message>
     <message>
         <source>Game Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan de la partie</translation>
     </message>
     <message>
         <source>PROBLEM      YOUR ANSWER    CARD TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>CALCUL       RÉPONSE        TEMPS</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>&lt;&lt;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Précédente</translation>
     </message>
     <message>
         <source>Next &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivante &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Next report page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante du bilan</translation>
     </message>
 </context>
 <context>
     <name>SummaryPrint</name>
     <message>
         <source>YOUR</source>
-        <translation type="unfinished"></translation>
+        <translation>TA</translation>
     </message>
     <message>
         <source>CARD</source>
-        <translation type="unfinished"></translation>
+        <translation>TEMPS</translation>
     </message>
     <message>
         <source>PROBLEM</source>
-        <translation type="unfinished"></translation>
+        <translation>CALCUL</translation>
     </message>
     <message>
         <source>ANSWER</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉPONSE</translation>
     </message>
     <message>
         <source>TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>CARTE</translation>
     </message>
 </context>
 <context>
     <name>TimerDisplay</name>
     <message>
         <source>game time</source>
-        <translation type="unfinished"></translation>
+        <translation>temps de la partie</translation>
     </message>
     <message>
         <source>card time</source>
-        <translation type="unfinished"></translation>
+        <translation>temps de la carte</translation>
     </message>
 </context>
 <context>
     <name>TrendChart</name>
     <message>
         <source>Score and median seconds of the last 30 games</source>
-        <translation type="unfinished"></translation>
+        <translation>Score et secondes (médiane) des 30 dernières parties</translation>
     </message>
 </context>
 <context>
     <name>Worksheet</name>
     <message>
         <source>Worksheet for: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche de : </translation>
     </message>
     <message>
         <source>Practice for: </source>
-        <translation type="unfinished"></translation>
+        <translation>Entraînement de : </translation>
     </message>
     <message>
         <source>Sheet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche %1</translation>
     </message>
     <message>
         <source>Answer Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigé</translation>
     </message>
     <message>
         <source>Print Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer une fiche</translation>
     </message>
     <message>
         <source>The number of problems printed will be the number of cards set for the game. This will print a %1 problem worksheet using the current game settings for math function and number range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de calculs imprimés est le nombre de cartes choisi pour la partie. Une fiche de %1 calculs va être imprimée avec les réglages actuels d&apos;opérations et de nombres.</translation>
     </message>
     <message>
         <source>For Multiplication, the botom numbers will contain 2 digits per the RANGE settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour la multiplication, le nombre du bas aura 2 chiffres selon les plages choisies</translation>
     </message>
     <message>
         <source>The worksheet was printed, but its sheet number %1 cannot be kept for reprinting: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche a été imprimée, mais son numéro %1 ne peut pas être gardé pour la réimprimer : %2.</translation>
     </message>
     <message>
         <source>No worksheet can be printed: with these number ranges every Multiplication answer is larger than 999. Lower the Top or Bottom range and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune fiche ne peut être imprimée : avec ces plages, chaque produit dépasse 999. Réduis la plage du haut ou du bas et réessaie.</translation>
     </message>
     <message>
         <source>This child</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet enfant</translation>
     </message>
     <message>
         <source>Print Weak Facts Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer une fiche des calculs difficiles</translation>
     </message>
     <message>
         <source>%1 has no facts that need work or are being learned among the ticked operations in the current number ranges, so there is nothing to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a aucun calcul à retravailler ou en cours d&apos;apprentissage parmi les opérations cochées et les plages actuelles : il n&apos;y a rien à imprimer.</translation>
     </message>
     <message>
         <source>Reprint Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Réimprimer une fiche</translation>
     </message>
     <message>
         <source>The sheet number printed in the bottom corner of the worksheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro imprimé en bas, dans le coin de la fiche :</translation>
     </message>
     <message>
         <source>There is no worksheet number %1 among the last %2 printed on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune fiche numéro %1 parmi les %2 dernières imprimées sur cet ordinateur.</translation>
     </message>
 </context>
 </TS>

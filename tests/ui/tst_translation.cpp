@@ -1,0 +1,163 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTranslator>
+
+#include "app/helpintro.h"
+#include "app/language.h"
+#include "gamedriver.h"
+#include "history/progresswindow.h"
+#include "report/gamesummary.h"
+#include "report/reportfile.h"
+#include "report/summarywindows.h"
+
+namespace {
+
+void useLanguage(const QString &code)
+{
+    for (QTranslator *old : qApp->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(old);
+        delete old;
+    }
+    installLanguage(*qApp, QLocale(code));
+}
+
+// Texts of the open windows that do not fit their control: a label or a
+// button narrower than its text (or, wrapping, shorter than its lines), a
+// group box narrower than its title, a tab bar that has to scroll.
+QStringList clippedTexts()
+{
+    QStringList clipped;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            if (!widget->isVisible())
+                continue;
+            const QString where = window->objectName() + QLatin1Char('/') + widget->objectName() + QStringLiteral(": ");
+            if (auto *label = qobject_cast<QLabel *>(widget)) {
+                if (label->text().isEmpty() || Qt::mightBeRichText(label->text()))
+                    continue;
+                const QRect room = label->contentsRect();
+                const bool fits = label->wordWrap()
+                                      ? label->heightForWidth(room.width()) <= room.height()
+                                            || label->sizeHint().height() <= room.height()
+                                      : label->fontMetrics().horizontalAdvance(label->text()) <= room.width();
+                if (!fits)
+                    clipped.append(where + label->text());
+            } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+                if (!button->text().isEmpty() && button->sizeHint().width() > button->width())
+                    clipped.append(where + button->text());
+            } else if (auto *box = qobject_cast<QGroupBox *>(widget)) {
+                if (box->fontMetrics().horizontalAdvance(box->title()) + 16 > box->width())
+                    clipped.append(where + box->title());
+            } else if (auto *tabs = qobject_cast<QTabBar *>(widget)) {
+                const int needed = tabs->count() > 0 ? tabs->tabRect(tabs->count() - 1).right() + 1 : 0;
+                if (needed > tabs->width())
+                    clipped.append(where + QStringLiteral("%1 wide for %2").arg(needed).arg(tabs->width()));
+            }
+        }
+    }
+    return clipped;
+}
+
+} // namespace
+
+class TranslationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { useLanguage(QStringLiteral("en")); }
+
+    void languageChoice_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("system") << QStringList{} << QLocale::system().name();
+        QTest::newRow("German") << QStringList{"--lang", "de"} << "de_DE";
+        QTest::newRow("French of Canada") << QStringList{"--lang=fr_CA"} << "fr_CA";
+        QTest::newRow("English") << QStringList{"--lang", "en"} << "en_US";
+        QTest::newRow("unknown code") << QStringList{"--lang", "xx"} << "en_US";
+        QTest::newRow("a language not shipped") << QStringList{"--lang", "ja"} << "en_US";
+    }
+    void languageChoice()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, language);
+        if (language == QStringLiteral("en_US") && arguments.size() == 2 && arguments[1] != QStringLiteral("en"))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("has no language")));
+        QCOMPARE(languageFromCommandLine(QStringList{QStringLiteral("sumdrop")} + arguments).name(), language);
+    }
+
+    void everyTextFits_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QSize>("screen");
+        for (const QString &language : QStringList{QStringLiteral("en")} + shippedLanguages())
+            for (const QSize screen : {QSize(800, 600), QSize(1280, 1024)})
+                QTest::addRow("%s %dx%d", qPrintable(language), screen.width(), screen.height())
+                    << language << screen;
+    }
+    void everyTextFits()
+    {
+        QFETCH(QString, language);
+        QFETCH(QSize, screen);
+        useLanguage(language);
+        if (language != QStringLiteral("en"))
+            QVERIFY2(QCoreApplication::translate("SetupPanel", "Sounds") != QStringLiteral("Sounds"),
+                     "the translation is embedded");
+        GameDriver driver(GameDriver::defaultSetup(), screen);
+        SetupPanel &setup = driver.setup();
+        QStringList clipped;
+        for (const bool advanced : {false, true}) {
+            (advanced ? driver.window()->mnuAdvanced : driver.window()->mnuBasic)->trigger();
+            for (int tab = 0; tab < setup.count(); ++tab) {
+                setup.setCurrentIndex(tab);
+                clipped += clippedTexts();
+            }
+        }
+        driver.program->frmHelpIntro()->showIntroduction();
+        clipped += clippedTexts();
+        for (int topic = 0; topic < helpTopicCount; ++topic) {
+            driver.program->frmHelpIntro()->openTopic(HelpTopicId(topic));
+            clipped += clippedTexts();
+        }
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window != driver.window())
+                window->hide();
+        driver.window()->mnuAbout->trigger();
+        driver.program->frmProgress().showProgress();
+        clipped += clippedTexts();
+        for (int page = 1; page <= GameSummary::pageCount; ++page) {
+            driver.program->summaryWindows().showPage(page);
+            clipped += clippedTexts();
+        }
+        clipped.removeDuplicates();
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("\n"))));
+    }
+
+    // A report saved in one language opens in another: the file's format
+    // words never change.
+    void reportsDoNotDependOnTheLanguage()
+    {
+        GameSummary summary;
+        summary.setResultLine(QStringLiteral("Results for: Ann"));
+        CardRecord card;
+        card.cardNumber = 1;
+        card.problem = QStringLiteral("3 + 4 = 7");
+        card.given = 7;
+        card.right = true;
+        summary.addCardRow(card);
+        const QByteArray english = formatReport(summary);
+        for (const QString &language : shippedLanguages()) {
+            useLanguage(language);
+            QCOMPARE(formatReport(summary), english);
+        }
+    }
+};
+
+QTEST_MAIN(TranslationTest)
+#include "tst_translation.moc"
