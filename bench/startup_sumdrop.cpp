@@ -1,6 +1,7 @@
 // The game started exactly as main.cpp does, reporting at its first paint.
 #include <QApplication>
 
+#include "app/language.h"
 #include "app/program.h"
 #include "platform/qtplatform.h"
 #include "startup_probe.h"
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     const FirstPaintProbe probe;
+    installLanguage(application, languageFromCommandLine(QApplication::arguments()));
     QtPlatform platform;
     const auto program = startProgram(platform);
     return program ? application.exec() : 1;
