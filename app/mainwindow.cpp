@@ -185,9 +185,13 @@ void MainWindow::connectPrinting()
     connect(mnuReprint, &QAction::triggered, this, [this, hooks] {
         reprintWorksheet(
             program,
-            [this](int number) {
+            [this](int number, QString &unavailable) -> std::optional<PrintedSheet> {
                 HistoryStore *store = program.history().store();
-                return store ? store->sheet(number) : std::nullopt;
+                if (!store) {
+                    unavailable = tr("the practice history is not in use");
+                    return std::nullopt;
+                }
+                return store->sheet(number);
             },
             hooks());
     });

@@ -46,6 +46,8 @@ HelpIntro *Program::frmHelpIntro()
 void Program::resetSummary()
 {
     summary.reset();
+    if (summaryPages)
+        summaryPages->hideAll();
     if (mainWindow)
         mainWindow->mnuPrevious->setEnabled(false);
 }

@@ -3,6 +3,7 @@
 #include "platform/savefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -166,8 +167,9 @@ QByteArray formatSettings(const SettingsRecord &r)
 
 SettingsRecord loadSettingsFile(const QString &path)
 {
+    // Only a regular file is read: a pipe would hold the program up for good.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return parseSettings({});
     return parseSettings(file.read(readLimit));
 }

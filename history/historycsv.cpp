@@ -36,29 +36,37 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + field + QLatin1Char('"');
 }
 
-QByteArray historyCsv(const QString &child, const QList<StoredCard> &cards)
+QByteArray historyCsvHeader()
 {
     const QStringList header = {QStringLiteral("child"),  QStringLiteral("game"),   QStringLiteral("judged (UTC)"),
                                 QStringLiteral("operation"), QStringLiteral("top"), QStringLiteral("bottom"),
                                 QStringLiteral("answer"), QStringLiteral("given"), QStringLiteral("right"),
                                 QStringLiteral("ended by"), QStringLiteral("seconds")};
-    QString text = header.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-    const QString name = csvField(child.trimmed());
-    for (const StoredCard &card : cards) {
-        const QStringList row = {
-            name,
-            QString::number(card.game),
-            card.judgedAt.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")),
-            operationWord(card.fact.operation),
-            QString::number(card.fact.top),
-            QString::number(card.fact.bottom),
-            QString::number(card.answer),
-            card.given ? QString::number(*card.given) : QString(),
-            card.right ? QStringLiteral("yes") : QStringLiteral("no"),
-            endingWord(card.ending),
-            QString::number(card.seconds, 'f', 3),
-        };
-        text += row.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-    }
-    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+    return QByteArrayLiteral("\xEF\xBB\xBF") + (header.join(QLatin1Char(',')) + QStringLiteral("\r\n")).toUtf8();
+}
+
+QByteArray historyCsvRow(const QString &child, const StoredCard &card)
+{
+    const QStringList row = {
+        csvField(child.trimmed()),
+        QString::number(card.game),
+        card.judgedAt.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")),
+        operationWord(card.fact.operation),
+        QString::number(card.fact.top),
+        QString::number(card.fact.bottom),
+        QString::number(card.answer),
+        card.given ? QString::number(*card.given) : QString(),
+        card.right ? QStringLiteral("yes") : QStringLiteral("no"),
+        endingWord(card.ending),
+        QString::number(card.seconds, 'f', 3),
+    };
+    return (row.join(QLatin1Char(',')) + QStringLiteral("\r\n")).toUtf8();
+}
+
+QByteArray historyCsv(const QString &child, const QList<StoredCard> &cards)
+{
+    QByteArray bytes = historyCsvHeader();
+    for (const StoredCard &card : cards)
+        bytes += historyCsvRow(child, card);
+    return bytes;
 }

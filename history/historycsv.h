@@ -9,5 +9,8 @@
 // Every card of a child as CSV (RFC 4180: quoted fields, CRLF), UTF-8 with a
 // byte order mark and a header row, which spreadsheets read back unchanged.
 QByteArray historyCsv(const QString &child, const QList<StoredCard> &cards);
+// The same in pieces, for writing as the cards are read.
+QByteArray historyCsvHeader();
+QByteArray historyCsvRow(const QString &child, const StoredCard &card);
 // One quoted field; text a spreadsheet would run as a formula is kept as text.
 QString csvField(const QString &text);

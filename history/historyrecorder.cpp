@@ -9,6 +9,15 @@
 #include "app/program.h"
 #include "setup/setuppanel.h"
 
+namespace {
+
+// Enough for another copy's few cards, short enough not to be felt.
+constexpr int lockWaitMs = 250;
+// At the end of the run nothing else waits on it.
+constexpr int lockWaitAtQuitMs = 3000;
+
+} // namespace
+
 HistoryRecorder::HistoryRecorder(Program &program, GameFlow &flow)
     : program(program)
 {
@@ -16,41 +25,80 @@ HistoryRecorder::HistoryRecorder(Program &program, GameFlow &flow)
     connect(&flow, &GameFlow::cardJudged, this, &HistoryRecorder::recordCard);
     connect(&flow, &GameFlow::gameEnded, this, &HistoryRecorder::endGame);
     flow.setWeakFactSource(this);
+    retry.setSingleShot(true);
+    retry.setInterval(retryMs);
+    connect(&retry, &QTimer::timeout, this, &HistoryRecorder::flush);
 }
 
-HistoryRecorder::~HistoryRecorder() = default;
+HistoryRecorder::~HistoryRecorder()
+{
+    if (inGame && !waiting.isEmpty() && !waiting.last().end)
+        waiting.last().end = std::make_pair(program.platform.now(), false);
+    inGame = false;
+    if (writing && !waiting.isEmpty()) {
+        busySinceMs = -1;
+        made().setLockWait(lockWaitAtQuitMs);
+        flush();
+    }
+}
 
-HistoryStore *HistoryRecorder::store()
+HistoryStore &HistoryRecorder::made()
 {
     if (!history)
         history = std::make_unique<HistoryStore>(HistoryStore::defaultPath());
-    if (history->open(false) || history->state() == HistoryStore::State::Absent)
-        return history.get();
-    reportProblem();
+    return *history;
+}
+
+HistoryStore *HistoryRecorder::store()
+{
+    HistoryStore &found = made();
+    if (found.open(false) || found.state() == HistoryStore::State::Absent)
+        return &found;
+    if (!reported) {
+        reported = true;
+        problem(found.state() == HistoryStore::State::NotOurs
+                    ? tr("Sumdrop's practice history file %1 is damaged or is not a Sumdrop file, so this game is not "
+                         "being recorded. The file has not been changed.\n\n(%2)")
+                          .arg(found.path(), found.error())
+                : found.state() == HistoryStore::State::Newer
+                    ? tr("The practice history %1 was made by a newer Sumdrop. Sumdrop leaves it as it is and keeps "
+                         "no history this time.")
+                          .arg(found.path())
+                : found.state() == HistoryStore::State::NotAFile
+                    ? tr("The practice history %1 cannot be used: %2. Sumdrop keeps its history only in a file of its "
+                         "own, leaves this one as it is and keeps no history this time.")
+                          .arg(found.path(), found.error())
+                    : tr("The practice history %1 cannot be read: %2.").arg(found.path(), found.error()));
+    }
     return nullptr;
 }
 
-void HistoryRecorder::reportProblem()
+void HistoryRecorder::problem(const QString &text)
 {
-    if (reported)
+    untold.append(text);
+    tellProblems();
+}
+
+void HistoryRecorder::tellProblems()
+{
+    if (inGame)
         return;
-    reported = true;
-    QString text;
-    switch (history->state()) {
-    case HistoryStore::State::NotOurs:
-        text = tr("The file %1 is not a Sumdrop practice history (%2). Sumdrop leaves it as it is and keeps no "
-                  "history this time.");
-        break;
-    case HistoryStore::State::Newer:
-        text = tr("The practice history %1 was made by a newer Sumdrop (%2). Sumdrop leaves it as it is and keeps "
-                  "no history this time.");
-        break;
-    default:
-        text = tr("The practice history %1 cannot be saved: %2. The game goes on without it.");
-        break;
+    if (!failure.isEmpty()) {
+        untold.append(failure + QLatin1Char(' ')
+                      + (notKept == 1 ? tr("1 card was not kept.") : tr("%1 cards were not kept.").arg(notKept)));
+        failure.clear();
     }
-    program.ask(Program::programTitle(), text.arg(history->path(), history->error()), Platform::Buttons::Ok,
-                Platform::Icon::Warning);
+    const int rejected = history ? history->rejectedRecords() : 0;
+    if (rejected > 0 && !rejectedTold) {
+        rejectedTold = true;
+        untold.append(rejected == 1
+                          ? tr("1 record in the practice history was not understood and is left out.")
+                          : tr("%1 records in the practice history were not understood and are left out.")
+                                .arg(rejected));
+    }
+    while (!untold.isEmpty())
+        program.ask(Program::programTitle(), untold.takeFirst(), Platform::Buttons::OkByClick,
+                    Platform::Icon::Warning);
 }
 
 void HistoryRecorder::startGame()
@@ -59,7 +107,8 @@ void HistoryRecorder::startGame()
     const SetupPanel &panel = *window.setup;
     const GameSettings &settings = program.settings;
     const GameSession &session = program.session;
-    setup = GameSetup();
+    PendingGame game;
+    GameSetup &setup = game.setup;
     setup.child = panel.playerName().trimmed();
     setup.started = program.platform.now();
     setup.operations = session.functionSet;
@@ -73,39 +122,105 @@ void HistoryRecorder::startGame()
     setup.divisorHigh = settings.divisorHigh;
     setup.answerFormat = panel.optAnsFormatSingle->isChecked() ? 0 : 1;
     setup.verbal = panel.chkVerbal->isChecked();
-    game = 0;
+    inGame = true;
+    if (writing)
+        waiting.append(game);
 }
 
 void HistoryRecorder::recordCard(const CardRecord &card)
 {
-    if (!writing)
+    if (!writing || waiting.isEmpty()) {
+        notKept += failure.isEmpty() ? 0 : 1;
         return;
-    if (!history)
-        history = std::make_unique<HistoryStore>(HistoryStore::defaultPath());
-    if (history->recordCard(game, setup, card))
-        return;
-    // One message in a run; the game goes on without the history.
-    writing = false;
-    reportProblem();
+    }
+    waiting.last().cards.append(card);
+    flush();
 }
 
 void HistoryRecorder::endGame(bool completed)
 {
-    if (writing && game != 0 && !history->endGame(game, program.platform.now(), completed)) {
-        writing = false;
-        reportProblem();
+    if (writing && !waiting.isEmpty() && !waiting.last().end) {
+        waiting.last().end = std::make_pair(program.platform.now(), completed);
+        flush();
     }
-    game = 0;
+    inGame = false;
+    tellProblems();
+}
+
+int HistoryRecorder::waitingCards() const
+{
+    int count = 0;
+    for (const PendingGame &game : waiting)
+        count += int(game.cards.size());
+    return count;
+}
+
+void HistoryRecorder::flush()
+{
+    if (!writing || waiting.isEmpty())
+        return;
+    HistoryStore &store = made();
+    // While the file is held, no card waits on it: the timer tries again.
+    store.setLockWait(busySinceMs >= 0 ? 0 : lockWaitMs);
+    bool wrote = false;
+    while (!waiting.isEmpty()) {
+        PendingGame &game = waiting.first();
+        // A game with no card yet is written with its first.
+        while (!game.cards.isEmpty()) {
+            if (!store.recordCard(game.id, game.setup, game.cards.first()))
+                return writeFailed();
+            game.cards.removeFirst();
+            wrote = true;
+        }
+        if (!game.end)
+            break; // still being played
+        if (game.id != 0 && !store.endGame(game.id, game.end->first, game.end->second))
+            return writeFailed();
+        waiting.removeFirst();
+    }
+    busySinceMs = -1;
+    retry.stop();
+    if (wrote)
+        emit recorded();
+}
+
+void HistoryRecorder::writeFailed()
+{
+    HistoryStore &file = *history;
+    const qint64 now = program.platform.monotonicMs();
+    if (file.busy() && (busySinceMs < 0 || now - busySinceMs < lockPatienceMs)) {
+        if (busySinceMs < 0)
+            busySinceMs = now;
+        retry.start();
+        return;
+    }
+    // Lasting: the history is off for the run, and the adult learns what was lost.
+    notKept += waitingCards();
+    writing = false;
+    waiting.clear();
+    retry.stop();
+    QString &text = failure;
+    if (file.readOnly()) {
+        text = tr("The practice history %1 can be read but not written, so the cards of this run are not kept. "
+                  "Earlier practice still shows in Progress.")
+                   .arg(file.path());
+    } else if (file.state() != HistoryStore::State::Open && file.state() != HistoryStore::State::Failed) {
+        store(); // not ours: said the way reading it says it
+        return;
+    } else {
+        text = tr("The practice history %1 cannot be saved: %2. The game goes on without it.")
+                   .arg(file.path(), file.error());
+    }
+    tellProblems();
 }
 
 bool HistoryRecorder::hasHistory(const QString &child)
 {
-    if (!history)
-        history = std::make_unique<HistoryStore>(HistoryStore::defaultPath());
-    if (!history->open(false))
+    HistoryStore &found = made();
+    if (!found.open(false))
         return false;
     const QString key = HistoryStore::childKey(child);
-    const QList<ChildEntry> children = history->children();
+    const QList<ChildEntry> children = found.children();
     return std::any_of(children.begin(), children.end(),
                        [&key](const ChildEntry &entry) { return HistoryStore::childKey(entry.name) == key; });
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
+#include <QStringList>
+#include <QTimer>
 
 #include <memory>
+#include <optional>
 
 #include "game/gameflow.h"
 #include "history/historystore.h"
@@ -10,13 +14,16 @@
 class Program;
 
 // Listens to the game and writes every judged card to the practice history,
-// and offers the history's weak facts to a game that practises them. A
-// history that cannot be used is reported once in a run, and then left alone.
+// and offers the history's weak facts to a game that practises them.
+// Cards wait in order while another copy holds the file for a moment, and go
+// in as soon as it lets go; only a lasting failure ends the history for the
+// run. What goes wrong is told once, between games, never over a card.
 class HistoryRecorder : public QObject, public WeakFactSource
 {
     Q_OBJECT
 public:
     HistoryRecorder(Program &program, GameFlow &flow);
+    // A game still going is ended, not completed, and what waits is written.
     ~HistoryRecorder() override;
 
     // The store, opened on first use; null when it cannot be read this run.
@@ -29,16 +36,48 @@ public:
     QList<WeakFact> weakFacts(const QString &child, FunctionSet functions, const GameSession &ranges,
                               const GeneratorSettings &settings) override;
 
+    // Writes the cards that wait, in order; the retry timer calls it too.
+    void flush();
+    int waitingCards() const;
+    // Says what was kept back during a game, and how many records of the
+    // file were left out; nothing while a game runs.
+    void tellProblems();
+    bool gameRunning() const { return inGame; }
+
+    // How long the file may stay locked before the history gives up.
+    static constexpr qint64 lockPatienceMs = 60000;
+    static constexpr int retryMs = 500;
+
+signals:
+    // New cards are in the file.
+    void recorded();
+
 private:
+    struct PendingGame
+    {
+        GameSetup setup;
+        qint64 id = 0;
+        QList<CardRecord> cards;
+        std::optional<std::pair<QDateTime, bool>> end; // when, and whether completed
+    };
+
     void startGame();
     void recordCard(const CardRecord &card);
     void endGame(bool completed);
-    void reportProblem();
+    void writeFailed();
+    void problem(const QString &text);
+    HistoryStore &made();
 
     Program &program;
     std::unique_ptr<HistoryStore> history;
-    GameSetup setup;
-    qint64 game = 0;
+    QList<PendingGame> waiting;
+    QTimer retry;
+    qint64 busySinceMs = -1;
     bool writing = true;
+    bool inGame = false;
     bool reported = false;
+    bool rejectedTold = false;
+    QStringList untold;
+    QString failure; // why the history stopped, until it is told
+    int notKept = 0;
 };

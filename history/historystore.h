@@ -2,11 +2,13 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
 
 #include <functional>
+#include <optional>
 
 #include "game/gamesession.h"
 #include "history/mastery.h"
@@ -57,7 +59,7 @@ class QSqlQuery;
 class HistoryStore
 {
 public:
-    enum class State { Closed, Absent, Open, NotOurs, Newer, Failed };
+    enum class State { Closed, Absent, Open, NotOurs, Newer, NotAFile, Failed };
     static constexpr int schemaVersion = 2;
 
     explicit HistoryStore(QString path);
@@ -74,9 +76,22 @@ public:
     State state() const { return current; }
     // Why the last open or write failed, for the message.
     QString error() const { return lastError; }
+    // The last failure was another copy holding the file for a moment: the
+    // same write is worth trying again.
+    bool busy() const { return lastBusy; }
+    // Open, but only for reading (a read-only file or medium).
+    bool readOnly() const { return current == State::Open && !writable; }
+    // Rows seen so far that the program could not have written; they are
+    // left out of everything read.
+    int rejectedRecords() const { return int(rejected.size()); }
+    // How long a write waits for another copy to let go of the file.
+    void setLockWait(int milliseconds);
 
     // For reading: a missing file stays missing (Absent). For writing: made,
-    // readable by its owner only. True when open.
+    // readable by its owner only, in folders only its owner may enter. A file
+    // found is first checked as bytes, so that one not accepted (or a log
+    // beside it from another database) is never opened by SQLite and stays
+    // exactly as it is. True when open (for writing: when it can be written).
     bool open(bool forWriting);
 
     // Writes one card, and the child and game with the first; game is 0
@@ -94,6 +109,10 @@ public:
     // and games without one are left out.
     QList<GameTrend> recentGames(const QString &child, int count, std::optional<qint16> operation = std::nullopt);
     QList<StoredCard> cards(const QString &child);
+    // The same, one at a time, without holding them all; eachCard returns
+    // false to stop, and then so does this.
+    bool forEachCard(const QString &child, const std::function<bool(const StoredCard &)> &eachCard);
+    qint64 cardCount(const QString &child);
     double fluencySeconds(const QString &child);
     bool setFluencySeconds(const QString &child, double seconds);
     // Keeps the sheet under its number, in place of any older one, and
@@ -101,14 +120,27 @@ public:
     bool keepSheet(const PrintedSheet &sheet);
     std::optional<PrintedSheet> sheet(int number);
 
-    // Deletes the child's games, cards and settings, and nothing else.
-    bool forget(const QString &child);
+    // Deletes the child's games, cards, settings and worksheets, and nothing
+    // else, in one transaction. Long deletions go in steps; progress(done,
+    // total) is told after each and returns false to cancel, which keeps all.
+    bool forget(const QString &child, const std::function<bool(qint64, qint64)> &progress = {});
 
 private:
     bool fail(const QString &why, State state = State::Failed);
+    bool inspectFile(bool forWriting);
+    bool connect(bool readOnlyConnection);
     bool checkAndPrepare();
     bool migrate(int from);
     bool exec(const QString &sql);
+    // Runs a prepared statement with its values bound in order, keeping the
+    // reason when it fails.
+    bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = {});
+    bool failedWith(const QSqlQuery &query);
+    // Counts a row that fails the checks, once however often it is read.
+    void reject(const QString &table, const QVariant &key);
+    std::optional<Fact> factOf(const QSqlQuery &row, int column, const QString &table, const QVariant &key);
+    // A card's fact, when the whole card is one the program could have written.
+    std::optional<Fact> cardFactOf(const QSqlQuery &row, int at);
     template<typename Body>
     bool transaction(Body body);
     // Runs a reading query and hands over each row; false when it cannot.
@@ -120,5 +152,10 @@ private:
     QString file;
     QString connection;
     State current = State::Closed;
+    bool writable = false;
     QString lastError;
+    bool lastBusy = false;
+    bool inTransaction = false;
+    int lockWait = 250;
+    QSet<QString> rejected;
 };

@@ -3,18 +3,51 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 
 #include "game/gamesession.h"
 
 int factAnswer(const Fact &fact)
 {
+    // Wide enough that no pair of ints overflows; a fact read from a file may
+    // hold any pair.
+    const qint64 top = fact.top;
+    const qint64 bottom = fact.bottom;
     switch (fact.operation) {
-    case Operation::Addition: return fact.top + fact.bottom;
-    case Operation::Subtraction: return fact.top - fact.bottom;
-    case Operation::Multiplication: return fact.top * fact.bottom;
-    case Operation::Division: return fact.bottom == 0 ? 0 : fact.top / fact.bottom;
+    case Operation::Addition: return int(top + bottom);
+    case Operation::Subtraction: return int(top - bottom);
+    case Operation::Multiplication: return int(top * bottom);
+    case Operation::Division: return bottom == 0 ? 0 : int(top / bottom);
     default: return 0;
     }
+}
+
+bool isPlausibleFact(const Fact &fact)
+{
+    const auto within = [](int n, int high) { return n >= 0 && n <= high; };
+    const int top = fact.top;
+    const int bottom = fact.bottom;
+    switch (fact.operation) {
+    case Operation::Addition: return within(top, largestCardNumber) && within(bottom, largestCardNumber);
+    case Operation::Subtraction:
+        return within(top, largestCardNumber) && within(bottom, largestCardNumber) && bottom <= top;
+    case Operation::Multiplication:
+        return within(top, largestCardNumber) && within(bottom, largestCardNumber) && top * bottom <= largestCardAnswer;
+    case Operation::Division:
+        return within(top, largestCardAnswer) && bottom > 0 && bottom <= largestCardNumber && top % bottom == 0;
+    default: return false;
+    }
+}
+
+bool isPlausibleSeconds(double seconds)
+{
+    return std::isfinite(seconds) && seconds >= 0 && seconds <= longestCardSeconds;
+}
+
+bool isFluencyChoice(double seconds)
+{
+    return std::find(std::begin(fluencyChoices), std::end(fluencyChoices), seconds) != std::end(fluencyChoices);
 }
 
 QString factText(const Fact &fact)

@@ -26,6 +26,17 @@ inline size_t qHash(const Fact &fact, size_t seed = 0)
 }
 
 int factAnswer(const Fact &fact);
+
+// What a card can hold: numbers of at most two digits (a dividend of three),
+// answers of at most three, and a day at the most on one card.
+inline constexpr int largestCardNumber = 99;
+inline constexpr int largestCardAnswer = 999;
+inline constexpr double longestCardSeconds = 24 * 60 * 60;
+// Whether the program could have dealt the fact: a known operation, numbers a
+// card shows, no negative answer, and a whole quotient of a divisor above 0.
+// Facts read from a file are checked with it before any rule sees them.
+bool isPlausibleFact(const Fact &fact);
+bool isPlausibleSeconds(double seconds);
 // "7 x 8 = 56", as the tool tips, the lists and the export show a fact.
 QString factText(const Fact &fact);
 
@@ -40,6 +51,7 @@ enum class Mastery { NotSeen, Learning, NeedsWork, Mastered };
 
 inline constexpr double defaultFluencySeconds = 6;
 inline constexpr double fluencyChoices[] = {3, 6, 12};
+bool isFluencyChoice(double seconds);
 
 // A right answer within the fluency time; exactly at the limit still counts.
 bool isFluent(const Attempt &attempt, double fluencySeconds);

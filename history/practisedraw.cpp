@@ -72,9 +72,12 @@ bool PractiseDraw::dealFact(GameSession &session, const Fact &fact, const Attemp
 bool PractiseDraw::deal(GameSession &session, int cardNumber, const GeneratorSettings &settings,
                         RandomSource &random, const AttemptHook &beforeNumbers)
 {
-    for (qsizetype i = 0; i < returns.size(); ++i) {
+    // Missed facts come back, but never more than every other card, so that
+    // a child who misses everything still meets new facts.
+    for (qsizetype i = 0; i < returns.size() && 2 * returnsDealt < cardNumber; ++i) {
         if (returns[i].due <= cardNumber && returns[i].fact != last) {
             const Fact fact = returns.takeAt(i).fact;
+            ++returnsDealt;
             return dealFact(session, fact, beforeNumbers);
         }
     }
@@ -96,6 +99,8 @@ bool PractiseDraw::deal(GameSession &session, int cardNumber, const GeneratorSet
 
 void PractiseDraw::judged(const Fact &fact, bool right, int cardNumber)
 {
-    if (!right)
-        returns.append({fact, cardNumber + returnAfter});
+    if (right || timesReturned.value(fact) >= returnsPerFact)
+        return;
+    timesReturned[fact] += 1;
+    returns.append({fact, cardNumber + returnAfter});
 }

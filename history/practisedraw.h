@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 
 #include <optional>
@@ -27,12 +28,14 @@ std::optional<Fact> pickWeakFact(const QList<WeakFact> &facts, double r);
 Fact cardFact(const GameSession &session);
 
 // The deal of a game that practises weak facts: a fact missed in this game
-// comes back three cards later, otherwise half the cards are weak facts and
+// comes back three cards later (at most twice in a game, and at most every
+// other card is such a return), otherwise half the cards are weak facts and
 // half the normal draw, and no fact is dealt twice in a row.
 class PractiseDraw
 {
 public:
     static constexpr int returnAfter = 3;
+    static constexpr int returnsPerFact = 2;
 
     explicit PractiseDraw(QList<WeakFact> facts = {});
 
@@ -51,5 +54,7 @@ private:
         int due;
     };
     QList<Return> returns;
+    QHash<Fact, int> timesReturned;
+    int returnsDealt = 0;
     std::optional<Fact> last;
 };

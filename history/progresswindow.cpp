@@ -7,7 +7,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QSaveFile>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -24,6 +27,7 @@
 #include "history/trendchart.h"
 #include "platform/printrenderer.h"
 #include "platform/savefile.h"
+#include "game/gameflow.h"
 #include "setup/setuppanel.h"
 
 namespace {
@@ -52,6 +56,42 @@ QLabel *legendEntry(Mastery state, QWidget *parent)
     return label;
 }
 
+// Paints a cell's mastery colour whatever its state, and shows the cell
+// that has the keyboard with a frame rather than the selection colour.
+class MasteryCellDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem plain = option;
+        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (option.state & QStyle::State_HasFocus) {
+            painter->save();
+            painter->setPen(QPen(option.palette.color(QPalette::WindowText), 2));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+            painter->restore();
+        }
+    }
+};
+
+// A name as a file name: no path separators, no characters that do not print.
+QString fileNameOf(const QString &name)
+{
+    QString clean;
+    for (const QChar c : name) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Other_Format || category == QChar::Other_NotAssigned
+            || category == QChar::Separator_Line || category == QChar::Separator_Paragraph)
+            continue;
+        clean += QStringLiteral("/\\:*?\"<>|").contains(c) ? QChar(u'_') : c;
+    }
+    return clean.simplified();
+}
+
 } // namespace
 
 ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
@@ -66,7 +106,9 @@ ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
     auto *top = new QHBoxLayout;
     cboChild = new QComboBox(this);
     cboChild->setObjectName(QStringLiteral("cboChild"));
-    cboChild->setMinimumContentsLength(16);
+    // The longest name the name box takes shows whole.
+    cboChild->setMinimumContentsLength(25);
+    cboChild->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboFluency = new QComboBox(this);
     cboFluency->setObjectName(QStringLiteral("cboFluency"));
     for (const double seconds : fluencyChoices)
@@ -117,6 +159,18 @@ ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
     connect(cmdPrintProgress, &QPushButton::clicked, this, &ProgressWindow::printProgress);
     connect(cmdForget, &QPushButton::clicked, this, &ProgressWindow::forgetChild);
     connect(cmdProgressClose, &QPushButton::clicked, this, &QWidget::close);
+    // What shows is what the file holds now: read again after a game, and
+    // when the window comes forward after cards were written.
+    connect(&recorder, &HistoryRecorder::recorded, this, [this] {
+        stale = true;
+        if (isVisible() && !this->recorder.gameRunning())
+            reload(child());
+    });
+    connect(&program.game(), &GameFlow::gameStarted, this, &ProgressWindow::enableCommands);
+    connect(&program.game(), &GameFlow::gameEnded, this, [this] {
+        if (isVisible())
+            reload(child());
+    });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
@@ -144,6 +198,7 @@ void ProgressWindow::buildPage(int index, qint16 operation, const QString &title
     grid->setAccessibleName(tr("%1 facts").arg(title));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setItemDelegate(new MasteryCellDelegate(grid));
     // Nothing to select, but a screen reader still finds the corner.
     grid->setCornerButtonEnabled(false);
     if (auto *corner = grid->findChild<QAbstractButton *>())
@@ -221,22 +276,36 @@ QString ProgressWindow::child() const
 
 void ProgressWindow::showProgress()
 {
+    reload(program.frmProgram()->setup->playerName());
+    show();
+    raise();
+    activateWindow();
+    recorder.tellProblems();
+}
+
+void ProgressWindow::reload(const QString &wanted)
+{
+    stale = false;
     HistoryStore *history = store();
     const QList<ChildEntry> children = history ? history->children() : QList<ChildEntry>();
-    const QString wanted = HistoryStore::childKey(program.frmProgram()->setup->playerName());
+    const QString key = HistoryStore::childKey(wanted);
     {
         const QSignalBlocker quiet(cboChild);
         cboChild->clear();
         for (const ChildEntry &entry : children)
             cboChild->addItem(entry.name.isEmpty() ? tr("(no name)") : entry.name, entry.name);
         for (int i = 0; i < cboChild->count(); ++i)
-            if (HistoryStore::childKey(cboChild->itemData(i).toString()) == wanted)
+            if (HistoryStore::childKey(cboChild->itemData(i).toString()) == key)
                 cboChild->setCurrentIndex(i);
     }
     loadChild();
-    show();
-    raise();
-    activateWindow();
+}
+
+void ProgressWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && stale && !recorder.gameRunning())
+        reload(child());
 }
 
 void ProgressWindow::loadChild()
@@ -249,10 +318,18 @@ void ProgressWindow::loadChild()
         cboFluency->setCurrentIndex(std::max(0, cboFluency->findData(fluency)));
     }
     picTrend->setGames(history ? history->recentGames(child(), trendGames) : QList<GameTrend>());
-    for (QWidget *needsChild :
-         std::initializer_list<QWidget *>{cboFluency, cmdExport, cmdPrintProgress, cmdForget})
-        needsChild->setEnabled(history != nullptr);
+    enableCommands();
     showFacts();
+}
+
+void ProgressWindow::enableCommands()
+{
+    const bool readable = hasChild() && recorder.store() != nullptr;
+    cboFluency->setEnabled(readable);
+    // A game writes to the history: nothing may change or copy it meanwhile.
+    const bool idle = readable && !recorder.gameRunning();
+    for (QWidget *needsChild : std::initializer_list<QWidget *>{cmdExport, cmdPrintProgress, cmdForget})
+        needsChild->setEnabled(idle);
 }
 
 void ProgressWindow::showFacts()
@@ -297,15 +374,35 @@ void ProgressWindow::fluencyChosen()
 
 void ProgressWindow::exportCards()
 {
-    HistoryStore *history = hasChild() ? store() : nullptr;
+    HistoryStore *history = hasChild() && !recorder.gameRunning() ? store() : nullptr;
     if (!history)
         return;
-    const QString name = child().isEmpty() ? tr("no name") : child();
-    const QString path = program.platform.saveFileName(tr("CSV Files (*.csv)"), name + tr(" practice.csv"));
+    const QString name = child().isEmpty() ? tr("no name") : fileNameOf(child());
+    QString path = program.platform.saveFileName(tr("CSV Files (*.csv)"),
+                                                 (name.isEmpty() ? tr("no name") : name) + tr(" practice.csv"));
     if (path.isEmpty())
         return;
-    if (!saveFileWhole(path, historyCsv(child(), history->cards(child()))))
-        tell(tr("The file %1 cannot be written.").arg(path));
+    const qint64 total = history->cardCount(child());
+    const auto progress = program.platform.startProgress(tr("Export..."), tr("Writing %1").arg(path), total);
+    // Written as it is read, so that a large history needs no more memory than a card.
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly) && file.write(historyCsvHeader()) >= 0;
+    bool cancelled = false;
+    qint64 done = 0;
+    written = written && history->forEachCard(child(), [&](const StoredCard &card) {
+        if (file.write(historyCsvRow(child(), card)) < 0)
+            return false;
+        cancelled = !progress->advance(++done);
+        return !cancelled;
+    });
+    if (cancelled) {
+        file.cancelWriting();
+        return;
+    }
+    QString why;
+    if (!written || !commitSaveFile(file, &why))
+        tell(tr("The file %1 cannot be written.").arg(path)
+             + (why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
 }
 
 void ProgressWindow::printProgress()
@@ -331,7 +428,7 @@ void ProgressWindow::printProgress()
 
 void ProgressWindow::forgetChild()
 {
-    HistoryStore *history = hasChild() ? store() : nullptr;
+    HistoryStore *history = hasChild() && !recorder.gameRunning() ? store() : nullptr;
     if (!history)
         return;
     const QString shown = cboChild->currentText();
@@ -340,7 +437,14 @@ void ProgressWindow::forgetChild()
                     Platform::Buttons::YesNo, Platform::Icon::Question)
         != Platform::Answer::Yes)
         return;
-    if (!history->forget(child()))
+    const auto progress = program.platform.startProgress(tr("Forget This Child..."), tr("Forgetting %1").arg(shown),
+                                                         history->cardCount(child()));
+    bool cancelled = false;
+    const bool forgotten = history->forget(child(), [&](qint64 done, qint64) {
+        cancelled = !progress->advance(done);
+        return !cancelled;
+    });
+    if (!forgotten && !cancelled)
         tell(tr("%1's practice cannot be forgotten: %2.").arg(shown, history->error()));
-    showProgress();
+    reload(program.frmProgram()->setup->playerName());
 }

@@ -40,7 +40,9 @@ public:
 
 private:
     void buildPage(int index, qint16 operation, const QString &title);
+    void reload(const QString &wanted);
     void loadChild();
+    void enableCommands();
     void showFacts();
     void fluencyChosen();
     void exportCards();
@@ -56,4 +58,8 @@ private:
     HistoryRecorder &recorder;
     FactRecords facts;
     double fluency = defaultFluencySeconds;
+    bool stale = false;
+
+protected:
+    void changeEvent(QEvent *event) override;
 };

@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "platform/randomsource.h"
@@ -18,7 +19,9 @@ class QPagedPaintDevice;
 class Platform
 {
 public:
-    enum class Buttons { Ok, OkCancel, YesNo };
+    // OkByClick: an OK that only a click or Space presses, for a message that
+    // comes up while a child may still be pressing Enter.
+    enum class Buttons { Ok, OkCancel, YesNo, OkByClick };
     enum class Icon { None, Information, Question, Warning, Critical };
     enum class Answer { Ok, Cancel, Yes, No };
 
@@ -52,6 +55,17 @@ public:
 
     // Opens the address in the user's browser without waiting; false on failure.
     virtual bool openUrl(const QUrl &url) = 0;
+
+    // Long work the user can follow and cancel. It shows itself only once the
+    // work takes more than a moment; advance() is told how much is done and
+    // returns false once the user has cancelled.
+    class Progress
+    {
+    public:
+        virtual ~Progress() = default;
+        virtual bool advance(qint64 done) = 0;
+    };
+    virtual std::unique_ptr<Progress> startProgress(const QString &title, const QString &text, qint64 total) = 0;
 
     // Asks for a whole number between low and high; none on Cancel.
     virtual std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) = 0;

@@ -12,6 +12,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -93,6 +95,16 @@ Platform::Answer QtPlatform::messageBox(const QString &title, const QString &tex
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         break;
+    case Buttons::OkByClick: {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        // Neither default nor focused, so that Enter passes it by.
+        auto *ok = static_cast<QPushButton *>(box.button(QMessageBox::Ok));
+        ok->setAutoDefault(false);
+        ok->setDefault(false);
+        ok->setFocusPolicy(Qt::NoFocus);
+        break;
+    }
     }
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;
@@ -222,4 +234,48 @@ QVariant QtPlatform::userOption(const QString &key)
 void QtPlatform::setUserOption(const QString &key, const QVariant &value)
 {
     QSettings(QStringLiteral("Sumdrop"), QStringLiteral("Sumdrop")).setValue(key, value);
+}
+
+namespace {
+
+class DialogProgress final : public Platform::Progress
+{
+public:
+    DialogProgress(const QString &title, const QString &text, qint64 total)
+        : dialog(text, QProgressDialog::tr("Cancel"), 0, steps, QApplication::activeWindow())
+        , total(std::max<qint64>(1, total))
+    {
+        dialog.setWindowTitle(title);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.setMinimumDuration(400);
+        dialog.setAutoClose(false);
+        dialog.setAutoReset(false);
+        dialog.setValue(0);
+        sinceEvents.start();
+    }
+
+    bool advance(qint64 done) override
+    {
+        // The dialog handles events on each new value; a thousandth at a time
+        // and a few times a second is smooth enough and costs nothing.
+        const int value = int(std::clamp<qint64>(done * steps / total, 0, steps));
+        if (value != dialog.value() && sinceEvents.elapsed() >= 30) {
+            dialog.setValue(value);
+            sinceEvents.restart();
+        }
+        return !dialog.wasCanceled();
+    }
+
+private:
+    static constexpr int steps = 1000;
+    QProgressDialog dialog;
+    qint64 total;
+    QElapsedTimer sinceEvents;
+};
+
+} // namespace
+
+std::unique_ptr<Platform::Progress> QtPlatform::startProgress(const QString &title, const QString &text, qint64 total)
+{
+    return std::make_unique<DialogProgress>(title, text, total);
 }

@@ -5,6 +5,7 @@
 #include "platform/savefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -181,6 +182,12 @@ ReportContents parseReport(QIODevice &device)
 
 ReportContents readReportFile(const QString &path)
 {
+    // A pipe or a device would never end, or never answer: not a report.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
+        ReportContents contents;
+        contents.kind = ReportContents::Kind::NotAReport;
+        return contents;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ReportContents contents;

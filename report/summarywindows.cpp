@@ -54,12 +54,17 @@ SummaryPage &SummaryWindows::pageWindow(int page)
         connect(window.cmdSumNext, &QPushButton::clicked, this, [this, page] { turnPage(page, page + 1); });
     if (window.cmdSumPrev)
         connect(window.cmdSumPrev, &QPushButton::clicked, this, [this, page] { turnPage(page, page - 1); });
+    // Only a whole game is saved or printed, never one being played.
     if (window.cmdSumSave)
-        connect(window.cmdSumSave, &QPushButton::clicked, this,
-                [this] { saveReport(program, program.summary, reportFile); });
+        connect(window.cmdSumSave, &QPushButton::clicked, this, [this] {
+            if (program.session.state == 0)
+                saveReport(program, program.summary, reportFile);
+        });
     if (window.cmdSumPrint)
-        connect(window.cmdSumPrint, &QPushButton::clicked, this,
-                [this] { printSummary(program.platform, program.summary, Program::versionLabel()); });
+        connect(window.cmdSumPrint, &QPushButton::clicked, this, [this] {
+            if (program.session.state == 0)
+                printSummary(program.platform, program.summary, Program::versionLabel());
+        });
     return window;
 }
 
@@ -90,6 +95,13 @@ void SummaryWindows::closePage(int page)
         window->lblCardReport->show();
     }
     pageWindow(page).hide();
+}
+
+void SummaryWindows::hideAll()
+{
+    for (const std::unique_ptr<SummaryPage> &page : pages)
+        if (page)
+            page->hide();
 }
 
 void SummaryWindows::openSavedReport()

@@ -27,6 +27,8 @@ public:
 
     // page 1..5
     void showPage(int page);
+    // A new game: pages of the last one would show it mixed with the new.
+    void hideAll();
     // Null until the page has been shown once.
     SummaryPage *createdPage(int page) const;
 

@@ -60,13 +60,16 @@ Draw ordered(Draw draw)
 // For a division, top is the dividend and bottom the divisor.
 int answerOf(WorksheetOperation operation, int top, int bottom)
 {
+    // Sixty-four bits: a reprinted sheet's numbers come from a file.
+    const qint64 a = top;
+    const qint64 b = bottom;
     switch (operation) {
-    case WorksheetOperation::Addition: return top + bottom;
-    case WorksheetOperation::Subtraction: return top - bottom;
-    case WorksheetOperation::Multiplication: return top * bottom;
+    case WorksheetOperation::Addition: return int(a + b);
+    case WorksheetOperation::Subtraction: return int(a - b);
+    case WorksheetOperation::Multiplication: return int(a * b);
     case WorksheetOperation::Division: break;
     }
-    return bottom == 0 ? 0 : top / bottom;
+    return b == 0 ? 0 : int(a / b);
 }
 
 bool acceptable(const Draw &draw)

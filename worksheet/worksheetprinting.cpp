@@ -123,7 +123,17 @@ void reprintWorksheet(Program &program, const SheetFinder &findSheet, const Work
         highestSheetNumber);
     if (!number)
         return;
-    const std::optional<PrintedSheet> sheet = findSheet(*number);
+    QString unavailable;
+    const std::optional<PrintedSheet> sheet = findSheet(*number, unavailable);
+    if (!sheet && !unavailable.isEmpty()) {
+        program.ask(title,
+                    Worksheet::tr("Worksheet number %1 cannot be looked up: %2. Sheet numbers are kept in the "
+                                  "practice history.")
+                        .arg(*number)
+                        .arg(unavailable),
+                    Platform::Buttons::Ok, Platform::Icon::Warning);
+        return;
+    }
     if (!sheet) {
         program.ask(title,
                     Worksheet::tr("There is no worksheet number %1 among the last %2 printed on this computer.")

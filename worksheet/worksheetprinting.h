@@ -36,5 +36,6 @@ void printWeakWorksheet(Program &program, WorksheetSetup setup, const QString &p
                         const WeakFactsFor &weakFacts, const WorksheetPrintHooks &hooks);
 
 // "Reprint Worksheet...": asks for a sheet number and prints that sheet again.
-using SheetFinder = std::function<std::optional<PrintedSheet>(int number)>;
+// The finder says why, in unavailable, when the kept sheets cannot be read.
+using SheetFinder = std::function<std::optional<PrintedSheet>(int number, QString &unavailable)>;
 void reprintWorksheet(Program &program, const SheetFinder &findSheet, const WorksheetPrintHooks &hooks);

@@ -1,6 +1,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -307,6 +308,11 @@ private slots:
     {
         QTemporaryDir dir;
         QCOMPARE(readReportFile(dir.filePath(QStringLiteral("none.txt"))).kind, Kind::Unreadable);
+        // A pipe nobody writes to would never end: not a report, at once.
+        const QString pipe = dir.filePath(QStringLiteral("pipe.txt"));
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {pipe}), 0);
+        QCOMPARE(readReportFile(pipe).kind, Kind::NotAReport);
+        QCOMPARE(readReportFile(dir.path()).kind, Kind::NotAReport);
     }
 
     void saveReplacesAnExistingFile()

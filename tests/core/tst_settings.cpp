@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -287,7 +288,11 @@ void TestSettings::roundTrip()
 void TestSettings::loadMissingFile()
 {
     QTemporaryDir dir;
-    QCOMPARE(loadSettingsFile(dir.filePath(QStringLiteral("sumdrop.ini"))), SettingsRecord{});
+    const QString path = dir.filePath(QStringLiteral("sumdrop.ini"));
+    QCOMPARE(loadSettingsFile(path), SettingsRecord{});
+    // A pipe in its place, which nothing writes to, counts as no file.
+    QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {path}), 0);
+    QCOMPARE(loadSettingsFile(path), SettingsRecord{});
 }
 
 void TestSettings::saveAndLoad()

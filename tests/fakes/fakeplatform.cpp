@@ -143,3 +143,26 @@ void FakePlatform::setUserOption(const QString &key, const QVariant &value)
 {
     options.insert(key, value);
 }
+
+namespace {
+
+class FakeProgress final : public Platform::Progress
+{
+public:
+    explicit FakeProgress(qint64 cancelAt)
+        : cancelAt(cancelAt)
+    {
+    }
+    bool advance(qint64 done) override { return cancelAt < 0 || done < cancelAt; }
+
+private:
+    qint64 cancelAt;
+};
+
+} // namespace
+
+std::unique_ptr<Platform::Progress> FakePlatform::startProgress(const QString &title, const QString &, qint64)
+{
+    progressTitles.append(title);
+    return std::make_unique<FakeProgress>(cancelProgressAt);
+}

@@ -42,6 +42,7 @@ public:
     bool print(const std::function<void(QPagedPaintDevice &)> &paint) override;
     bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) override;
     std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) override;
+    std::unique_ptr<Progress> startProgress(const QString &title, const QString &text, qint64 total) override;
     void playSound(const QString &fileName) override;
     bool speechAvailable(QString *why = nullptr) override;
     void say(const QString &text) override;
@@ -62,6 +63,7 @@ public:
     bool printAccepted = true;
     std::deque<int> numbers;              // next number questions; Cancel when empty
     bool browserWorks = true;
+    qint64 cancelProgressAt = -1; // long work is cancelled once this much is done
     bool speechWorks = true;
     QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(10, 0));
     QString dateText = QStringLiteral("12/8/2026");
@@ -80,6 +82,7 @@ public:
     int previews = 0;         // print jobs that went through the preview
     QStringList numberQuestions; // "title|label"
     int exitCount = 0;
+    QStringList progressTitles; // each long work begun
 
 private:
     QTemporaryDir printDir;

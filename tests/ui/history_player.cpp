@@ -3,8 +3,12 @@
 // histories to look at. Prints "judged N" once card N has been judged;
 // exits with the number of messages.
 // Arguments: cards, pause in ms, name, operations (any of "asmd"), seed,
-// days ago.
+// days ago, and "progress" to open the Progress window after the game and
+// print what it shows.
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +24,7 @@
 #include "entry/answerarea.h"
 #include "fakes/fakeplatform.h"
 #include "game/gameflow.h"
+#include "history/progresswindow.h"
 #include "setup/setuppanel.h"
 
 int main(int argc, char *argv[])
@@ -74,6 +79,11 @@ int main(int argc, char *argv[])
         QTest::keyClick(box, Qt::Key_Return);
         if (pauseMs > 0)
             QThread::msleep(pauseMs);
+    }
+    if (argc > 7 && QString::fromLocal8Bit(argv[7]) == QStringLiteral("progress")) {
+        program->frmProgram()->mnuProgress->trigger();
+        const ProgressWindow &window = program->frmProgress();
+        std::printf("children %d, %s\n", window.cboChild->count(), qPrintable(window.lblMastered[0]->text()));
     }
     for (const FakePlatform::Message &message : platform.messages)
         std::fprintf(stderr, "%s: %s\n", qPrintable(message.title), qPrintable(message.text));

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -8,6 +9,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
+
+#include <sys/stat.h>
 
 #include "core/filesizelimit.h"
 #include "history/historycsv.h"
@@ -137,6 +140,25 @@ class HistoryTest : public QObject
         return setup;
     }
 
+    // Another copy in the middle of a write, holding the file.
+    static QSqlDatabase lockedByAnotherCopy()
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other copy"));
+        other.setDatabaseName(historyPath());
+        if (!other.open() || !QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")))
+            qFatal("cannot lock the history");
+        return other;
+    }
+
+    static void release(QSqlDatabase &other)
+    {
+        if (!other.isValid())
+            return;
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("other copy"));
+    }
+
     void writeHistory(const QString &child, const QList<CardRecord> &cards)
     {
         HistoryStore store(historyPath());
@@ -237,64 +259,107 @@ private slots:
         QCOMPARE(rows[0].mid(1), expected.mid(1));
     }
 
-    // Files that are not our history: never written, one message, no history
-    // for the rest of the run.
+    // Files that are not our history: never written, not even through a log
+    // beside them; one message, between games, and no history for the run.
     void badFiles_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("garbage") << "garbage";
-        QTest::newRow("another program's SQLite file") << "foreign";
-        QTest::newRow("a newer history") << "newer";
+        QTest::addColumn<QString>("says");
+        QTest::newRow("garbage") << "garbage" << "is damaged or is not a Sumdrop file";
+        QTest::newRow("another program's SQLite file") << "foreign" << "is damaged or is not a Sumdrop file";
+        QTest::newRow("another database's log beside ours") << "log" << "is damaged or is not a Sumdrop file";
+        QTest::newRow("a newer history") << "newer" << "was made by a newer Sumdrop. Sumdrop leaves";
+        QTest::newRow("a link") << "link" << "it is a link, not a file";
+        QTest::newRow("a link to nowhere") << "dangling" << "it is a link, not a file";
     }
     void badFiles()
     {
         QFETCH(QString, kind);
+        QFETCH(QString, says);
         const QString path = historyPath();
+        const QString log = path + QStringLiteral("-wal");
+        const QString elsewhere = home.filePath(QStringLiteral("elsewhere.sqlite"));
         QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile::remove(elsewhere);
         if (kind == QStringLiteral("garbage")) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray("SQLite format 2? no: a shopping list\n").repeated(200));
+        } else if (kind == QStringLiteral("link") || kind == QStringLiteral("dangling")) {
+            if (kind == QStringLiteral("link"))
+                QVERIFY(QFile(elsewhere).open(QIODevice::WriteOnly));
+            QVERIFY(QFile::link(elsewhere, path));
         } else {
+            QList<CardRecord> forty;
+            for (int i = 0; i < 40; ++i)
+                forty.append(cardOf(Operation::Addition, i % 10, i / 10, true, 1));
+            if (kind != QStringLiteral("foreign"))
+                writeHistory(QStringLiteral("Ann"), forty);
+            if (kind == QStringLiteral("foreign"))
+                rowsOf(path, QStringLiteral("CREATE TABLE recipes (name TEXT)"));
             if (kind == QStringLiteral("newer"))
-                writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 1, 1, true, 1)});
-            rowsOf(path, kind == QStringLiteral("newer")
-                             ? QStringLiteral("PRAGMA user_version = 7")
-                             : QStringLiteral("CREATE TABLE recipes (name TEXT)"));
+                rowsOf(path, QStringLiteral("PRAGMA user_version = 7"));
             rowsOf(path, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
         }
-        QFile::remove(path + QStringLiteral("-wal"));
         QFile::remove(path + QStringLiteral("-shm"));
+        if (kind == QStringLiteral("log")) {
+            // A log that another database left, still holding its pages.
+            QFile::remove(log);
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            other.setDatabaseName(home.filePath(QStringLiteral("other.sqlite")));
+            QVERIFY(other.open());
+            QSqlQuery query(other);
+            for (const char *sql : {"PRAGMA journal_mode=WAL", "CREATE TABLE recipes (name TEXT)",
+                                    "INSERT INTO recipes VALUES ('soup')"})
+                QVERIFY(query.exec(QString::fromLatin1(sql)));
+            QVERIFY(QFile::copy(other.databaseName() + QStringLiteral("-wal"), log));
+            query.finish();
+            other.close();
+            other = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        } else {
+            QFile::remove(log);
+        }
         const QByteArray before = contentsOf(path);
+        const QByteArray logBefore = contentsOf(log);
 
-        GameDriver driver(named(5));
-        play(driver, {{1, 2, true}, {3, 4, false}});
-        QCOMPARE(driver.platform.messages.size(), 1);
-        QCOMPARE(driver.platform.messages[0].title, QStringLiteral("Sumdrop"));
-        QCOMPARE(driver.platform.messages[0].buttons, Platform::Buttons::Ok);
-        QVERIFY(driver.platform.messages[0].text.contains(path));
-        QCOMPARE(driver.session().cardNumber, 3.0); // the game goes on
-        driver.window()->mnuProgress->setEnabled(true);
-        driver.program->frmProgress().showProgress();
-        QCOMPARE(driver.program->frmProgress().cboChild->count(), 0);
-        QCOMPARE(driver.platform.messages.size(), 1);
+        {
+            GameDriver driver(named(5));
+            play(driver, {{1, 2, true}, {3, 4, false}});
+            QVERIFY(driver.platform.messages.isEmpty()); // nothing over the child's card
+            QCOMPARE(driver.session().cardNumber, 3.0); // the game goes on
+            driver.clickStart(); // Stop
+            QCOMPARE(driver.platform.messages.size(), 1);
+            const FakePlatform::Message message = driver.platform.messages[0];
+            QCOMPARE(message.title, QStringLiteral("Sumdrop"));
+            QCOMPARE(message.buttons, Platform::Buttons::OkByClick);
+            QVERIFY2(message.text.contains(path) && message.text.contains(says), qPrintable(message.text));
+            driver.window()->mnuProgress->trigger();
+            QCOMPARE(driver.program->frmProgress().cboChild->count(), 0);
+            QCOMPARE(driver.platform.messages.size(), 1);
+        }
         QCOMPARE(contentsOf(path), before);
-        QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
+        QCOMPARE(contentsOf(log), logBefore);
+        QVERIFY(!QFile::exists(path + QStringLiteral("-shm")));
+        QVERIFY(!QFile::exists(elsewhere) || QFileInfo(elsewhere).size() == 0);
     }
 
-    // Writes that fail even for root: one message a run, and the game goes on.
+    // Writes that fail for good, even for root: one message between games that
+    // says why and what was lost, and the game goes on.
     void writeFailures_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("data folder under a file") << "file" << "Not a directory";
-        QTest::newRow("locked by another copy") << "locked" << "locked";
-        QTest::newRow("disk full") << "full" << "";
+        QTest::addColumn<QString>("lost");
+        QTest::newRow("data folder under a file") << "file" << "cannot be made" << "3 cards were not kept";
+        QTest::newRow("disk full") << "full" << "disk I/O error" << "3 cards were not kept";
+        QTest::newRow("locked for longer than a minute") << "locked" << "database is locked" << "3 cards were not kept";
     }
     void writeFailures()
     {
         QFETCH(QString, kind);
         QFETCH(QString, reason);
+        QFETCH(QString, lost);
         QSqlDatabase other;
         std::optional<FileSizeLimit> full;
         if (kind == QStringLiteral("full")) {
@@ -307,34 +372,273 @@ private slots:
             qputenv("XDG_DATA_HOME", plain.fileName().toLocal8Bit());
         } else {
             writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 1, 1, true, 1)});
-            other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other copy"));
-            other.setDatabaseName(historyPath());
-            QVERIFY(other.open());
-            QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            other = lockedByAnotherCopy();
         }
+        GameDriver driver(named(5));
+        // A minute and more between cards: a lock held that long is no pause.
+        play(driver, {{1, 2, true}, {3, 4, true}, {5, 6, false}}, 40000);
+        QVERIFY(driver.platform.messages.isEmpty());
+        QCOMPARE(driver.session().cardNumber, 4.0);
+        QCOMPARE(driver.program->summary.row(4).problem, QStringLiteral("5 + 6 = 11"));
+        driver.clickStart(); // Stop
+        QCOMPARE(driver.platform.messages.size(), 1);
+        const FakePlatform::Message message = driver.platform.messages.first();
+        QCOMPARE(message.buttons, Platform::Buttons::OkByClick);
+        QVERIFY2(message.text.contains(reason) && message.text.contains(QStringLiteral("cannot be saved"))
+                     && message.text.contains(lost),
+                 qPrintable(message.text));
+        full.reset();
+        release(other);
+        if (kind != QStringLiteral("file"))
+            QCOMPARE(valueOf(historyPath(), QStringLiteral("SELECT count(*) FROM cards")).toInt(), 1);
+    }
+
+    // Another copy holding the file for a few seconds: play goes on without a
+    // stop, and every card is written in order once the file is free.
+    void briefLockIsAPause()
+    {
+        writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 1, 1, true, 1)});
+        QSqlDatabase other = lockedByAnotherCopy();
         GameDriver driver(named(5));
         QElapsedTimer waited;
         waited.start();
         play(driver, {{1, 2, true}, {3, 4, true}, {5, 6, false}});
-        QCOMPARE(driver.platform.messages.size(), 1);
-        const FakePlatform::Message message = driver.platform.messages.first();
-        QCOMPARE(message.title, QStringLiteral("Sumdrop"));
-        QCOMPARE(message.buttons, Platform::Buttons::Ok);
-        QVERIFY2(message.text.contains(reason), qPrintable(message.text));
-        QVERIFY(message.text.contains(QStringLiteral("cannot be saved")));
-        QCOMPARE(driver.session().cardNumber, 4.0);
-        QCOMPARE(driver.program->summary.row(4).problem, QStringLiteral("5 + 6 = 11"));
-        full.reset();
-        if (kind == QStringLiteral("full"))
-            QCOMPARE(valueOf(historyPath(), QStringLiteral("SELECT count(*) FROM cards")).toInt(), 1);
-        if (other.isValid()) {
-            // The busy timeout is waited out once, not on every card.
-            QVERIFY(waited.elapsed() < 4000);
-            other.close();
-            other = QSqlDatabase();
-            QSqlDatabase::removeDatabase(QStringLiteral("other copy"));
-            QCOMPARE(valueOf(historyPath(), QStringLiteral("SELECT count(*) FROM cards")).toInt(), 1);
+        QVERIFY2(waited.elapsed() < 1500, qPrintable(QString::number(waited.elapsed())));
+        QCOMPARE(driver.program->history().waitingCards(), 3);
+        release(other);
+        QTRY_COMPARE_WITH_TIMEOUT(driver.program->history().waitingCards(), 0, 3000);
+        driver.platform.monotonic += 1000;
+        driver.typeSeparate(7 + 8);
+        const QList<QVariantList> tops = rowsOf(historyPath(), QStringLiteral("SELECT top FROM cards ORDER BY id"));
+        QCOMPARE(tops.size(), 5);
+        QCOMPARE(tops.mid(0, 4), (QList<QVariantList>{{1}, {1}, {3}, {5}}));
+        QVERIFY(driver.platform.messages.isEmpty());
+    }
+
+    // Forgotten elsewhere mid-game, by another copy or this one: the game is
+    // recorded again from the next card.
+    void forgottenMidGame()
+    {
+        GameDriver driver(named(5));
+        driver.setup().txtName->setText(QStringLiteral("Anna"));
+        play(driver, {{1, 2, true}, {3, 4, true}});
+        QVERIFY(HistoryStore(historyPath()).forget(QStringLiteral("anna")));
+        driver.platform.monotonic += 1000;
+        driver.typeSeparate(5 + 6);
+        driver.platform.monotonic += 1000;
+        driver.typeSeparate(7 + 8);
+        QCOMPARE(rowsOf(historyPath(), QStringLiteral("SELECT k.name, g.judged FROM games g JOIN children k "
+                                                      "ON k.id = g.child_id")),
+                 (QList<QVariantList>{{QStringLiteral("Anna"), 2}}));
+        QVERIFY(driver.platform.messages.isEmpty());
+    }
+
+    // A file the program may read but not write: it is shown, and one message
+    // says that new cards cannot be kept. Run as another user, whom the
+    // file's modes stop as they would stop anyone on a read-only medium.
+    void readOnlyHistory()
+    {
+        QList<CardRecord> forty;
+        for (int i = 0; i < 40; ++i)
+            forty.append(cardOf(Operation::Addition, i % 10, i / 10, i % 3 != 0, 1));
+        writeHistory(QStringLiteral("Ann"), forty);
+        const QString data = home.filePath(QStringLiteral("data"));
+        for (const QString &folder : {home.path(), data, data + QStringLiteral("/Sumdrop"),
+                                      data + QStringLiteral("/Sumdrop/Sumdrop")})
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7555)));
+        QVERIFY(QFile::setPermissions(historyPath(), QFileDevice::Permissions(0x6444)));
+        const QByteArray before = contentsOf(historyPath());
+        QProcess player;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
+        environment.insert(QStringLiteral("HOME"), QStringLiteral("/tmp"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral("/tmp/nobody-config"));
+        player.setProcessEnvironment(environment);
+        player.start(QStringLiteral("setpriv"),
+                     {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+                      QStringLiteral(SUMDROP_HISTORY_PLAYER), QStringLiteral("3"), QStringLiteral("0"),
+                      QStringLiteral("Ann"), QStringLiteral("a"), QStringLiteral("1"), QStringLiteral("0"),
+                      QStringLiteral("progress")});
+        QVERIFY(player.waitForFinished(60000));
+        const QString said = QString::fromUtf8(player.readAllStandardOutput());
+        const QString told = QString::fromUtf8(player.readAllStandardError());
+        QFile::setPermissions(home.path(), QFileDevice::Permissions(0x7700));
+        QVERIFY2(said.contains(QStringLiteral("children 1, Mastered")), qPrintable(said + told));
+        QCOMPARE(player.exitCode(), 1); // one message
+        QVERIFY2(told.contains(QStringLiteral("can be read but not written")) && told.contains(QStringLiteral("10 cards were not kept")),
+                 qPrintable(told));
+        QCOMPARE(contentsOf(historyPath()), before);
+    }
+
+    // Values the program could not have written, in every table: left out
+    // of every view, draw, sheet and export, counted, and named once.
+    void craftedRecords_data()
+    {
+        QTest::addColumn<QString>("sql");
+        const QString card = QStringLiteral(
+            "INSERT INTO cards (game_id, operation, top, bottom, answer, given, right, ending, seconds, judged_at) "
+            "VALUES ((SELECT max(id) FROM games), %1, '2026-12-01T09:00:00.000Z')");
+        const QString fact = QStringLiteral("INSERT INTO facts VALUES ((SELECT id FROM children), %1)");
+        QTest::newRow("fact of the lowest int divided by -1")
+            << fact.arg("18, -2147483648, -1, 3, 0, 'W1.0 W1.0 W1.0', x'0000803f0000803f0000803f'");
+        QTest::newRow("fact with a divisor of 0") << fact.arg("18, 10, 0, 1, 0, 'W1.0', x'0000803f'");
+        QTest::newRow("fact with seconds not a number") << fact.arg("15, 4, 4, 1, 0, 'Wnan', x'0000c07f'");
+        QTest::newRow("fact with more right than tries") << fact.arg("15, 4, 5, 1, 2, 'R1.0', x'0000803f'");
+        QTest::newRow("fact of an operation beyond 16 bits") << fact.arg("65551, 4, 6, 1, 1, 'R1.0', x'0000803f'");
+        QTest::newRow("card of an unknown operation") << card.arg("65551, 2, 3, 5, 5, 1, 0, 1.0");
+        QTest::newRow("card beyond the ranges") << card.arg("15, 5000, 3, 5003, 5003, 1, 0, 1.0");
+        QTest::newRow("card with a wrong answer") << card.arg("17, 6, 7, 41, 41, 1, 0, 1.0");
+        QTest::newRow("card of endless seconds") << card.arg("15, 2, 2, 4, 4, 1, 0, 1e999");
+        QTest::newRow("card ended in no known way") << card.arg("15, 2, 2, 4, 4, 1, 9, 1.0");
+        QTest::newRow("fluency of -1") << QStringLiteral("UPDATE children SET fluency = -1");
+        QTest::newRow("fluency of 1e308") << QStringLiteral("UPDATE children SET fluency = 1e308");
+        QTest::newRow("sheet of the lowest int divided by -1")
+            << QStringLiteral("INSERT INTO sheets (number, name, operations, advanced_range, top_min, top_max, "
+                              "bottom_min, bottom_max, top_limit, bottom_limit, divisor_low, divisor_high, "
+                              "card_count, weak_facts) VALUES (123456, 'Ann', 8, 0, 1, 12, 1, 12, 12, 12, 2, 9, 10, "
+                              "'18:-2147483648:-1:2')");
+        QTest::newRow("sheet of two billion problems")
+            << QStringLiteral("INSERT INTO sheets (number, name, operations, advanced_range, top_min, top_max, "
+                              "bottom_min, bottom_max, top_limit, bottom_limit, divisor_low, divisor_high, "
+                              "card_count, weak_facts) VALUES (123456, 'Ann', 1, 0, 1, 12, 1, 12, 12, 12, 2, 9, "
+                              "2000000000, '')");
+    }
+    void craftedRecords()
+    {
+        QFETCH(QString, sql);
+        writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 7, 8, false, 2)});
+        rowsOf(historyPath(), sql);
+        GameDriver driver(named(5));
+        driver.setup().txtName->setText(QStringLiteral("Ann"));
+        const QString csv = home.filePath(QStringLiteral("ann.csv"));
+        driver.platform.fileNames.push_back(csv);
+        driver.window()->mnuProgress->trigger();
+        ProgressWindow &window = driver.program->frmProgress();
+        QCOMPARE(window.cboFluency->currentData().toDouble(), defaultFluencySeconds);
+        QCOMPARE(window.lstHardest[0]->topLevelItemCount(), 1);
+        QCOMPARE(window.lstHardest[3]->topLevelItemCount(), 0);
+        QCOMPARE(window.picTrend->shownGames().value(0).judged, 1);
+        driver.click(window.cmdExport);
+        QCOMPARE(parseCsv(QString::fromUtf8(contentsOf(csv).mid(3))).size(), 2);
+        driver.platform.numbers.push_back(123456);
+        driver.window()->mnuReprint->trigger();
+        QVERIFY(driver.platform.printedFiles.isEmpty());
+        const QList<WeakFact> weak = driver.program->game().weakFacts(FunctionSet(19));
+        QCOMPARE(weak.size(), 1);
+        window.close();
+        driver.clickStart();
+        driver.clickStart();
+        QStringList told;
+        for (const FakePlatform::Message &message : driver.platform.messages)
+            told.append(message.text);
+        QCOMPARE(told.filter(QStringLiteral("not understood")),
+                 QStringList{QStringLiteral("1 record in the practice history was not understood and is left out.")});
+    }
+
+    void forgetTakesTheChildsSheets()
+    {
+        writeHistory(QStringLiteral("Anna"), {cardOf(Operation::Addition, 7, 8, false, 2)});
+        HistoryStore store(historyPath());
+        PrintedSheet sheet{200000, QStringLiteral(" anna"), {}, {{{Operation::Addition, 7, 8}, Mastery::NeedsWork}}};
+        sheet.setup.addition = true;
+        sheet.setup.topMin = sheet.setup.topMax = sheet.setup.bottomMin = sheet.setup.bottomMax = 12;
+        sheet.setup.topLimit = sheet.setup.bottomLimit = 12;
+        sheet.setup.cardCount = 10;
+        QVERIFY(store.keepSheet(sheet));
+        PrintedSheet other = sheet;
+        other.number = 300000;
+        other.name = QStringLiteral("Ben");
+        QVERIFY(store.keepSheet(other));
+        QVERIFY(store.forget(QStringLiteral("ANNA")));
+        QVERIFY(!store.sheet(200000));
+        QCOMPARE(store.sheet(300000), std::optional<PrintedSheet>(other));
+    }
+
+    // The export is written as it is read, can be cancelled without leaving
+    // a file, and suggests a clean name.
+    void exportFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("suggested");
+        QTest::addColumn<qint64>("cancelAt");
+        QTest::newRow("plain") << "Ann" << "Ann practice.csv" << qint64(-1);
+        QTest::newRow("control characters")
+            << QStringLiteral("An\x1b\r\nn\u200f\x00x") << "Annx practice.csv" << qint64(-1);
+        QTest::newRow("a path") << "../../etc/passwd" << ".._.._etc_passwd practice.csv" << qint64(-1);
+        QTest::newRow("cancelled") << "Ann" << "Ann practice.csv" << qint64(2);
+    }
+    void exportFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, suggested);
+        QFETCH(qint64, cancelAt);
+        QList<CardRecord> cards;
+        for (int i = 0; i < 5; ++i)
+            cards.append(cardOf(Operation::Addition, i, 2, true, 1));
+        writeHistory(name, cards);
+        GameDriver driver(named(5));
+        driver.setup().txtName->setText(name);
+        driver.window()->mnuProgress->trigger();
+        const QString csv = home.filePath(QStringLiteral("out.csv"));
+        QFile::remove(csv);
+        driver.platform.fileNames.push_back(csv);
+        driver.platform.cancelProgressAt = cancelAt;
+        const mode_t mask = umask(027);
+        driver.click(driver.program->frmProgress().cmdExport);
+        umask(mask);
+        QCOMPARE(driver.platform.fileDialogs.last().second, suggested);
+        QCOMPARE(driver.platform.progressTitles.size(), 1);
+        QCOMPARE(QFile::exists(csv), cancelAt < 0);
+        if (cancelAt < 0) {
+            QCOMPARE(parseCsv(QString::fromUtf8(contentsOf(csv).mid(3))).size(), 6);
+            // The user's umask, not a mode of the program's choosing.
+            QCOMPARE(QFile::permissions(csv) & 0x0777,
+                     QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup);
         }
+        QVERIFY(driver.platform.messages.isEmpty());
+    }
+
+    void progressFollowsTheGame()
+    {
+        writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 7, 8, false, 2)});
+        GameDriver driver(named(5));
+        driver.setup().txtName->setText(QStringLiteral("Ann"));
+        driver.window()->mnuProgress->trigger();
+        ProgressWindow &window = driver.program->frmProgress();
+        QCOMPARE(window.lstHardest[0]->topLevelItemCount(), 1);
+        play(driver, {{2, 3, false}});
+        for (QPushButton *command : {window.cmdForget, window.cmdExport, window.cmdPrintProgress})
+            QVERIFY2(!command->isEnabled(), qPrintable(command->objectName()));
+        driver.clickStart(); // Stop: the window shows the game just played
+        QCOMPARE(window.lstHardest[0]->topLevelItemCount(), 2);
+        for (QPushButton *command : {window.cmdForget, window.cmdExport, window.cmdPrintProgress})
+            QVERIFY(command->isEnabled());
+    }
+
+    // Whatever way out of a game, it is closed in the history, not completed.
+    void quitMidGameClosesTheGame()
+    {
+        {
+            GameDriver driver(named(5));
+            play(driver, {{2, 3, true}});
+        }
+        QCOMPARE(rowsOf(historyPath(), QStringLiteral("SELECT ended IS NOT NULL, completed FROM games")),
+                 (QList<QVariantList>{{1, 0}}));
+    }
+
+    // Folders made for the history are their owner's; a history others can
+    // read is made the owner's when next written.
+    void modes()
+    {
+        writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 7, 8, false, 2)});
+        const QString folder = QFileInfo(historyPath()).absolutePath();
+        const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+        for (const QString &made : {folder, QFileInfo(folder).absolutePath()})
+            QCOMPARE(QFile::permissions(made) & 0x7777, ownerOnly | QFileDevice::ReadUser | QFileDevice::WriteUser
+                                                            | QFileDevice::ExeUser);
+        QVERIFY(QFile::setPermissions(historyPath(), QFileDevice::Permissions(0x6644)));
+        writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 7, 8, true, 2)});
+        QCOMPARE(QFile::permissions(historyPath()) & 0x0077, QFileDevice::Permissions());
     }
 
     // kill -9 in the middle of a game: every card judged is in the file.

@@ -297,7 +297,8 @@ private:
     void answerMessage(const FakePlatform::Message &message)
     {
         switch (message.buttons) {
-        case Platform::Buttons::Ok: platform->answers.push_front(Platform::Answer::Ok); break;
+        case Platform::Buttons::Ok:
+        case Platform::Buttons::OkByClick: platform->answers.push_front(Platform::Answer::Ok); break;
         case Platform::Buttons::OkCancel:
             platform->answers.push_front(chance(0.5) ? Platform::Answer::Ok : Platform::Answer::Cancel);
             break;

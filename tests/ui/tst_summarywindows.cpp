@@ -190,10 +190,10 @@ private slots:
         QFETCH(bool, answered);
         QFETCH(QString, answer);
         SummaryWindows &windows = program->summaryWindows();
-        windows.showPage(1);
         // An earlier game of the opposite kind must leave no trace.
         program->summary.addCardRow(card(1, !right, !timed));
         program->resetSummary();
+        windows.showPage(1);
         CardRecord record = card(1, right, timed);
         record.hasGiven = answered;
         program->summary.addCardRow(record);
@@ -221,8 +221,21 @@ private slots:
             windows.showPage(p);
         program->frmProgram()->mnuPrevious->setEnabled(true);
 
+        // Start, in the middle of which the summary is reset: the pages of the
+        // last game close, and Save or Print during the game do nothing.
+        program->session.state = 1;
         program->resetSummary();
+        for (int p = 1; p <= 3; ++p)
+            QVERIFY(!windows.createdPage(p)->isVisible());
+        windows.showPage(1);
+        QTest::mouseClick(windows.createdPage(1)->cmdSumSave, Qt::LeftButton);
+        if (windows.createdPage(1)->cmdSumPrint)
+            QTest::mouseClick(windows.createdPage(1)->cmdSumPrint, Qt::LeftButton);
+        QVERIFY(platform->fileDialogs.isEmpty());
+        QVERIFY(platform->printedFiles.isEmpty());
+        program->session.state = 0;
         for (int p = 1; p <= 3; ++p) {
+            windows.showPage(p);
             const SummaryPage &page = *windows.createdPage(p);
             for (int k = 1; k <= GameSummary::rowsPerPage; ++k) {
                 const int r = GameSummary::rowOnPage(p, k);
