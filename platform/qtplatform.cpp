@@ -19,6 +19,7 @@
 
 #include <chrono>
 
+#include "platform/datetext.h"
 #include "platform/soundbackend.h"
 
 namespace {
@@ -195,7 +196,7 @@ qint64 QtPlatform::monotonicMs()
 
 QString QtPlatform::shortDate()
 {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return shortDateText(QDate::currentDate());
 }
 
 RandomSource &QtPlatform::random()

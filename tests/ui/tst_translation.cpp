@@ -8,7 +8,9 @@
 #include "app/helpintro.h"
 #include "app/language.h"
 #include "gamedriver.h"
+#include "history/progressprint.h"
 #include "history/progresswindow.h"
+#include "platform/datetext.h"
 #include "report/gamesummary.h"
 #include "report/reportfile.h"
 #include "report/summarywindows.h"
@@ -137,6 +139,41 @@ private slots:
         }
         clipped.removeDuplicates();
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("\n"))));
+    }
+
+    // Dates a person reads are written the language's way; English keeps
+    // the user's own short date.
+    void datesInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shortDate");
+        QTest::addColumn<QString>("monthDay");
+        const QDate day(2026, 12, 9);
+        QTest::newRow("en") << "en" << QLocale::system().toString(day, QLocale::ShortFormat) << "Dec 9";
+        QTest::newRow("de") << "de" << "09.12.26" << "9. Dez.";
+        QTest::newRow("fr") << "fr" << "09/12/2026" << "9 déc.";
+        QTest::newRow("es") << "es" << "9/12/26" << "9 dic";
+    }
+    void datesInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, shortDate);
+        QFETCH(QString, monthDay);
+        if (language != QStringLiteral("en") && QLocale::system().language() == QLocale(language).language())
+            QSKIP("the user's own locale speaks this language and keeps its own format");
+        useLanguage(language);
+        const QDate day(2026, 12, 9);
+        QCOMPARE(shortDateText(day), shortDate);
+        QCOMPARE(monthDayText(day), monthDay);
+        GameTrend game;
+        game.started = QDateTime(day, QTime(12, 0));
+        game.judged = 10;
+        game.right = 7;
+        QStringList labels;
+        for (const PrintItem &item : trendChartItems({game}, QRectF(0, 0, 6, 2), 8))
+            if (const auto *text = std::get_if<PrintText>(&item))
+                labels << text->text;
+        QVERIFY2(labels.contains(monthDay), qPrintable(labels.join(u',')));
     }
 
     // A report saved in one language opens in another: the file's format
