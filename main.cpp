@@ -6,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    answerCommandLine(argc, argv);
     QApplication application(argc, argv);
     installLanguage(application, languageFromCommandLine(QApplication::arguments()));
     QtPlatform platform;

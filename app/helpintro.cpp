@@ -88,6 +88,11 @@ HelpIntro::HelpIntro(MainWindow *mainWindow)
     others->addWidget(Label10);
     others->addStretch(1);
     layout->addLayout(others);
+    Label11 = makeHelpText(this, tr("On a large screen, choose Fit to Screen from the Options menu to make the whole "
+                                    "game bigger."));
+    Label11->setObjectName(QStringLiteral("Label11"));
+    Label11->setFixedWidth(introWidth);
+    layout->addWidget(Label11);
     connect(Label9, &ClickLabel::clicked, this, [this] { openTopic(HelpTopicId::Worksheets); });
     connect(Label10, &ClickLabel::clicked, this, [this] { openTopic(HelpTopicId::Save); });
 
@@ -178,7 +183,8 @@ QPixmap HelpIntro::topicPicture(HelpTopicId id) const
     case HelpTopicId::RangeAdv: return grabSetupPage(SetupPanel::tr("Number Range"), true);
     case HelpTopicId::Keypad: return grabEnabled([this] { return mainWindow->keypad->grab(); });
     case HelpTopicId::Worksheets:
-    case HelpTopicId::Save: break;
+    case HelpTopicId::Save:
+    case HelpTopicId::Progress: break;
     }
     return {};
 }
@@ -242,9 +248,9 @@ HelpTopic *HelpIntro::topic(HelpTopicId id)
     if (window)
         return window.get();
     std::function<QPixmap()> picture;
-    if (id != HelpTopicId::Worksheets && id != HelpTopicId::Save)
+    if (id != HelpTopicId::Worksheets && id != HelpTopicId::Save && id != HelpTopicId::Progress)
         picture = [this, id] { return topicPicture(id); };
-    const HelpPage &page = helpPage(id);
+    const HelpPage page = helpPage(id);
     window = std::make_unique<HelpTopic>(page, std::move(picture));
     HelpTopic *created = window.get();
     connect(created, &HelpTopic::closed, this, [this] { setEnabled(true); });
@@ -270,9 +276,9 @@ void HelpIntro::showIntroduction()
     mainWindow->setEnabled(false);
 }
 
-void HelpIntro::openTopic(HelpTopicId id)
+void HelpIntro::openTopic(HelpTopicId id, const QWidget *over)
 {
-    topic(id)->open(this);
+    topic(id)->open(over ? over : this);
     setEnabled(false);
 }
 

@@ -29,8 +29,9 @@ public:
 
     // Shows the introduction and disables the main window until Close.
     void showIntroduction();
-    // Shows a topic window; the introduction waits, disabled, until it closes.
-    void openTopic(HelpTopicId id);
+    // Shows a topic window, over the introduction or the given window; the
+    // introduction waits, disabled, until it closes.
+    void openTopic(HelpTopicId id, const QWidget *over = nullptr);
     // The topic window, created the first time it is asked for.
     HelpTopic *topic(HelpTopicId id);
 
@@ -46,6 +47,7 @@ public:
     ClickLabel *Label5 = nullptr; // Timer Options
     ClickLabel *Label9 = nullptr;
     ClickLabel *Label10 = nullptr;
+    QLabel *Label11 = nullptr; // a tip for large screens
     QCheckBox *chkStartupHelp = nullptr;
     QPushButton *Command1 = nullptr;
 

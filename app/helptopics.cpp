@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "worksheet/printedsheet.h"
+
 namespace {
 
 struct HelpTopics
@@ -35,6 +37,9 @@ std::array<HelpPage, helpTopicCount> makePages()
                         "time for each card is also displayed.")},
         {HelpTopics::tr("Enter Your Name"), HelpTopics::tr("The student can enter their name to have it shown in the "
                                                            "heading of the GAME SUMMARY DISPLAY or a worksheet.")},
+        {HelpTopics::tr("Read Cards Aloud"),
+         HelpTopics::tr("When checked, each card is read aloud as it comes up. Press F5 in a game to hear it again, "
+                        "even when this is not checked.")},
     };
 
     HelpPage &level = pages[int(HelpTopicId::Level)];
@@ -63,6 +68,9 @@ std::array<HelpPage, helpTopicCount> makePages()
          HelpTopics::tr("Use the sliders to select the range of the divisor used in Division problems. To have the "
                         "divisor constant, select the same number for each. If DIVISION is not selected, the divisor "
                         "range selector is inactive.")},
+        {HelpTopics::tr("Practise Weak Facts"),
+         HelpTopics::tr("When checked, the game deals more of the facts the child named on the Setup tab finds "
+                        "hard, and brings a missed fact back a few cards later.")},
     };
     functions.notes = {
         {HelpTopics::tr("A Note About Division"),
@@ -129,6 +137,20 @@ std::array<HelpPage, helpTopicCount> makePages()
         {{}, HelpTopics::tr("For multiplication, the bottom number will be 2 digits if the selected range allows. Using "
                             "the range selection, you can print worksheets to focus on specific needed practice areas "
                             "such as a multiplication table.")},
+        {HelpTopics::tr("Print Weak Facts Worksheet"),
+         HelpTopics::tr("Print Weak Facts Worksheet, on the Options menu, prints a sheet of the facts the child named "
+                        "on the Setup tab still needs to work on, from the ticked math functions and number ranges.")},
+        {HelpTopics::tr("Print Answer Key With Worksheets"),
+         HelpTopics::tr("When this is ticked on the Options menu, every worksheet comes with a second page that "
+                        "shows the answers, for marking.")},
+        {HelpTopics::tr("Preview Before Printing"),
+         HelpTopics::tr("When this is ticked on the Options menu, a worksheet or report is first shown on the "
+                        "screen, and you print it from there.")},
+        {HelpTopics::tr("Reprint Worksheet"),
+         HelpTopics::tr("Each worksheet has a sheet number in its bottom corner. To print the same sheet again, "
+                        "choose Reprint Worksheet from the Options menu and type that number. The last %1 sheets "
+                        "printed on this computer can be printed again.")
+             .arg(keptSheets)},
     };
 
     HelpPage &save = pages[int(HelpTopicId::Save)];
@@ -142,6 +164,9 @@ std::array<HelpPage, helpTopicCount> makePages()
                             "file dialog.")},
         {{}, HelpTopics::tr("You can view previously saved results by selecting OPEN SAVED GAME REPORT from the file "
                             "menu.")},
+        {HelpTopics::tr("Progress"),
+         HelpTopics::tr("Sumdrop also keeps every card each child answers. Choose Progress from the File menu "
+                        "between games to see which facts a child knows and how the last games went.")},
     };
 
     HelpPage &rangeAdv = pages[int(HelpTopicId::RangeAdv)];
@@ -168,13 +193,34 @@ std::array<HelpPage, helpTopicCount> makePages()
         {{}, HelpTopics::tr("The carry key is only enabled in SEPARATE ANSWER BOX mode.")},
         {{}, HelpTopics::tr("Pressing ERASE, will erase the last entry and select the previous active entry box.")},
     };
+
+    HelpPage &progress = pages[int(HelpTopicId::Progress)];
+    progress.name = QStringLiteral("frmHelpProgress");
+    progress.title = HelpTopics::tr("Help - Progress");
+    progress.heading = HelpTopics::tr("Progress");
+    progress.paragraphs = {
+        {{}, HelpTopics::tr("Sumdrop keeps every card each child answers, under the name entered on the Setup tab. "
+                            "This window shows what each child knows. Choose the child at the top.")},
+        {HelpTopics::tr("The facts"),
+         HelpTopics::tr("Each tab shows one math function as a grid of facts, coloured as the key at the top "
+                        "explains. A fact is mastered when at least two of its last three answers were right and "
+                        "quick enough, and the last one was right; it needs work when the last answer was wrong, or "
+                        "two of the last three were. Under Fluent within, choose how many seconds are quick enough. "
+                        "Beside the grid are the facts the child finds hardest.")},
+        {HelpTopics::tr("The last games"),
+         HelpTopics::tr("The chart at the bottom shows the score of each of the last 30 games as a bar, and as a "
+                        "line how many seconds a card took.")},
+        {HelpTopics::tr("Export, Print and Forget This Child"),
+         HelpTopics::tr("Export saves the child's answers as a file for a spreadsheet. Print prints the grids and the "
+                        "chart. Forget This Child removes everything the child has practised; this cannot be undone.")},
+    };
     return pages;
 }
 
 } // namespace
 
-const HelpPage &helpPage(HelpTopicId id)
+HelpPage helpPage(HelpTopicId id)
 {
-    static const std::array<HelpPage, helpTopicCount> pages = makePages();
-    return pages[int(id)];
+    // Made afresh, so that the texts are in the language installed now.
+    return makePages()[int(id)];
 }

@@ -4,9 +4,10 @@
 #include <QString>
 
 // The topic windows of the help, in the order the introduction lists them,
-// then the two reached only through a "Click HERE" link.
-enum class HelpTopicId { Setup, Level, Functions, Answer, Timer, Worksheets, Save, RangeAdv, Keypad };
-inline constexpr int helpTopicCount = 9;
+// then the two reached only through a "Click HERE" link, then the one the
+// Progress window opens.
+enum class HelpTopicId { Setup, Level, Functions, Answer, Timer, Worksheets, Save, RangeAdv, Keypad, Progress };
+inline constexpr int helpTopicCount = 10;
 
 struct HelpParagraph
 {
@@ -28,4 +29,5 @@ struct HelpPage
     QList<HelpParagraph> notes;
 };
 
-const HelpPage &helpPage(HelpTopicId id);
+// The page in the language installed now.
+HelpPage helpPage(HelpTopicId id);

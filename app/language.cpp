@@ -7,15 +7,11 @@
 
 #include "version.h"
 
-QStringList shippedLanguages()
-{
-    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
-}
+namespace {
 
-QLocale languageFromCommandLine(const QStringList &arguments)
+// The options, described in the language installed when this is called.
+QCommandLineOption describeOptions(QCommandLineParser &parser)
 {
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(sumdropVersion));
-    QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate("Language", "Arithmetic flash cards for children."));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -23,18 +19,76 @@ QLocale languageFromCommandLine(const QStringList &arguments)
                                   QCoreApplication::translate("Language", "Use the language CODE, such as de, fr or es."),
                                   QStringLiteral("CODE"));
     parser.addOption(lang);
-    parser.process(arguments);
-    if (!parser.isSet(lang))
-        return QLocale::system();
-    const QString code = parser.value(lang);
-    const QLocale chosen(code);
-    const QString language = chosen.name().section(u'_', 0, 0);
-    if (chosen.language() == QLocale::C || (language != QStringLiteral("en") && !shippedLanguages().contains(language))) {
-        qWarning("Sumdrop has no language \"%s\"; it speaks English, %s.", qPrintable(code),
-                 qPrintable(shippedLanguages().join(QStringLiteral(", "))));
-        return QLocale(QLocale::English, QLocale::UnitedStates);
+    return lang;
+}
+
+// True when the command line asks for something printed instead of a game.
+bool asksForAnswer(const QCommandLineParser &parser)
+{
+    const QStringList answered{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help"),
+                               QStringLiteral("help-all"), QStringLiteral("v"), QStringLiteral("version")};
+    for (const QString &name : parser.optionNames())
+        if (answered.contains(name))
+            return true;
+    return false;
+}
+
+QStringList allLanguageCodes()
+{
+    return QStringList{QStringLiteral("en")} + shippedLanguages();
+}
+
+} // namespace
+
+QStringList shippedLanguages()
+{
+    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
+}
+
+void answerCommandLine(int &argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    describeOptions(parser);
+    // What this cannot read may be the window system's own options: it is
+    // read again once the application has taken those out.
+    if (!parser.parse(arguments) || !asksForAnswer(parser))
+        return;
+    QCoreApplication answering(argc, argv);
+    languageFromCommandLine(QCoreApplication::arguments());
+}
+
+QLocale languageFromCommandLine(const QStringList &arguments)
+{
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(sumdropVersion));
+    QCommandLineParser parser;
+    const QCommandLineOption lang = describeOptions(parser);
+    const bool understood = parser.parse(arguments);
+    QLocale language = QLocale::system();
+    if (parser.isSet(lang)) {
+        const QString code = parser.value(lang);
+        const QLocale chosen(code);
+        const QString name = chosen.name().section(u'_', 0, 0);
+        if (chosen.language() != QLocale::C && allLanguageCodes().contains(name)) {
+            language = chosen;
+        } else {
+            qWarning("Sumdrop has no language \"%s\"; it speaks %s. It goes on in English.", qPrintable(code),
+                     qPrintable(allLanguageCodes().join(QStringLiteral(", "))));
+            language = QLocale(QLocale::English, QLocale::UnitedStates);
+        }
     }
-    return chosen;
+    if (understood && !asksForAnswer(parser))
+        return language;
+    // Help, the version or a mistake is printed in the chosen language, then
+    // the program ends.
+    if (QCoreApplication *application = QCoreApplication::instance())
+        installLanguage(*application, language);
+    QCommandLineParser answer;
+    describeOptions(answer);
+    answer.process(arguments);
+    return language;
 }
 
 void installLanguage(QCoreApplication &application, const QLocale &locale)

@@ -61,8 +61,12 @@ void Program::enableMainWindow()
 
 ProgressWindow &Program::frmProgress()
 {
-    if (!progressWindow)
+    if (!progressWindow) {
         progressWindow = std::make_unique<ProgressWindow>(*this, *historyRecorder);
+        ProgressWindow *window = progressWindow.get();
+        QObject::connect(window, &ProgressWindow::helpRequested, window,
+                         [this, window] { frmHelpIntro()->openTopic(HelpTopicId::Progress, window); });
+    }
     return *progressWindow;
 }
 

@@ -8,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    answerCommandLine(argc, argv);
     QApplication application(argc, argv);
     const FirstPaintProbe probe;
     installLanguage(application, languageFromCommandLine(QApplication::arguments()));

@@ -1,12 +1,12 @@
 #include "history/progressprint.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
 
 #include "game/gamesession.h"
+#include "platform/datetext.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ QList<PrintItem> trendChartItems(const QList<GameTrend> &games, const QRectF &ar
         previous = point;
         if (i % labelEvery == 0)
             items.append(PrintText{{centre - slot * 0.5, plot.bottom() + line * 0.15},
-                                   QLocale().toString(game.started.toLocalTime().date(), QStringLiteral("MMM d")),
+                                   monthDayText(game.started.toLocalTime().date()),
                                    font});
     }
     return items;

@@ -150,6 +150,7 @@ ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
     cmdPrintProgress = button(QStringLiteral("cmdPrintProgress"), tr("Print..."));
     cmdForget = button(QStringLiteral("cmdForget"), tr("Forget This Child..."));
     buttons->addStretch();
+    cmdProgressHelp = button(QStringLiteral("cmdProgressHelp"), tr("Help"));
     cmdProgressClose = button(QStringLiteral("cmdProgressClose"), tr("Close"));
     layout->addLayout(buttons);
 
@@ -172,6 +173,9 @@ ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
             reload(child());
     });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    connect(cmdProgressHelp, &QPushButton::clicked, this, &ProgressWindow::helpRequested);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &ProgressWindow::helpRequested);
 }
 
 void ProgressWindow::buildPage(int index, qint16 operation, const QString &title)

@@ -37,6 +37,11 @@ public:
     QPushButton *cmdPrintProgress = nullptr;
     QPushButton *cmdForget = nullptr;
     QPushButton *cmdProgressClose = nullptr;
+    QPushButton *cmdProgressHelp = nullptr;
+
+signals:
+    // Help, or F1: what this window shows and does.
+    void helpRequested();
 
 private:
     void buildPage(int index, qint16 operation, const QString &title);

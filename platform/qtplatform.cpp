@@ -21,6 +21,7 @@
 
 #include <chrono>
 
+#include "platform/datetext.h"
 #include "platform/soundbackend.h"
 
 namespace {
@@ -207,7 +208,7 @@ qint64 QtPlatform::monotonicMs()
 
 QString QtPlatform::shortDate()
 {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return shortDateText(QDate::currentDate());
 }
 
 RandomSource &QtPlatform::random()

@@ -242,6 +242,10 @@
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>On a large screen, choose Fit to Screen from the Options menu to make the whole game bigger.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpTopic</name>
@@ -506,6 +510,94 @@
     </message>
     <message>
         <source>Pressing ERASE, will erase the last entry and select the previous active entry box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Cards Aloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practise Weak Facts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When checked, the game deals more of the facts the child named on the Setup tab finds hard, and brings a missed fact back a few cards later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Weak Facts Worksheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Weak Facts Worksheet, on the Options menu, prints a sheet of the facts the child named on the Setup tab still needs to work on, from the ticked math functions and number ranges.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Answer Key With Worksheets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When this is ticked on the Options menu, every worksheet comes with a second page that shows the answers, for marking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview Before Printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When this is ticked on the Options menu, a worksheet or report is first shown on the screen, and you print it from there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reprint Worksheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each worksheet has a sheet number in its bottom corner. To print the same sheet again, choose Reprint Worksheet from the Options menu and type that number. The last %1 sheets printed on this computer can be printed again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sumdrop also keeps every card each child answers. Choose Progress from the File menu between games to see which facts a child knows and how the last games went.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help - Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sumdrop keeps every card each child answers, under the name entered on the Setup tab. This window shows what each child knows. Choose the child at the top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The facts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each tab shows one math function as a grid of facts, coloured as the key at the top explains. A fact is mastered when at least two of its last three answers were right and quick enough, and the last one was right; it needs work when the last answer was wrong, or two of the last three were. Under Fluent within, choose how many seconds are quick enough. Beside the grid are the facts the child finds hardest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart at the bottom shows the score of each of the last 30 games as a bar, and as a line how many seconds a card took.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export, Print and Forget This Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export saves the child&apos;s answers as a file for a spreadsheet. Print prints the grids and the chart. Forget This Child removes everything the child has practised; this cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When checked, each card is read aloud as it comes up. Press F5 in a game to hear it again, even when this is not checked.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -897,6 +989,10 @@
     </message>
     <message>
         <source>%1&apos;s practice cannot be forgotten: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

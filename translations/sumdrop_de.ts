@@ -242,6 +242,10 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>On a large screen, choose Fit to Screen from the Options menu to make the whole game bigger.</source>
+        <translation>Auf einem großen Bildschirm macht An Bildschirm anpassen im Menü Optionen das ganze Spiel größer.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopic</name>
@@ -354,7 +358,7 @@
     </message>
     <message>
         <source>Use the sliders to select the range of the divisor used in Division problems. To have the divisor constant, select the same number for each. If DIVISION is not selected, the divisor range selector is inactive.</source>
-        <translation>Wähle mit den Reglern den Bereich des Teilers für Geteiltaufgaben. Für einen festen Teiler wähle bei beiden dieselbe Zahl. Ist GETEILT nicht gewählt, sind die Regler gesperrt.</translation>
+        <translation>Wähle mit den Reglern den Bereich des Teilers für Geteiltaufgaben. Für einen festen Teiler wähle bei beiden dieselbe Zahl. Ist DIVISION nicht gewählt, sind die Regler gesperrt.</translation>
     </message>
     <message>
         <source>A Note About Division</source>
@@ -446,7 +450,7 @@
     </message>
     <message>
         <source>The number of problems on the worksheet is determined by the card count selected from the setup Tab. The maximum is 100.</source>
-        <translation>Die Zahl der Aufgaben auf dem Blatt ist die Kartenzahl auf der Registerkarte Einstellungen. Höchstens 100.</translation>
+        <translation>Die Zahl der Aufgaben auf dem Blatt ist die Kartenzahl auf der Registerkarte Allgemein. Höchstens 100.</translation>
     </message>
     <message>
         <source>The math functions are as selected on the MATH FUNCTIONS tab.</source>
@@ -498,7 +502,7 @@
     </message>
     <message>
         <source>To enter a carry number with the keypad enabled, press CARRY then the number to carry. It will go into the appropriate carry box. Carrry boxes have no effect on the answer, it is just scratchpad. If HIGHLIGHT ACTIVE ENTRY BOX is checked, after CARRY is pressed, the correct carry box will be highlighted.</source>
-        <translation>Um mit der Tastatur einen Übertrag einzugeben, drücke ÜBERTRAG und dann die Ziffer. Sie kommt in das passende Übertragsfeld. Übertragsfelder ändern die Antwort nicht, sie sind nur eine Merkhilfe. Ist AKTIVES ANTWORTFELD HERVORHEBEN angekreuzt, wird nach ÜBERTRAG das richtige Übertragsfeld hervorgehoben.</translation>
+        <translation>Um mit der Tastatur einen Übertrag einzugeben, drücke ÜBERTR. und dann die Ziffer. Sie kommt in das passende Übertragsfeld. Übertragsfelder ändern die Antwort nicht, sie sind nur eine Merkhilfe. Ist AKTIVES ANTWORTFELD HERVORHEBEN angekreuzt, wird nach ÜBERTR. das richtige Übertragsfeld hervorgehoben.</translation>
     </message>
     <message>
         <source>The carry key is only enabled in SEPARATE ANSWER BOX mode.</source>
@@ -507,6 +511,94 @@
     <message>
         <source>Pressing ERASE, will erase the last entry and select the previous active entry box.</source>
         <translation>LÖSCHEN löscht die letzte Eingabe und geht zum vorherigen Antwortfeld zurück.</translation>
+    </message>
+    <message>
+        <source>Read Cards Aloud</source>
+        <translation>Karten vorlesen</translation>
+    </message>
+    <message>
+        <source>Practise Weak Facts</source>
+        <translation>Schwierige Aufgaben üben</translation>
+    </message>
+    <message>
+        <source>When checked, the game deals more of the facts the child named on the Setup tab finds hard, and brings a missed fact back a few cards later.</source>
+        <translation>Wenn angekreuzt, kommen im Spiel öfter die Aufgaben, die dem auf der Registerkarte Allgemein genannten Kind schwerfallen, und eine falsch gelöste Aufgabe kommt ein paar Karten später wieder.</translation>
+    </message>
+    <message>
+        <source>Print Weak Facts Worksheet</source>
+        <translation>Arbeitsblatt mit schwierigen Aufgaben drucken</translation>
+    </message>
+    <message>
+        <source>Print Weak Facts Worksheet, on the Options menu, prints a sheet of the facts the child named on the Setup tab still needs to work on, from the ticked math functions and number ranges.</source>
+        <translation>Arbeitsblatt mit schwierigen Aufgaben drucken im Menü Optionen druckt ein Blatt mit den Aufgaben, die das auf der Registerkarte Allgemein genannte Kind noch üben muss, aus den angekreuzten Rechenarten und Zahlenbereichen.</translation>
+    </message>
+    <message>
+        <source>Print Answer Key With Worksheets</source>
+        <translation>Lösungsblatt zu Arbeitsblättern drucken</translation>
+    </message>
+    <message>
+        <source>When this is ticked on the Options menu, every worksheet comes with a second page that shows the answers, for marking.</source>
+        <translation>Ist dies im Menü Optionen angekreuzt, kommt zu jedem Arbeitsblatt eine zweite Seite mit den Lösungen, zum Nachsehen.</translation>
+    </message>
+    <message>
+        <source>Preview Before Printing</source>
+        <translation>Vor dem Drucken Vorschau zeigen</translation>
+    </message>
+    <message>
+        <source>When this is ticked on the Options menu, a worksheet or report is first shown on the screen, and you print it from there.</source>
+        <translation>Ist dies im Menü Optionen angekreuzt, wird ein Arbeitsblatt oder Bericht zuerst auf dem Bildschirm gezeigt, und du druckst es von dort aus.</translation>
+    </message>
+    <message>
+        <source>Reprint Worksheet</source>
+        <translation>Arbeitsblatt nachdrucken</translation>
+    </message>
+    <message>
+        <source>Each worksheet has a sheet number in its bottom corner. To print the same sheet again, choose Reprint Worksheet from the Options menu and type that number. The last %1 sheets printed on this computer can be printed again.</source>
+        <translation>Jedes Arbeitsblatt trägt unten in der Ecke eine Blattnummer. Um dasselbe Blatt noch einmal zu drucken, wähle Arbeitsblatt nachdrucken im Menü Optionen und gib diese Nummer ein. Die letzten %1 Blätter, die auf diesem Computer gedruckt wurden, lassen sich nachdrucken.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Sumdrop also keeps every card each child answers. Choose Progress from the File menu between games to see which facts a child knows and how the last games went.</source>
+        <translation>Sumdrop merkt sich außerdem jede Karte, die ein Kind beantwortet. Wähle zwischen den Spielen Fortschritt im Menü Datei, um zu sehen, welche Aufgaben ein Kind kann und wie die letzten Spiele gelaufen sind.</translation>
+    </message>
+    <message>
+        <source>Help - Progress</source>
+        <translation>Hilfe - Fortschritt</translation>
+    </message>
+    <message>
+        <source>Sumdrop keeps every card each child answers, under the name entered on the Setup tab. This window shows what each child knows. Choose the child at the top.</source>
+        <translation>Sumdrop merkt sich jede Karte, die ein Kind beantwortet, unter dem Namen auf der Registerkarte Allgemein. Dieses Fenster zeigt, was jedes Kind kann. Wähle oben das Kind.</translation>
+    </message>
+    <message>
+        <source>The facts</source>
+        <translation>Die Aufgaben</translation>
+    </message>
+    <message>
+        <source>Each tab shows one math function as a grid of facts, coloured as the key at the top explains. A fact is mastered when at least two of its last three answers were right and quick enough, and the last one was right; it needs work when the last answer was wrong, or two of the last three were. Under Fluent within, choose how many seconds are quick enough. Beside the grid are the facts the child finds hardest.</source>
+        <translation>Jede Registerkarte zeigt eine Rechenart als Raster von Aufgaben, gefärbt wie oben erklärt. Eine Aufgabe ist sicher, wenn mindestens zwei ihrer letzten drei Antworten richtig und schnell genug waren und die letzte richtig war; sie heißt noch üben, wenn die letzte Antwort falsch war oder zwei der letzten drei. Bei Sicher innerhalb von wählst du, wie viele Sekunden schnell genug sind. Neben dem Raster stehen die Aufgaben, die dem Kind am schwersten fallen.</translation>
+    </message>
+    <message>
+        <source>The last games</source>
+        <translation>Die letzten Spiele</translation>
+    </message>
+    <message>
+        <source>The chart at the bottom shows the score of each of the last 30 games as a bar, and as a line how many seconds a card took.</source>
+        <translation>Das Diagramm unten zeigt für jedes der letzten 30 Spiele die Punktzahl als Balken und als Linie, wie viele Sekunden eine Karte gedauert hat.</translation>
+    </message>
+    <message>
+        <source>Export, Print and Forget This Child</source>
+        <translation>Exportieren, Drucken und Dieses Kind vergessen</translation>
+    </message>
+    <message>
+        <source>Export saves the child&apos;s answers as a file for a spreadsheet. Print prints the grids and the chart. Forget This Child removes everything the child has practised; this cannot be undone.</source>
+        <translation>Exportieren speichert die Antworten des Kindes als Datei für eine Tabellenkalkulation. Drucken druckt die Raster und das Diagramm. Dieses Kind vergessen löscht alles, was das Kind geübt hat; das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>When checked, each card is read aloud as it comes up. Press F5 in a game to hear it again, even when this is not checked.</source>
+        <translation>Wenn angekreuzt, wird jede Karte vorgelesen. Mit F5 hört man sie im Spiel noch einmal, auch ohne Kreuz.</translation>
     </message>
 </context>
 <context>
@@ -898,6 +990,10 @@
     <message>
         <source>%1&apos;s practice cannot be forgotten: %2.</source>
         <translation>Die Übungen von %1 können nicht vergessen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>

@@ -242,6 +242,10 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>On a large screen, choose Fit to Screen from the Options menu to make the whole game bigger.</source>
+        <translation>En una pantalla grande, elige Ajustar a la pantalla en el menú Opciones para agrandar todo el juego.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopic</name>
@@ -398,7 +402,7 @@
     </message>
     <message>
         <source>Show Carry Scratchpad Box displays an entry box where a carry over number can be entered, when in SEPARATE ANSWER BOX mode. This has no effect on the answer. It is just a scratchpad for assistance.</source>
-        <translation>Mostrar casilla de llevadas muestra una casilla donde anotar lo que se lleva, en el modo CASILLAS SEPARADAS. No cambia la respuesta: es solo una ayuda, como un borrador.</translation>
+        <translation>Mostrar casillas de llevadas muestra una casilla donde anotar lo que se lleva, en el modo CASILLAS SEPARADAS. No cambia la respuesta: es solo una ayuda, como un borrador.</translation>
     </message>
     <message>
         <source>Show Previous Card will display the problem with the correct answer and indicate by check or x if the entered answer was correct or not.</source>
@@ -507,6 +511,94 @@
     <message>
         <source>Pressing ERASE, will erase the last entry and select the previous active entry box.</source>
         <translation>BORRAR borra lo último escrito y vuelve a la casilla anterior.</translation>
+    </message>
+    <message>
+        <source>Read Cards Aloud</source>
+        <translation>Leer las tarjetas en voz alta</translation>
+    </message>
+    <message>
+        <source>Practise Weak Facts</source>
+        <translation>Practicar lo que cuesta</translation>
+    </message>
+    <message>
+        <source>When checked, the game deals more of the facts the child named on the Setup tab finds hard, and brings a missed fact back a few cards later.</source>
+        <translation>Si está marcada, el juego saca más a menudo las operaciones que le cuestan al niño nombrado en la pestaña General, y repite una operación fallada unas tarjetas más tarde.</translation>
+    </message>
+    <message>
+        <source>Print Weak Facts Worksheet</source>
+        <translation>Imprimir ficha de operaciones difíciles</translation>
+    </message>
+    <message>
+        <source>Print Weak Facts Worksheet, on the Options menu, prints a sheet of the facts the child named on the Setup tab still needs to work on, from the ticked math functions and number ranges.</source>
+        <translation>Imprimir ficha de operaciones difíciles, en el menú Opciones, imprime una ficha con las operaciones que el niño nombrado en la pestaña General aún tiene que practicar, de las operaciones marcadas y los rangos de números elegidos.</translation>
+    </message>
+    <message>
+        <source>Print Answer Key With Worksheets</source>
+        <translation>Imprimir las soluciones con las fichas</translation>
+    </message>
+    <message>
+        <source>When this is ticked on the Options menu, every worksheet comes with a second page that shows the answers, for marking.</source>
+        <translation>Si esta opción está marcada en el menú Opciones, cada ficha lleva una segunda página con las soluciones, para corregir.</translation>
+    </message>
+    <message>
+        <source>Preview Before Printing</source>
+        <translation>Vista previa antes de imprimir</translation>
+    </message>
+    <message>
+        <source>When this is ticked on the Options menu, a worksheet or report is first shown on the screen, and you print it from there.</source>
+        <translation>Si esta opción está marcada en el menú Opciones, una ficha o un informe se muestra primero en la pantalla, y se imprime desde allí.</translation>
+    </message>
+    <message>
+        <source>Reprint Worksheet</source>
+        <translation>Volver a imprimir una ficha</translation>
+    </message>
+    <message>
+        <source>Each worksheet has a sheet number in its bottom corner. To print the same sheet again, choose Reprint Worksheet from the Options menu and type that number. The last %1 sheets printed on this computer can be printed again.</source>
+        <translation>Cada ficha lleva un número en su esquina inferior. Para imprimir la misma ficha otra vez, elige Volver a imprimir una ficha en el menú Opciones y escribe ese número. Las últimas %1 fichas impresas en este ordenador se pueden volver a imprimir.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Sumdrop also keeps every card each child answers. Choose Progress from the File menu between games to see which facts a child knows and how the last games went.</source>
+        <translation>Sumdrop también guarda cada tarjeta que responde cada niño. Entre partidas, elige Progreso en el menú Archivo para ver qué operaciones sabe un niño y cómo fueron las últimas partidas.</translation>
+    </message>
+    <message>
+        <source>Help - Progress</source>
+        <translation>Ayuda - Progreso</translation>
+    </message>
+    <message>
+        <source>Sumdrop keeps every card each child answers, under the name entered on the Setup tab. This window shows what each child knows. Choose the child at the top.</source>
+        <translation>Sumdrop guarda cada tarjeta que responde cada niño, con el nombre escrito en la pestaña General. Esta ventana muestra lo que sabe cada niño. Elige el niño arriba.</translation>
+    </message>
+    <message>
+        <source>The facts</source>
+        <translation>Las operaciones</translation>
+    </message>
+    <message>
+        <source>Each tab shows one math function as a grid of facts, coloured as the key at the top explains. A fact is mastered when at least two of its last three answers were right and quick enough, and the last one was right; it needs work when the last answer was wrong, or two of the last three were. Under Fluent within, choose how many seconds are quick enough. Beside the grid are the facts the child finds hardest.</source>
+        <translation>Cada pestaña muestra una de las cuatro operaciones como una cuadrícula, con los colores que explica la leyenda de arriba. Una operación está dominada cuando al menos dos de sus tres últimas respuestas fueron correctas y bastante rápidas, y la última fue correcta; hay que practicarla cuando la última respuesta fue incorrecta, o dos de las tres últimas. En Dominado en eliges cuántos segundos son bastante rápidos. Junto a la cuadrícula están las operaciones que más le cuestan al niño.</translation>
+    </message>
+    <message>
+        <source>The last games</source>
+        <translation>Las últimas partidas</translation>
+    </message>
+    <message>
+        <source>The chart at the bottom shows the score of each of the last 30 games as a bar, and as a line how many seconds a card took.</source>
+        <translation>El gráfico de abajo muestra la puntuación de cada una de las últimas 30 partidas como una barra, y como una línea cuántos segundos tardó una tarjeta.</translation>
+    </message>
+    <message>
+        <source>Export, Print and Forget This Child</source>
+        <translation>Exportar, Imprimir y Olvidar a este niño</translation>
+    </message>
+    <message>
+        <source>Export saves the child&apos;s answers as a file for a spreadsheet. Print prints the grids and the chart. Forget This Child removes everything the child has practised; this cannot be undone.</source>
+        <translation>Exportar guarda las respuestas del niño en un archivo para una hoja de cálculo. Imprimir imprime las cuadrículas y el gráfico. Olvidar a este niño borra todo lo que el niño ha practicado; no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>When checked, each card is read aloud as it comes up. Press F5 in a game to hear it again, even when this is not checked.</source>
+        <translation>Si está marcada, cada tarjeta se lee en voz alta. Durante una partida, F5 la vuelve a leer, aunque no esté marcada.</translation>
     </message>
 </context>
 <context>
@@ -898,6 +990,10 @@
     <message>
         <source>%1&apos;s practice cannot be forgotten: %2.</source>
         <translation>No se puede olvidar la práctica de %1: %2.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>

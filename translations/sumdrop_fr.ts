@@ -242,6 +242,10 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>On a large screen, choose Fit to Screen from the Options menu to make the whole game bigger.</source>
+        <translation>Sur un grand écran, choisissez Adapter à l&apos;écran dans le menu Options pour agrandir tout le jeu.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTopic</name>
@@ -507,6 +511,94 @@
     <message>
         <source>Pressing ERASE, will erase the last entry and select the previous active entry box.</source>
         <translation>EFFACER efface la dernière saisie et revient à la case précédente.</translation>
+    </message>
+    <message>
+        <source>Read Cards Aloud</source>
+        <translation>Lire les cartes à voix haute</translation>
+    </message>
+    <message>
+        <source>Practise Weak Facts</source>
+        <translation>Travailler les calculs difficiles</translation>
+    </message>
+    <message>
+        <source>When checked, the game deals more of the facts the child named on the Setup tab finds hard, and brings a missed fact back a few cards later.</source>
+        <translation>Si la case est cochée, le jeu propose plus souvent les calculs difficiles pour l&apos;enfant nommé sur l&apos;onglet Général, et redonne un calcul manqué quelques cartes plus tard.</translation>
+    </message>
+    <message>
+        <source>Print Weak Facts Worksheet</source>
+        <translation>Imprimer une fiche des calculs difficiles</translation>
+    </message>
+    <message>
+        <source>Print Weak Facts Worksheet, on the Options menu, prints a sheet of the facts the child named on the Setup tab still needs to work on, from the ticked math functions and number ranges.</source>
+        <translation>Imprimer une fiche des calculs difficiles, dans le menu Options, imprime une fiche des calculs que l&apos;enfant nommé sur l&apos;onglet Général doit encore travailler, parmi les opérations cochées et dans les plages de nombres choisies.</translation>
+    </message>
+    <message>
+        <source>Print Answer Key With Worksheets</source>
+        <translation>Imprimer le corrigé avec les fiches</translation>
+    </message>
+    <message>
+        <source>When this is ticked on the Options menu, every worksheet comes with a second page that shows the answers, for marking.</source>
+        <translation>Si cette option est cochée dans le menu Options, chaque fiche est suivie d&apos;une deuxième page avec les réponses, pour corriger.</translation>
+    </message>
+    <message>
+        <source>Preview Before Printing</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>When this is ticked on the Options menu, a worksheet or report is first shown on the screen, and you print it from there.</source>
+        <translation>Si cette option est cochée dans le menu Options, une fiche ou un rapport s&apos;affiche d&apos;abord à l&apos;écran, et vous l&apos;imprimez de là.</translation>
+    </message>
+    <message>
+        <source>Reprint Worksheet</source>
+        <translation>Réimprimer une fiche</translation>
+    </message>
+    <message>
+        <source>Each worksheet has a sheet number in its bottom corner. To print the same sheet again, choose Reprint Worksheet from the Options menu and type that number. The last %1 sheets printed on this computer can be printed again.</source>
+        <translation>Chaque fiche porte un numéro dans son coin inférieur. Pour imprimer à nouveau la même fiche, choisissez Réimprimer une fiche dans le menu Options et tapez ce numéro. Les %1 dernières fiches imprimées sur cet ordinateur peuvent être réimprimées.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>Sumdrop also keeps every card each child answers. Choose Progress from the File menu between games to see which facts a child knows and how the last games went.</source>
+        <translation>Sumdrop garde aussi chaque carte à laquelle un enfant répond. Entre deux parties, choisissez Progrès dans le menu Fichier pour voir quels calculs l&apos;enfant connaît et comment se sont passées les dernières parties.</translation>
+    </message>
+    <message>
+        <source>Help - Progress</source>
+        <translation>Aide - Progrès</translation>
+    </message>
+    <message>
+        <source>Sumdrop keeps every card each child answers, under the name entered on the Setup tab. This window shows what each child knows. Choose the child at the top.</source>
+        <translation>Sumdrop garde chaque carte à laquelle un enfant répond, sous le nom saisi sur l&apos;onglet Général. Cette fenêtre montre ce que chaque enfant sait. Choisissez l&apos;enfant en haut.</translation>
+    </message>
+    <message>
+        <source>The facts</source>
+        <translation>Les calculs</translation>
+    </message>
+    <message>
+        <source>Each tab shows one math function as a grid of facts, coloured as the key at the top explains. A fact is mastered when at least two of its last three answers were right and quick enough, and the last one was right; it needs work when the last answer was wrong, or two of the last three were. Under Fluent within, choose how many seconds are quick enough. Beside the grid are the facts the child finds hardest.</source>
+        <translation>Chaque onglet présente une opération sous forme de grille de calculs, colorés comme l&apos;indique la légende en haut. Un calcul est maîtrisé quand au moins deux de ses trois dernières réponses étaient justes et assez rapides, et que la dernière était juste ; il est à retravailler quand la dernière réponse était fausse, ou deux des trois dernières. Avec Maîtrisé en moins de, choisissez combien de secondes sont assez rapides. À côté de la grille figurent les calculs les plus difficiles pour l&apos;enfant.</translation>
+    </message>
+    <message>
+        <source>The last games</source>
+        <translation>Les dernières parties</translation>
+    </message>
+    <message>
+        <source>The chart at the bottom shows the score of each of the last 30 games as a bar, and as a line how many seconds a card took.</source>
+        <translation>Le graphique du bas montre le score de chacune des 30 dernières parties par une barre, et par une ligne le nombre de secondes qu&apos;a pris une carte.</translation>
+    </message>
+    <message>
+        <source>Export, Print and Forget This Child</source>
+        <translation>Exporter, Imprimer et Oublier cet enfant</translation>
+    </message>
+    <message>
+        <source>Export saves the child&apos;s answers as a file for a spreadsheet. Print prints the grids and the chart. Forget This Child removes everything the child has practised; this cannot be undone.</source>
+        <translation>Exporter enregistre les réponses de l&apos;enfant dans un fichier pour un tableur. Imprimer imprime les grilles et le graphique. Oublier cet enfant efface tout ce que l&apos;enfant a travaillé ; cela ne peut pas être annulé.</translation>
+    </message>
+    <message>
+        <source>When checked, each card is read aloud as it comes up. Press F5 in a game to hear it again, even when this is not checked.</source>
+        <translation>Si la case est cochée, chaque carte est lue à voix haute. Pendant une partie, F5 la relit, même si la case n&apos;est pas cochée.</translation>
     </message>
 </context>
 <context>
@@ -898,6 +990,10 @@
     <message>
         <source>%1&apos;s practice cannot be forgotten: %2.</source>
         <translation>L&apos;entraînement de %1 ne peut pas être oublié : %2.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,7 @@
 #include "core/filesizelimit.h"
 #include "entry/keypad.h"
 #include "fakes/fakeplatform.h"
+#include "history/progresswindow.h"
 #include "platform/qtplatform.h"
 #include "setup/setuppanel.h"
 #include "version.h"
@@ -541,6 +542,40 @@ private slots:
         QCOMPARE(windowsAcceptingInput(), QStringList{help->objectName()});
         help->close();
         program->frmHelpIntro()->close();
+    }
+
+    // The Progress window's Help button, or F1 there, opens its own topic
+    // over it; closing that leaves every window as it was.
+    void progressHelp_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("Help button") << false;
+        QTest::newRow("F1") << true;
+    }
+    void progressHelp()
+    {
+        QFETCH(bool, byKey);
+        FakePlatform platform;
+        auto program = startProgram(platform);
+        closeIntroduction(*program);
+        ProgressWindow &progress = program->frmProgress();
+        progress.showProgress();
+        progress.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&progress));
+        if (byKey)
+            QTest::keyClick(&progress, Qt::Key_F1);
+        else
+            QTest::mouseClick(progress.cmdProgressHelp, Qt::LeftButton);
+        HelpTopic *help = program->frmHelpIntro()->topic(HelpTopicId::Progress);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->objectName(), QStringLiteral("frmHelpProgress"));
+        QCOMPARE(help->windowTitle(), QStringLiteral("Help - Progress"));
+        QVERIFY(!help->Picture1);
+        QVERIFY(!program->frmHelpIntro()->isVisible());
+        help->close();
+        QVERIFY(progress.isVisible());
+        QVERIFY(program->frmProgram()->isEnabled());
+        QVERIFY(program->frmHelpIntro()->isEnabled());
     }
 
     void noPictureWindows()

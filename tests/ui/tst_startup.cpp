@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include "entry/keypad.h"
 #include "fakes/fakeplatform.h"
 #include "setup/setuppanel.h"
+#include "version.h"
 
 // Every start runs in a fresh working directory, where the settings file lives.
 class StartupTest : public QObject
@@ -227,6 +229,43 @@ private slots:
             QVERIFY(!intro->isVisible());
             QVERIFY(program->frmProgram()->isEnabled());
         }
+    }
+
+    // Answered where there is no display at all, as over a remote shell.
+    void commandLineWithoutDisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<QString>("warned");
+        QTest::newRow("help") << QStringList{"--help"} << "Arithmetic flash cards for children." << QString();
+        QTest::newRow("version") << QStringList{"--version"} << QString::fromLatin1(sumdropVersion) << QString();
+        QTest::newRow("German help") << QStringList{"--lang", "de", "--help"} << "Rechenkarten für Kinder."
+                                     << QString();
+        QTest::newRow("Spanish help, short") << QStringList{"--lang=es", "-h"} << "Tarjetas de cálculo para niños."
+                                             << QString();
+        QTest::newRow("unknown language names the codes")
+            << QStringList{"--lang", "xx", "--help"} << "Arithmetic flash cards for children." << "en, de, fr, es";
+    }
+
+    void commandLineWithoutDisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, printed);
+        QFETCH(QString, warned);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(SUMDROP_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(30000));
+        const QString output = QString::fromUtf8(program.readAllStandardOutput());
+        const QString errors = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == 0, qPrintable(errors));
+        QVERIFY2(output.contains(printed), qPrintable(output));
+        QVERIFY2(errors.contains(warned), qPrintable(errors));
     }
 
 private:

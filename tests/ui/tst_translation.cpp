@@ -1,14 +1,21 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTranslator>
 
+#include <optional>
+
 #include "app/helpintro.h"
+#include "app/helptopic.h"
+#include "app/helptopics.h"
 #include "app/language.h"
 #include "gamedriver.h"
+#include "history/progressprint.h"
 #include "history/progresswindow.h"
+#include "platform/datetext.h"
 #include "report/gamesummary.h"
 #include "report/reportfile.h"
 #include "report/summarywindows.h"
@@ -61,6 +68,54 @@ QStringList clippedTexts()
         }
     }
     return clipped;
+}
+
+// Everything a help window says, on one line; no topic is the introduction.
+QString helpText(GameDriver &driver, std::optional<HelpTopicId> id)
+{
+    if (!id) {
+        QStringList texts;
+        for (const QLabel *label : driver.program->frmHelpIntro()->findChildren<QLabel *>())
+            texts << label->text();
+        return texts.join(u' ').simplified();
+    }
+    const HelpPage page = helpPage(*id);
+    QStringList texts{page.title, page.heading, page.link.caption, page.link.text};
+    for (const QList<HelpParagraph> &part : {page.paragraphs, page.notes})
+        for (const HelpParagraph &paragraph : part)
+            texts << paragraph.caption << paragraph.text;
+    return texts.join(u' ').simplified();
+}
+
+// The caption a person reads on a control of the main or the Progress
+// window, without its mnemonic or trailing dots; tab(n) is the nth setup tab.
+QString captionOf(GameDriver &driver, const QString &name)
+{
+    static const QRegularExpression tab(QStringLiteral("^tab\\((\\d)\\)$"));
+    QString caption;
+    if (const QRegularExpressionMatch match = tab.match(name); match.hasMatch()) {
+        caption = driver.setup().tabText(match.captured(1).toInt());
+    } else {
+        QObject *const windows[] = {driver.window(), &driver.program->frmProgress()};
+        for (QObject *window : windows) {
+            QObject *control = window->findChild<QObject *>(name);
+            if (auto *action = qobject_cast<QAction *>(control))
+                caption = action->text();
+            else if (auto *menu = qobject_cast<QMenu *>(control))
+                caption = menu->title();
+            else if (auto *button = qobject_cast<QAbstractButton *>(control))
+                caption = button->text();
+            else if (auto *box = qobject_cast<QGroupBox *>(control))
+                caption = box->title();
+            else if (auto *label = qobject_cast<QLabel *>(control))
+                caption = label->text();
+            if (control)
+                break;
+        }
+    }
+    caption.remove(u'&');
+    static const QRegularExpression dots(QStringLiteral("(\\.\\.\\.|…|:)$"));
+    return caption.remove(dots).simplified();
 }
 
 } // namespace
@@ -124,6 +179,11 @@ private slots:
         for (int topic = 0; topic < helpTopicCount; ++topic) {
             driver.program->frmHelpIntro()->openTopic(HelpTopicId(topic));
             clipped += clippedTexts();
+            // A help window is read whole, never beyond the screen's edge.
+            const QWidget *window = driver.program->frmHelpIntro()->topic(HelpTopicId(topic));
+            if (!QRect(QPoint(0, 0), screen).contains(window->frameGeometry()))
+                clipped.append(QStringLiteral("%1: %2x%3 on the screen").arg(window->objectName())
+                                   .arg(window->frameGeometry().width()).arg(window->frameGeometry().height()));
         }
         for (QWidget *window : QApplication::topLevelWidgets())
             if (window != driver.window())
@@ -137,6 +197,84 @@ private slots:
         }
         clipped.removeDuplicates();
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("\n"))));
+    }
+
+    // Dates a person reads are written the language's way; English keeps
+    // the user's own short date.
+    void datesInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shortDate");
+        QTest::addColumn<QString>("monthDay");
+        const QDate day(2026, 12, 9);
+        QTest::newRow("en") << "en" << QLocale::system().toString(day, QLocale::ShortFormat) << "Dec 9";
+        QTest::newRow("de") << "de" << "09.12.26" << "9. Dez.";
+        QTest::newRow("fr") << "fr" << "09/12/2026" << "9 déc.";
+        QTest::newRow("es") << "es" << "9/12/26" << "9 dic";
+    }
+    void datesInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, shortDate);
+        QFETCH(QString, monthDay);
+        if (language != QStringLiteral("en") && QLocale::system().language() == QLocale(language).language())
+            QSKIP("the user's own locale speaks this language and keeps its own format");
+        useLanguage(language);
+        const QDate day(2026, 12, 9);
+        QCOMPARE(shortDateText(day), shortDate);
+        QCOMPARE(monthDayText(day), monthDay);
+        GameTrend game;
+        game.started = QDateTime(day, QTime(12, 0));
+        game.judged = 10;
+        game.right = 7;
+        QStringList labels;
+        for (const PrintItem &item : trendChartItems({game}, QRectF(0, 0, 6, 2), 8))
+            if (const auto *text = std::get_if<PrintText>(&item))
+                labels << text->text;
+        QVERIFY2(labels.contains(monthDay), qPrintable(labels.join(u',')));
+    }
+
+    // Where a help text names a control, it uses the control's own caption,
+    // in every language.
+    void helpNamesTheControls_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : QStringList{QStringLiteral("en")} + shippedLanguages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void helpNamesTheControls()
+    {
+        QFETCH(QString, language);
+        useLanguage(language);
+        GameDriver driver;
+        using enum HelpTopicId;
+        const struct
+        {
+            std::optional<HelpTopicId> topic; // none: the introduction
+            const char *control;
+        } mentions[] = {
+            {{}, "mnuZoom"}, {{}, "mnuOptions"}, {Setup, "frmCardAmt"}, {Setup, "chkSounds"},
+            {Setup, "chkCardCountDisp"}, {Setup, "chkVerbal"}, {Setup, "chkSummary"}, {Setup, "frmName"},
+            {Setup, "chkSpeak"}, {Level, "mnuOptions"}, {Functions, "FrameDivRange"}, {Functions, "chkDivision"},
+            {Functions, "chkPractise"}, {Functions, "tab(0)"}, {Answer, "optAnsFormatSingle"}, {Answer, "chkCarry"},
+            {Answer, "chkKeypad"}, {Answer, "chkHigh"}, {Timer, "chkTimer"}, {Timer, "chkCountDown"},
+            {Timer, "chkCardTime"}, {Worksheets, "mnuWorksheet"}, {Worksheets, "mnuOptions"}, {Worksheets, "tab(0)"},
+            {Worksheets, "tab(2)"}, {Worksheets, "mnuWeakWorksheet"}, {Worksheets, "mnuAnswerKey"},
+            {Worksheets, "mnuPreview"}, {Worksheets, "mnuReprint"}, {Save, "mnuSavedGame"}, {Save, "mnuFile"},
+            {Save, "mnuProgress"}, {Keypad, "keyErase(10)"}, {Keypad, "keyCarryKey(0)"}, {Progress, "tab(0)"},
+            {Progress, "cmdExport"}, {Progress, "cmdPrintProgress"}, {Progress, "cmdForget"},
+        };
+        QStringList wrong;
+        for (const auto &[topic, control] : mentions) {
+            const QString caption = captionOf(driver, QString::fromLatin1(control));
+            if (caption.isEmpty())
+                wrong << QStringLiteral("%1 has no caption").arg(QLatin1String(control));
+            else if (!helpText(driver, topic).contains(caption, Qt::CaseInsensitive))
+                wrong << QStringLiteral("\"%1\" (%2) is not named so in \"%3\"")
+                             .arg(caption, QLatin1String(control),
+                                  topic ? helpPage(*topic).title : driver.program->frmHelpIntro()->windowTitle());
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }
 
     // A report saved in one language opens in another: the file's format
