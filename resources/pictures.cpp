@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 
+#include "resources/facewords.h"
+
 QPixmap loadPicture(int id, PictureKind kind, qreal ratio)
 {
     const QString path = (kind == PictureKind::Icon ? QStringLiteral(":/icon/") : QStringLiteral(":/bitmap/")) +
@@ -16,6 +18,17 @@ QPixmap loadPicture(int id, PictureKind kind, qreal ratio)
     return QPixmap(path);
 }
 
+QPixmap loadFace(int id, const QString &word, qreal ratio)
+{
+    const WordFace *face = findWordFace(id);
+    if (!face || word == QLatin1String(face->word))
+        return loadPicture(id, PictureKind::Bitmap, ratio);
+    const QPixmap blank = loadPicture(face->blankId, PictureKind::Bitmap, ratio);
+    if (blank.isNull())
+        return loadPicture(id, PictureKind::Bitmap, ratio);
+    return QPixmap::fromImage(letterFace(*face, blank.toImage(), word));
+}
+
 PictureSet PictureSet::load(bool small, bool zoomed)
 {
     PictureSet set;
@@ -27,6 +40,11 @@ PictureSet PictureSet::load(bool small, bool zoomed)
 QPixmap PictureSet::byId(int id, PictureKind kind) const
 {
     return loadPicture(id, kind, sharp ? 2 : 1);
+}
+
+QPixmap PictureSet::face(int id, const QString &word) const
+{
+    return loadFace(id, word, sharp ? 2 : 1);
 }
 
 const QPixmap &PictureSet::picture(int slot, CardPictureId::Pair ids) const
