@@ -1,21 +1,38 @@
 #include "resources/pictures.h"
 
+#include <QFile>
 #include <QGuiApplication>
 
 #include "resources/facewords.h"
+
+namespace {
+
+// The stored names carry no extension, and a reader left to guess the format
+// loads every image plugin to ask it; the first bytes tell BMP from PNG.
+QPixmap readPicture(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QPixmap picture;
+    picture.load(path, file.peek(2) == "BM" ? "BMP" : "PNG");
+    return picture;
+}
+
+} // namespace
 
 QPixmap loadPicture(int id, PictureKind kind, qreal ratio)
 {
     const QString path = (kind == PictureKind::Icon ? QStringLiteral(":/icon/") : QStringLiteral(":/bitmap/")) +
                          QString::number(id);
     if (ratio > 1) {
-        QPixmap sharp(path + QStringLiteral("@2x"));
+        QPixmap sharp = readPicture(path + QStringLiteral("@2x"));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2);
             return sharp;
         }
     }
-    return QPixmap(path);
+    return readPicture(path);
 }
 
 QPixmap loadFace(int id, const QString &word, qreal ratio)
