@@ -276,8 +276,8 @@ void MainWindow::showPictures()
 {
     const PictureSet &pictures = program.pictures;
     static_cast<FaceButton *>(cmdStart)->sharpFaces = pictures.sharp;
-    imgStart->setPixmap(pictures.byId(PictureId::StartFace));
-    imgStop->setPixmap(pictures.byId(PictureId::StopFace));
+    imgStart->setPixmap(pictures.face(PictureId::StartFace, tr("Start")));
+    imgStop->setPixmap(pictures.face(PictureId::StopFace, tr("Stop")));
     showStartFace(program.session.state != 0);
     timers->showPictures(pictures);
     answers->showPictures(pictures);

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QAction>
 #include <QLabel>
 
@@ -126,9 +127,9 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     program->mainWindow = std::make_unique<MainWindow>(*program);
     MainWindow &window = *program->mainWindow;
     window.setWindowTitle(QStringLiteral("Sumdrop ") + Program::versionLabel());
-    QIcon icon(loadPicture(PictureId::AppIcon));
-    icon.addPixmap(loadPicture(PictureId::AppIcon, PictureKind::Bitmap, 2));
-    window.setWindowIcon(icon);
+    // Only the icon drawn for this screen's density: decoding both sizes is a
+    // good part of the start-up.
+    window.setWindowIcon(QIcon(loadPicture(PictureId::AppIcon, PictureKind::Bitmap, qGuiApp->devicePixelRatio())));
     window.layOut();
     window.mnuZoom->setChecked(zoomed);
     window.setZoomed(zoomed);

@@ -100,7 +100,7 @@ AnswerArea::AnswerArea(QWidget *parent, double screenScale)
     imgWrongEnter->hide();
     for (QLabel *button : {static_cast<QLabel *>(imgEnter), static_cast<QLabel *>(imgWrongEnter)})
         button->setCursor(Qt::PointingHandCursor);
-    // The supervisor's marks are pictures of words.
+    // The supervisor's marks are pictures of words, lettered in the language in use.
     imgRight->setAccessibleName(tr("RIGHT"));
     imgEnter->setAccessibleName(tr("RIGHT"));
     imgWrongEnter->setAccessibleName(tr("WRONG"));
@@ -108,6 +108,6 @@ AnswerArea::AnswerArea(QWidget *parent, double screenScale)
 
 void AnswerArea::showPictures(const PictureSet &pictures)
 {
-    imgRight->setPixmap(pictures.byId(PictureId::RightButton));
-    imgWrongEnter->setPixmap(pictures.byId(PictureId::WrongButton));
+    imgRight->setPixmap(pictures.face(PictureId::RightButton, tr("RIGHT")));
+    imgWrongEnter->setPixmap(pictures.face(PictureId::WrongButton, tr("WRONG")));
 }

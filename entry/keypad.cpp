@@ -1,5 +1,7 @@
 #include "entry/keypad.h"
 
+#include <QFontMetrics>
+
 #include "app/clicklabel.h"
 #include "app/widgets.h"
 #include "game/gamesession.h"
@@ -15,6 +17,10 @@ ClickLabel *makeKey(QWidget *parent, const QString &name, const QString &caption
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(pointSize);
     font.setBold(true);
+    // A caption too long for its key in some language is set smaller, never cut.
+    constexpr int clearance = 2;
+    while (font.pointSizeF() > 8 && QFontMetrics(font).horizontalAdvance(caption) > size.width() - 2 * clearance)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
     key->setFont(font);
     key->setGeometry(QRect(position, size));
     key->setCursor(Qt::PointingHandCursor);

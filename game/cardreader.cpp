@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QShortcut>
 
@@ -18,14 +19,12 @@ CardReader::CardReader(Program &program, GameFlow &flow)
 {
     MainWindow &window = *program.frmProgram();
     QCheckBox *box = window.setup->chkSpeak;
-    QString why;
-    if (program.platform.speechAvailable(&why)) {
-        box->setChecked(program.platform.userOption(speakOption()).toBool());
-    } else {
-        box->setEnabled(false);
-        box->setToolTip(tr("Cards cannot be read aloud: %1").arg(why));
-    }
-    connect(box, &QCheckBox::toggled, this, [&program](bool on) { program.platform.setUserOption(speakOption(), on); });
+    box->setChecked(program.platform.userOption(speakOption()).toBool());
+    keepChoice = connect(box, &QCheckBox::toggled, this,
+                         [&program](bool on) { program.platform.setUserOption(speakOption(), on); });
+    // Asking for the speech engines loads the speech libraries, so it waits
+    // until the box is first seen or a card is first to be read.
+    box->installEventFilter(this);
 
     connect(&flow, &GameFlow::cardDealt, this, &CardReader::cardDealt);
     connect(&flow, &GameFlow::gameEnded, this, [this] {
@@ -43,18 +42,48 @@ QString CardReader::speakOption()
     return QStringLiteral("readCardsAloud");
 }
 
+bool CardReader::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show)
+        checkSpeech();
+    return QObject::eventFilter(watched, event);
+}
+
+void CardReader::checkSpeech()
+{
+    if (speechChecked)
+        return;
+    speechChecked = true;
+    QCheckBox *box = program.frmProgram()->setup->chkSpeak;
+    box->removeEventFilter(this);
+    QString why;
+    if (program.platform.speechAvailable(&why))
+        return;
+    // Without an engine the box shows unticked, and the saved choice stays.
+    disconnect(keepChoice);
+    box->setChecked(false);
+    box->setEnabled(false);
+    box->setToolTip(tr("Cards cannot be read aloud: %1").arg(why));
+}
+
 void CardReader::cardDealt()
 {
     const GameSession &session = program.session;
     phrase = cardPhrase(session);
     nameCard(tr("Card %1 of %2: %3").arg(qint64(session.cardNumber)).arg(program.settings.cardCount).arg(phrase));
-    if (program.frmProgram()->setup->chkSpeak->isChecked())
+    const QCheckBox *box = program.frmProgram()->setup->chkSpeak;
+    if (box->isChecked())
+        checkSpeech();
+    if (box->isChecked())
         program.platform.say(phrase);
 }
 
 void CardReader::repeatCard()
 {
-    if (!phrase.isEmpty() && program.frmProgram()->setup->chkSpeak->isEnabled())
+    if (phrase.isEmpty())
+        return;
+    checkSpeech();
+    if (program.frmProgram()->setup->chkSpeak->isEnabled())
         program.platform.say(phrase);
 }
 

@@ -18,10 +18,16 @@ public:
 
     void repeatCard();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void checkSpeech();
     void cardDealt();
     void nameCard(const QString &name);
 
     Program &program;
     QString phrase; // the card on show; empty between games
+    bool speechChecked = false;
+    QMetaObject::Connection keepChoice; // the box's state into the user option
 };

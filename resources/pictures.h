@@ -28,6 +28,9 @@ inline constexpr int AppIcon = 400;       // 256 x 256 window and desktop icon
 // Above a device pixel ratio of 1 it loads the double-size drawing marked
 // with its ratio, so that it keeps its logical size and shows every pixel.
 QPixmap loadPicture(int id, PictureKind kind = PictureKind::Bitmap, qreal ratio = 1);
+// A button face that carries a word, with the word given: the stored picture
+// when it is the face's own English word, else the face lettered with it.
+QPixmap loadFace(int id, const QString &word, qreal ratio = 1);
 
 // The card pictures of one size, loaded once at start-up.
 // Each picture is read from the stored bitmaps once, on first use, so that
@@ -43,6 +46,7 @@ public:
     bool small = false;
     bool sharp = false;
     QPixmap byId(int id, PictureKind kind = PictureKind::Bitmap) const;
+    QPixmap face(int id, const QString &word) const;
     const QPixmap &digit(int d) const { return picture(d, CardPictureId::digits[d]); }
     const QPixmap &blank() const { return picture(10, CardPictureId::blank); }
     const QPixmap &plus() const { return picture(11, CardPictureId::plus); }

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "platform/soundbackend.h"
+#include "resources/facewords.h"
 #include "resources/pictures.h"
 
 namespace {
@@ -75,6 +76,8 @@ private slots:
     void digitTilesShareOneTile();
     void struckDigitsAreCrossedOut_data();
     void struckDigitsAreCrossedOut();
+    void letteredFaces_data();
+    void letteredFaces();
     void sounds_data();
     void sounds();
     void soundPlugin_data();
@@ -105,6 +108,8 @@ void TestResources::everyPicture_data()
         {"sample card", 103, bitmap, {195, 278}},    {"logo", 300, bitmap, {315, 121}},
         {"RIGHT", 301, bitmap, {160, 44}},           {"WRONG", 302, bitmap, {160, 44}},
         {"Start", 303, bitmap, {150, 56}},           {"Stop", 304, bitmap, {150, 56}},
+        {"RIGHT unlettered", 311, bitmap, {160, 44}}, {"WRONG unlettered", 312, bitmap, {160, 44}},
+        {"Start unlettered", 313, bitmap, {150, 56}}, {"Stop unlettered", 314, bitmap, {150, 56}},
         {"game clock", 305, bitmap, {120, 40}},      {"card clock", 306, bitmap, {120, 40}},
         {"previous card", 307, bitmap, {330, 110}},  {"tick icon", 104, PictureKind::Icon, {72, 72}},
         {"cross icon", 101, PictureKind::Icon, {72, 72}},
@@ -258,6 +263,33 @@ void TestResources::struckDigitsAreCrossedOut()
     QCOMPARE(countPixels(plain, isStrikeRed), 0);
     // A slash across the digit, not a speck: at least a few hundred red pixels.
     QVERIFY(countPixels(struck, isStrikeRed) > plain.width() * 3);
+}
+
+// The program letters a face as the art generator does: the unlettered face
+// with the English word is the stored picture, pixel for pixel.
+void TestResources::letteredFaces_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<qreal>("ratio");
+    for (const WordFace &face : wordFaces)
+        for (const qreal ratio : {1.0, 2.0})
+            QTest::addRow("%s %gx", face.word, ratio) << face.id << ratio;
+}
+
+void TestResources::letteredFaces()
+{
+    QFETCH(int, id);
+    QFETCH(qreal, ratio);
+    const WordFace &face = *findWordFace(id);
+    const auto image = [ratio](int picture) {
+        return loadPicture(picture, PictureKind::Bitmap, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage stored = image(face.id);
+    const QImage blank = image(face.blankId);
+    QVERIFY(blank != stored);
+    QCOMPARE(letterFace(face, blank, QString::fromLatin1(face.word)).convertToFormat(QImage::Format_ARGB32), stored);
+    QCOMPARE(loadFace(id, QString::fromLatin1(face.word), ratio).toImage().convertToFormat(QImage::Format_ARGB32),
+             stored);
 }
 
 void TestResources::sounds_data()

@@ -500,7 +500,8 @@ private:
 
         bool helpShown = false;
         for (QWidget *shown : shownWindows(false)) {
-            helpShown = helpShown || isHelpWindow(shown);
+            // The Progress window's own help stands beside the main window.
+            helpShown = helpShown || (isHelpWindow(shown) && shown->objectName() != QStringLiteral("frmHelpProgress"));
             if (qobject_cast<HelpTopic *>(shown) && program->frmHelpIntro()->isEnabled())
                 return QStringLiteral("the introduction takes input behind ") + nameOf(shown);
         }

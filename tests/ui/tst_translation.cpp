@@ -2,6 +2,9 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QMenu>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTranslator>
@@ -19,6 +22,7 @@
 #include "report/gamesummary.h"
 #include "report/reportfile.h"
 #include "report/summarywindows.h"
+#include "resources/facewords.h"
 
 namespace {
 
@@ -31,7 +35,49 @@ void useLanguage(const QString &code)
     installLanguage(*qApp, QLocale(code));
 }
 
-// Texts of the open windows that do not fit their control: a label or a
+// The width a label's one line of plain text has, as the label paints it:
+// its contents less its margin and indent.
+int labelRoom(const QLabel *label)
+{
+    int room = label->contentsRect().width() - 2 * label->margin();
+    int indent = label->indent();
+    if (indent < 0 && label->frameWidth() > 0)
+        indent = label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - label->margin();
+    if (indent > 0 && (label->alignment() & (Qt::AlignLeft | Qt::AlignRight)))
+        room -= indent;
+    return room;
+}
+
+// The width a push button's caption has as the style paints it: the
+// contents rectangle (inside the frame, margins and any style sheet's
+// padding), less the icon and the gap beside it and a menu's arrow.
+int buttonRoom(const QPushButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    if (button->isFlat())
+        option.features |= QStyleOptionButton::Flat;
+    if (button->menu())
+        option.features |= QStyleOptionButton::HasMenu;
+    QStyle *style = button->style();
+    int room = style->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    if (!button->icon().isNull())
+        room -= button->iconSize().width() + 4;
+    if (button->menu())
+        room -= style->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, button);
+    return room;
+}
+
+QString withoutMnemonic(QString text)
+{
+    return text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+}
+
+// Texts of the open windows that do not fit their control, measured in the
+// control's own font against the room it paints them in: a label or a
 // button narrower than its text (or, wrapping, shorter than its lines), a
 // group box narrower than its title, a tab bar that has to scroll.
 QStringList clippedTexts()
@@ -51,9 +97,13 @@ QStringList clippedTexts()
                 const bool fits = label->wordWrap()
                                       ? label->heightForWidth(room.width()) <= room.height()
                                             || label->sizeHint().height() <= room.height()
-                                      : label->fontMetrics().horizontalAdvance(label->text()) <= room.width();
+                                      : label->fontMetrics().horizontalAdvance(label->text()) <= labelRoom(label);
                 if (!fits)
                     clipped.append(where + label->text());
+            } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+                const QString text = withoutMnemonic(button->text());
+                if (!text.isEmpty() && button->fontMetrics().horizontalAdvance(text) > buttonRoom(button))
+                    clipped.append(where + text);
             } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
                 if (!button->text().isEmpty() && button->sizeHint().width() > button->width())
                     clipped.append(where + button->text());
@@ -118,6 +168,19 @@ QString captionOf(GameDriver &driver, const QString &name)
     return caption.remove(dots).simplified();
 }
 
+// The box around the pixels that differ between two pictures of one size.
+QRect changedPixels(const QImage &before, const QImage &after)
+{
+    const QImage a = before.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = after.convertToFormat(QImage::Format_ARGB32);
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 } // namespace
 
 class TranslationTest : public QObject
@@ -164,7 +227,9 @@ private slots:
         if (language != QStringLiteral("en"))
             QVERIFY2(QCoreApplication::translate("SetupPanel", "Sounds") != QStringLiteral("Sounds"),
                      "the translation is embedded");
-        GameDriver driver(GameDriver::defaultSetup(), screen);
+        SettingsRecord withKeypad = GameDriver::defaultSetup();
+        withKeypad.useKeypad = true;
+        GameDriver driver(withKeypad, screen);
         SetupPanel &setup = driver.setup();
         QStringList clipped;
         for (const bool advanced : {false, true}) {
@@ -174,6 +239,11 @@ private slots:
                 clipped += clippedTexts();
             }
         }
+        // The game's own screen, the keypad's keys with it.
+        driver.clickStart();
+        QVERIFY(driver.keypad().keyErase->isVisible());
+        clipped += clippedTexts();
+        driver.clickStart();
         driver.program->frmHelpIntro()->showIntroduction();
         clipped += clippedTexts();
         for (int topic = 0; topic < helpTopicCount; ++topic) {
@@ -275,6 +345,61 @@ private slots:
                                   topic ? helpPage(*topic).title : driver.program->frmHelpIntro()->windowTitle());
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    }
+
+    // The Start and Stop faces and the supervisor's marks carry their words in
+    // the language in use, on the same art and inside the face at both
+    // densities; in English they are the stored pictures.
+    void facesSpeakTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : QStringList{QStringLiteral("en")} + shippedLanguages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void facesSpeakTheLanguage()
+    {
+        QFETCH(QString, language);
+        useLanguage(language);
+        GameDriver driver;
+        MainWindow &window = *driver.window();
+        window.showStartFace(true);
+        const AnswerArea &marks = driver.boxes();
+        const struct
+        {
+            const QLabel *shown;
+            QString word;
+            int id;
+        } faces[] = {
+            {window.imgStart, MainWindow::tr("Start"), PictureId::StartFace},
+            {window.imgStop, window.cmdStart->accessibleName(), PictureId::StopFace},
+            {marks.imgRight, marks.imgRight->accessibleName(), PictureId::RightButton},
+            {marks.imgWrongEnter, marks.imgWrongEnter->accessibleName(), PictureId::WrongButton},
+        };
+        for (const auto &face : faces) {
+            const WordFace &art = *findWordFace(face.id);
+            const QString english = QString::fromLatin1(art.word);
+            QCOMPARE(face.shown->pixmap().toImage(), loadFace(face.id, face.word).toImage());
+            if (language == QStringLiteral("en"))
+                QCOMPARE(face.word, english);
+            for (const qreal ratio : {1.0, 2.0}) {
+                const QImage stored = loadPicture(face.id, PictureKind::Bitmap, ratio).toImage();
+                const QImage blank = loadPicture(art.blankId, PictureKind::Bitmap, ratio).toImage();
+                const QImage lettered = loadFace(face.id, face.word, ratio).toImage();
+                if (face.word == english) {
+                    QCOMPARE(lettered, stored);
+                    continue;
+                }
+                QVERIFY2(lettered != stored, qPrintable(face.word));
+                const QRect ink = changedPixels(blank, lettered);
+                const QSizeF size = QSizeF(stored.size()) / ratio;
+                const QRectF room = faceWordRoom(size, art.radius);
+                const QRect inside((room.topLeft() * ratio).toPoint() - QPoint(1, 1),
+                                   (room.bottomRight() * ratio).toPoint() + QPoint(1, 1));
+                QVERIFY2(inside.contains(ink), qPrintable(QStringLiteral("%1 at %2x").arg(face.word).arg(ratio)));
+                // Shrunk to fit, a long word still reads.
+                QVERIFY2(ink.height() * 2 >= changedPixels(blank, stored).height(), qPrintable(face.word));
+            }
+        }
     }
 
     // A report saved in one language opens in another: the file's format

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+#include "resources/facewords.h"
 #include "resources/pictures.h"
 
 // The one palette of the card art, so that every piece laid on the card
@@ -63,11 +64,6 @@ struct Picture
 // Paints in design units that the scale maps onto an image of the given size.
 // The drawing runs later, so it must hold its own copies of what it uses.
 Drawing paintPicture(QSize size, QSizeF scale, QColor background, std::function<void(QPainter &)> draw);
-
-// Fills text as a path, its ink centred on centre and exactly inkHeight tall
-// when sized by the reference text (so that a row of digits share one size).
-void fillCentredText(QPainter &painter, const QFont &font, const QString &text, QPointF centre,
-                     qreal inkHeight, const QColor &colour, const QString &reference = {});
 
 QList<Picture> drawCardPictures(const Faces &faces);
 QList<Picture> drawShellPictures(const Faces &faces);

@@ -4,7 +4,6 @@
 // transparency, and icon/<id>.png; each also at twice its size for
 // high-density screens, as <kind>/<id>@2x.png.
 #include <QDir>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QTextStream>
@@ -15,21 +14,12 @@
 
 namespace {
 
-QFont boldFace(const QStringList &families, int pixelSize)
+QFont boldFace(const QStringList &families)
 {
-    const QStringList installed = QFontDatabase::families();
-    for (const QString &family : families) {
-        if (installed.contains(family)) {
-            QFont font(family);
-            font.setBold(true);
-            font.setPixelSize(pixelSize);
-            return font;
-        }
-    }
-    QTextStream(stderr) << "artgen: none of " << families.join(", ") << " is installed; using the default face\n";
-    QFont font;
-    font.setBold(true);
-    font.setPixelSize(pixelSize);
+    bool found = false;
+    const QFont font = boldArtFace(families, &found);
+    if (!found)
+        QTextStream(stderr) << "artgen: none of " << families.join(", ") << " is installed; using the default face\n";
     return font;
 }
 
@@ -88,8 +78,11 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const Faces faces{boldFace({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}, 100),
-                      boldFace({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, 100)};
+    bool wordsFaceFound = false;
+    const Faces faces{boldFace({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}),
+                      faceWordsFont(&wordsFaceFound)};
+    if (!wordsFaceFound)
+        QTextStream(stderr) << "artgen: the words' face is not installed; using the default face\n";
     bool ok = true;
     for (const Picture &picture : drawCardPictures(faces) + drawShellPictures(faces))
         for (const int factor : {1, 2})

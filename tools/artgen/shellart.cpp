@@ -10,10 +10,12 @@ Drawing onWindow(QSize size, std::function<void(QPainter &)> draw)
 }
 
 // A rounded, glossy button face with a light rim so that it stands out on the
-// dark red window.
-Drawing buttonFace(QSize size, const Faces &faces, const QString &caption, const QColor &light,
-                  const QColor &dark, qreal radius)
+// dark red window; the program letters the wordless one in other languages.
+Drawing buttonFace(const WordFace &face, QSize size, const Faces &faces, bool lettered, const QColor &light,
+                   const QColor &dark)
 {
+    const QString caption = lettered ? QString::fromLatin1(face.word) : QString();
+    const qreal radius = face.radius;
     return onWindow(size, [=](QPainter &painter) {
         const QRectF body = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1.5, 1.5, -1.5, -1.5);
         QLinearGradient fill(body.topLeft(), body.bottomLeft());
@@ -31,11 +33,7 @@ Drawing buttonFace(QSize size, const Faces &faces, const QString &caption, const
         painter.setBrush(shine);
         painter.drawRoundedRect(gloss, radius - 4, radius - 4);
 
-        const qreal inkHeight = size.height() * 0.4;
-        fillCentredText(painter, faces.words, caption, body.center() + QPointF(1, 1.5), inkHeight,
-                        QColor(0, 0, 0, 110), QStringLiteral("H"));
-        fillCentredText(painter, faces.words, caption, body.center(), inkHeight, Palette::white,
-                        QStringLiteral("H"));
+        paintFaceWord(painter, faces.words, caption, size, radius);
     });
 }
 
@@ -162,16 +160,28 @@ Drawing cross()
 QList<Picture> drawShellPictures(const Faces &faces)
 {
     using PictureKind::Bitmap;
-    return {
+    struct Look
+    {
+        QSize size;
+        QColor light;
+        QColor dark;
+    };
+    const Look looks[] = {
+        {{160, 44}, QColor(70, 190, 70), Palette::greenDark},  // RIGHT
+        {{160, 44}, QColor(235, 70, 70), QColor(150, 0, 0)},   // WRONG
+        {{150, 56}, QColor(80, 200, 80), Palette::greenDark},  // Start
+        {{150, 56}, QColor(240, 80, 80), QColor(150, 0, 0)},   // Stop
+    };
+    static_assert(std::size(looks) == std::size(wordFaces));
+    QList<Picture> faced;
+    for (size_t i = 0; i < std::size(wordFaces); ++i) {
+        const WordFace &face = wordFaces[i];
+        const Look &look = looks[i];
+        faced.append({face.id, Bitmap, buttonFace(face, look.size, faces, true, look.light, look.dark)});
+        faced.append({face.blankId, Bitmap, buttonFace(face, look.size, faces, false, look.light, look.dark)});
+    }
+    return faced + QList<Picture>{
         {PictureId::Logo, Bitmap, logo(faces)},
-        {PictureId::RightButton, Bitmap,
-         buttonFace({160, 44}, faces, QStringLiteral("RIGHT"), QColor(70, 190, 70), Palette::greenDark, 12)},
-        {PictureId::WrongButton, Bitmap,
-         buttonFace({160, 44}, faces, QStringLiteral("WRONG"), QColor(235, 70, 70), QColor(150, 0, 0), 12)},
-        {PictureId::StartFace, Bitmap,
-         buttonFace({150, 56}, faces, QStringLiteral("Start"), QColor(80, 200, 80), Palette::greenDark, 26)},
-        {PictureId::StopFace, Bitmap,
-         buttonFace({150, 56}, faces, QStringLiteral("Stop"), QColor(240, 80, 80), QColor(150, 0, 0), 26)},
         {PictureId::GameClock, Bitmap, clockCaption(faces, QStringLiteral("Game Time"))},
         {PictureId::CardClock, Bitmap, clockCaption(faces, QStringLiteral("Card Time"))},
         {PictureId::PreviousCard, Bitmap, previousCardPanel()},
