@@ -1,5 +1,7 @@
 #include "history/practisedraw.h"
 
+#include <algorithm>
+
 #include "platform/randomsource.h"
 
 namespace {
@@ -72,16 +74,18 @@ bool PractiseDraw::dealFact(GameSession &session, const Fact &fact, const Attemp
 bool PractiseDraw::deal(GameSession &session, int cardNumber, const GeneratorSettings &settings,
                         RandomSource &random, const AttemptHook &beforeNumbers)
 {
-    // Missed facts come back, but never more than every other card, so that
-    // a child who misses everything still meets new facts.
-    for (qsizetype i = 0; i < returns.size() && 2 * returnsDealt < cardNumber; ++i) {
-        if (returns[i].due <= cardNumber && returns[i].fact != last) {
-            const Fact fact = returns.takeAt(i).fact;
-            ++returnsDealt;
+    // Half the cards practise: a missed fact that is due comes back first,
+    // otherwise a weak fact. The other half stays the normal draw, so that a
+    // child who misses everything still meets new facts.
+    const auto due = std::find_if(returns.begin(), returns.end(), [&](const Return &r) {
+        return r.due <= cardNumber && r.fact != last;
+    });
+    if ((due != returns.end() || !weak.isEmpty()) && random.next() < 0.5) {
+        if (due != returns.end()) {
+            const Fact fact = due->fact;
+            returns.erase(due);
             return dealFact(session, fact, beforeNumbers);
         }
-    }
-    if (!weak.isEmpty() && random.next() < 0.5) {
         QList<WeakFact> choices = weak;
         choices.removeIf([this](const WeakFact &w) { return w.fact == last; });
         if (const auto fact = pickWeakFact(choices, random.next()))

@@ -27,10 +27,10 @@ std::optional<Fact> pickWeakFact(const QList<WeakFact> &facts, double r);
 
 Fact cardFact(const GameSession &session);
 
-// The deal of a game that practises weak facts: a fact missed in this game
-// comes back three cards later (at most twice in a game, and at most every
-// other card is such a return), otherwise half the cards are weak facts and
-// half the normal draw, and no fact is dealt twice in a row.
+// The deal of a game that practises weak facts: half the cards practise and
+// half are the normal draw. A practice card is a fact missed in this game,
+// once it is three cards old (each fact at most twice in a game), or else a
+// weak fact. No fact is dealt twice in a row.
 class PractiseDraw
 {
 public:
@@ -55,6 +55,5 @@ private:
     };
     QList<Return> returns;
     QHash<Fact, int> timesReturned;
-    int returnsDealt = 0;
     std::optional<Fact> last;
 };

@@ -138,6 +138,10 @@ QList<PrintItem> trendChartItems(const QList<GameTrend> &games, const QRectF &ar
     const double dateWidth = 6 * fontPoints / 72.0 * 0.6;
     const auto labelEvery = qsizetype(std::ceil(dateWidth * 1.2 / slot));
     QPointF previous;
+    QDate labelled;
+    qsizetype labelledAt = -labelEvery;
+    // A dot on every game, so that a single game shows its seconds too.
+    const double dot = std::min(slot * 0.5, 0.06);
     for (qsizetype i = 0; i < games.size(); ++i) {
         const GameTrend &game = games.at(i);
         const double share = game.judged > 0 ? double(game.right) / game.judged : 0;
@@ -147,11 +151,15 @@ QList<PrintItem> trendChartItems(const QList<GameTrend> &games, const QRectF &ar
         const QPointF point(centre, plot.bottom() - std::min(1.0, game.medianSeconds / topSeconds) * plot.height());
         if (i > 0)
             items.append(PrintLine{previous, point, secondsLine, 2});
+        items.append(PrintBox{QRectF(point.x() - dot / 2, point.y() - dot / 2, dot, dot), secondsLine, false});
         previous = point;
-        if (i % labelEvery == 0)
-            items.append(PrintText{{centre - slot * 0.5, plot.bottom() + line * 0.15},
-                                   monthDayText(game.started.toLocalTime().date()),
-                                   font});
+        // Each day once, under its first game that has room for it.
+        const QDate day = game.started.toLocalTime().date();
+        if (day != labelled && i - labelledAt >= labelEvery) {
+            items.append(PrintText{{centre - slot * 0.5, plot.bottom() + line * 0.15}, monthDayText(day), font});
+            labelled = day;
+            labelledAt = i;
+        }
     }
     return items;
 }

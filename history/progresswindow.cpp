@@ -123,9 +123,14 @@ ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
     top->addWidget(fluencyLabel);
     top->addWidget(cboFluency);
     top->addStretch();
-    for (const Mastery state : {Mastery::Mastered, Mastery::Learning, Mastery::NeedsWork, Mastery::NotSeen})
-        top->addWidget(legendEntry(state, this));
     layout->addLayout(top);
+    // A row of its own: beside the choices it made the window wider than a
+    // small screen in some languages.
+    auto *legend = new QHBoxLayout;
+    for (const Mastery state : {Mastery::Mastered, Mastery::Learning, Mastery::NeedsWork, Mastery::NotSeen})
+        legend->addWidget(legendEntry(state, this));
+    legend->addStretch();
+    layout->addLayout(legend);
 
     tabOperation = new QTabWidget(this);
     tabOperation->setObjectName(QStringLiteral("tabOperation"));

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -13,7 +14,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -37,6 +37,18 @@ QMessageBox::Icon toQt(Platform::Icon icon)
     }
     return QMessageBox::NoIcon;
 }
+
+class EnterSwallower final : public QObject
+{
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+};
 
 // The working directory first, then beside the program, then the installed data folder.
 QString locateSound(const QString &fileName)
@@ -96,16 +108,17 @@ Platform::Answer QtPlatform::messageBox(const QString &title, const QString &tex
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         break;
-    case Buttons::OkByClick: {
+    case Buttons::OkByClick:
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
-        // Neither default nor focused, so that Enter passes it by.
-        auto *ok = static_cast<QPushButton *>(box.button(QMessageBox::Ok));
-        ok->setAutoDefault(false);
-        ok->setDefault(false);
-        ok->setFocusPolicy(Qt::NoFocus);
         break;
     }
+    // Enter goes by the box wherever the keyboard is in it.
+    EnterSwallower swallower;
+    if (buttons == Buttons::OkByClick) {
+        box.installEventFilter(&swallower);
+        for (QWidget *inside : box.findChildren<QWidget *>())
+            inside->installEventFilter(&swallower);
     }
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;

@@ -3,6 +3,7 @@
 #include "history/mastery.h"
 #include "history/practisedraw.h"
 #include "history/progressprint.h"
+#include "platform/datetext.h"
 #include "queuedsource.h"
 
 namespace {
@@ -177,7 +178,7 @@ private slots:
     }
 
     // Card 1 is weak (r < 0.5), card 2 normal and missed; card 4 cannot be
-    // 7 + 8 again, and card 5 is the missed 3 + 4 without a draw.
+    // 7 + 8 again, and card 5, a practice card, is the missed 3 + 4.
     void practiseDraw()
     {
         PractiseDraw draw({{{add, 7, 8}, Mastery::NeedsWork}, {{add, 1, 2}, Mastery::Mastered}});
@@ -186,7 +187,8 @@ private slots:
         QueuedSource random({0.1, 0.0,                 // weak: 7 + 8
                              0.9, 2.5 / 12, 3.5 / 12,  // normal: 3 + 4
                              0.1, 0.0,                 // weak: 7 + 8
-                             0.1, 0.0});               // weak, but 7 + 8 was last: 1 + 2
+                             0.1, 0.0,                 // weak, but 7 + 8 was last: 1 + 2
+                             0.1});                    // practice: the missed 3 + 4 is due
         QList<Fact> dealt;
         for (int card = 1; card <= 5; ++card) {
             QVERIFY(draw.deal(session, card, basicSettings(), random));
@@ -197,6 +199,49 @@ private slots:
         QVERIFY(random.values.empty());
         QCOMPARE(random.overruns, 0);
         QCOMPARE(session.answer, 7.0);
+    }
+
+    // A child who misses every card: missed facts come back, but no more than
+    // every other card, and the game meets at least half as many different
+    // facts as a game without a history.
+    void missesLeaveRoomForNewFacts_data()
+    {
+        QTest::addColumn<int>("cards");
+        QTest::addColumn<unsigned>("seed");
+        QTest::newRow("10 cards") << 10 << 1u;
+        QTest::newRow("100 cards") << 100 << 2u;
+        QTest::newRow("100 cards, another seed") << 100 << 3u;
+    }
+    void missesLeaveRoomForNewFacts()
+    {
+        QFETCH(int, cards);
+        QFETCH(unsigned, seed);
+        GameSession session;
+        session.functionSet = add;
+        SeededSource random(seed);
+        QSet<Fact> without;
+        for (int card = 1; card <= cards; ++card) {
+            QVERIFY(generateCard(session, basicSettings(), random));
+            without.insert(cardFact(session));
+        }
+        // The history of an earlier game, every card of it missed.
+        AttemptHistory history;
+        for (int top = 1; top <= 3; ++top)
+            history[{add, top, top + 1}] = attemptsOf("W3 W3 W3");
+        PractiseDraw draw(weakFactsFor(recordsOf(history), 6, add, session, basicSettings()));
+        QSet<Fact> with;
+        QSet<Fact> missed;
+        int returns = 0;
+        for (int card = 1; card <= cards; ++card) {
+            QVERIFY(draw.deal(session, card, basicSettings(), random));
+            const Fact fact = cardFact(session);
+            returns += missed.contains(fact) ? 1 : 0;
+            missed.insert(fact);
+            with.insert(fact);
+            draw.judged(fact, false, card);
+        }
+        QVERIFY2(2 * with.size() >= without.size(), qPrintable(QStringLiteral("%1 against %2").arg(with.size()).arg(without.size())));
+        QVERIFY2(returns <= cards * 0.7, qPrintable(QString::number(returns)));
     }
 
     void practiseDrawStaysInRange_data()
@@ -252,6 +297,41 @@ private slots:
         }
     }
 
+    // Every game shows a point for its seconds, one game too; a day is named
+    // once however many games it had.
+    void trendChart_data()
+    {
+        QTest::addColumn<QList<int>>("days"); // the day in December of each game, oldest first
+        QTest::addColumn<QList<int>>("named");
+        QTest::newRow("one game") << QList<int>{9} << QList<int>{9};
+        QTest::newRow("three games on one day") << QList<int>{9, 9, 9} << QList<int>{9};
+        QTest::newRow("two days") << QList<int>{7, 7, 8, 8, 8} << QList<int>{7, 8};
+    }
+    void trendChart()
+    {
+        QFETCH(QList<int>, days);
+        QFETCH(QList<int>, named);
+        QList<GameTrend> games;
+        for (const int day : days)
+            games.append({QDateTime(QDate(2026, 12, day), QTime(12, 0)), 10, 7, 4.5});
+        QStringList dayNames;
+        for (const int day : days)
+            dayNames.append(monthDayText(QDate(2026, 12, day)));
+        int points = 0;
+        QStringList labels;
+        for (const PrintItem &item : trendChartItems(games, QRectF(0, 0, 6.5, 1.35), 8)) {
+            if (const auto *box = std::get_if<PrintBox>(&item); box && box->fill == PrintColour{220, 110, 0})
+                ++points;
+            if (const auto *text = std::get_if<PrintText>(&item); text && dayNames.contains(text->text))
+                labels.append(text->text);
+        }
+        QCOMPARE(points, int(days.size()));
+        QStringList expected;
+        for (const int day : named)
+            expected.append(monthDayText(QDate(2026, 12, day)));
+        QCOMPARE(labels, expected);
+    }
+
     void printedPages()
     {
         AttemptHistory history;
@@ -266,9 +346,9 @@ private slots:
         const QList<PrintPage> pages = progressPrintPages(report);
         QCOMPARE(pages.size(), 2);
         const QList<PrintBox> boxes = pages[0].boxes();
-        // The grid's cells, 4 legend swatches, one score bar and the legend's bar.
-        QCOMPARE(boxes.size(), 169 + 4 + 2);
-        QCOMPARE(pages[1].boxes().size(), 156 + 4 + 2);
+        // The grid's cells, 4 legend swatches, one score bar, its seconds point and the legend's bar.
+        QCOMPARE(boxes.size(), 169 + 4 + 3);
+        QCOMPARE(pages[1].boxes().size(), 156 + 4 + 3);
         // Addition's cell 7 + 8: row 7 below the header row, column 8 right of the header column.
         const auto cell = std::find_if(boxes.begin(), boxes.end(), [](const PrintBox &box) {
             return qAbs(box.rect.left() - (0.5 + 9 * 0.3)) < 1e-9 && qAbs(box.rect.top() - (1.35 + 8 * 0.3)) < 1e-9;

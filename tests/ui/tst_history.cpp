@@ -720,6 +720,17 @@ private slots:
         QCOMPARE(grid->item(7, 8)->toolTip(), QStringLiteral("7 + 8 = 15: 2 tries, 1 right, median 4.0 s, learning"));
         QCOMPARE(grid->item(7, 8)->data(Qt::AccessibleDescriptionRole).toString(), grid->item(7, 8)->toolTip());
         QCOMPARE(grid->item(0, 0)->background().color(), QColor(225, 225, 225));
+        // A clicked cell keeps its colour and shows a frame.
+        const QRect cell = grid->visualItemRect(grid->item(2, 3));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        grid->setFocus();
+        QCOMPARE(grid->currentItem(), grid->item(2, 3));
+        const QImage painted = grid->viewport()->grab().toImage();
+        QCOMPARE(painted.pixelColor(cell.center()), QColor(102, 187, 106));
+        QCOMPARE(painted.pixelColor(cell.topLeft() + QPoint(1, cell.height() / 2)),
+                 grid->palette().color(QPalette::WindowText));
         QCOMPARE(window.lstHardest[0]->topLevelItemCount(), 2);
         QCOMPARE(window.lstHardest[0]->topLevelItem(0)->text(0), QStringLiteral("7 + 8 = 15"));
         QCOMPARE(window.picTrend->shownGames().size(), 1);

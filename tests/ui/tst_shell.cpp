@@ -54,6 +54,9 @@ void flushDeletes()
 } // namespace
 
 // Every start runs in a fresh working directory, where the settings file lives.
+Q_DECLARE_METATYPE(Platform::Buttons)
+Q_DECLARE_METATYPE(Platform::Answer)
+
 class ShellTest : public QObject
 {
     Q_OBJECT
@@ -177,21 +180,38 @@ private slots:
         QCOMPARE(readFile(settingsFileName), earlier);
     }
 
-    // Enter on a real Yes/No box, such as "Stop Game?", must not say Yes.
-    void enterOnAQuestionSaysNo()
+    // Enter on a real box: "Stop Game?" must not say Yes, and a message that
+    // comes up as a child answers is not dismissed by the child's next Enter.
+    void enterOnARealBox_data()
     {
+        QTest::addColumn<Platform::Buttons>("buttons");
+        QTest::addColumn<bool>("closedByEnter");
+        QTest::addColumn<Platform::Answer>("answer");
+        QTest::newRow("Yes/No") << Platform::Buttons::YesNo << true << Platform::Answer::No;
+        QTest::newRow("OK by click") << Platform::Buttons::OkByClick << false << Platform::Answer::Ok;
+    }
+    void enterOnARealBox()
+    {
+        QFETCH(Platform::Buttons, buttons);
+        QFETCH(bool, closedByEnter);
+        QFETCH(Platform::Answer, answer);
         QtPlatform platform;
         bool pressed = false;
-        QTimer::singleShot(0, [&pressed] {
+        bool stayed = false;
+        QTimer::singleShot(0, [&] {
             if (QWidget *box = QApplication::activeModalWidget()) {
                 QTest::keyClick(box, Qt::Key_Return);
                 pressed = true;
+                stayed = QApplication::activeModalWidget() == box && box->isVisible();
+                if (stayed)
+                    QTest::keyClick(box, Qt::Key_Escape);
             }
         });
-        QCOMPARE(platform.messageBox(QStringLiteral("Stop Game?"), QStringLiteral("Are you sure you want to stop?"),
-                                     Platform::Buttons::YesNo, Platform::Icon::None),
-                 Platform::Answer::No);
+        QCOMPARE(platform.messageBox(QStringLiteral("Sumdrop"), QStringLiteral("Are you sure?"), buttons,
+                                     Platform::Icon::None),
+                 answer);
         QVERIFY(pressed);
+        QCOMPARE(stayed, !closedByEnter);
     }
 
     void skipIntroductionSurvivesQuit()

@@ -1,10 +1,12 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTranslator>
@@ -259,8 +261,22 @@ private slots:
             if (window != driver.window())
                 window->hide();
         driver.window()->mnuAbout->trigger();
-        driver.program->frmProgress().showProgress();
+        ProgressWindow &progress = driver.program->frmProgress();
+        progress.showProgress();
         clipped += clippedTexts();
+        if (progress.frameGeometry().width() > screen.width() || progress.frameGeometry().height() > screen.height())
+            clipped.append(QStringLiteral("frmProgress: %1x%2 on the screen")
+                               .arg(progress.frameGeometry().width()).arg(progress.frameGeometry().height()));
+        // The longest name the name box takes shows whole in the child list.
+        progress.cboChild->addItem(QStringLiteral("Maximiliana Wolkenstein-M"));
+        progress.cboChild->setCurrentIndex(progress.cboChild->count() - 1);
+        QStyleOptionComboBox box;
+        box.initFrom(progress.cboChild);
+        box.rect = progress.cboChild->rect();
+        const QRect field = progress.cboChild->style()->subControlRect(QStyle::CC_ComboBox, &box,
+                                                                       QStyle::SC_ComboBoxEditField, progress.cboChild);
+        if (progress.cboChild->fontMetrics().horizontalAdvance(progress.cboChild->currentText()) > field.width())
+            clipped.append(QStringLiteral("cboChild: a name of 25 letters in %1 pixels").arg(field.width()));
         for (int page = 1; page <= GameSummary::pageCount; ++page) {
             driver.program->summaryWindows().showPage(page);
             clipped += clippedTexts();

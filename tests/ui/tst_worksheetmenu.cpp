@@ -191,6 +191,29 @@ private slots:
         QVERIFY(driver.platform.messages.last().text.contains(QStringLiteral("cannot be kept for reprinting")));
     }
 
+    // With the history off, a reprint says so rather than "no such sheet".
+    void reprintWithTheHistoryOff()
+    {
+        const QString path = HistoryStore::defaultPath();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile garbage(path);
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray(8192, 'x'));
+        garbage.close();
+        GameDriver driver;
+        driver.platform.messages.clear();
+        driver.platform.numbers = {123456};
+        driver.window()->mnuReprint->trigger();
+        QFile::remove(path);
+        QCOMPARE(driver.platform.printedFiles.size(), 0);
+        QStringList told;
+        for (const FakePlatform::Message &message : driver.platform.messages)
+            told.append(message.text);
+        QVERIFY2(told.filter(QStringLiteral("cannot be looked up: the practice history is not in use")).size() == 1,
+                 qPrintable(told.join(u'\n')));
+        QVERIFY(told.filter(QStringLiteral("There is no worksheet number")).isEmpty());
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> workDir;
 };
