@@ -1,5 +1,7 @@
 #include "app/helpintro.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -253,7 +255,15 @@ HelpTopic *HelpIntro::topic(HelpTopicId id)
     const HelpPage page = helpPage(id);
     window = std::make_unique<HelpTopic>(page, std::move(picture));
     HelpTopic *created = window.get();
-    connect(created, &HelpTopic::closed, this, [this] { setEnabled(true); });
+    // The introduction waits until no topic is open: one from the Progress
+    // window may close while another, opened here, is still up.
+    connect(created, &HelpTopic::closed, this, [this, created] {
+        const bool anotherOpen = std::any_of(topics.begin(), topics.end(), [created](const auto &other) {
+            return other && other.get() != created && other->isVisible();
+        });
+        if (!anotherOpen)
+            setEnabled(true);
+    });
     if (!page.linkName.isEmpty()) {
         const HelpTopicId target = page.linkTarget;
         // The linked window takes the place of the one holding the link; the
