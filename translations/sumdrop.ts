@@ -604,15 +604,45 @@
 <context>
     <name>HistoryRecorder</name>
     <message>
-        <source>The file %1 is not a Sumdrop practice history (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The practice history %1 was made by a newer Sumdrop (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The practice history %1 cannot be saved: %2. The game goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sumdrop&apos;s practice history file %1 is damaged or is not a Sumdrop file, so this game is not being recorded. The file has not been changed.
+
+(%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The practice history %1 was made by a newer Sumdrop. Sumdrop leaves it as it is and keeps no history this time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The practice history %1 cannot be used: %2. Sumdrop keeps its history only in a file of its own, leaves this one as it is and keeps no history this time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The practice history %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 card was not kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cards were not kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 record in the practice history was not understood and is left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 records in the practice history were not understood and are left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The practice history %1 can be read but not written, so the cards of this run are not kept. Earlier practice still shows in Progress.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -627,7 +657,39 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>made by a newer Sumdrop</source>
+        <source>the practice history did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the practice history is busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file can be read but not written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a link, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 beside it belongs to another database</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -761,6 +823,10 @@
     </message>
     <message>
         <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the practice history is not in use</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -993,6 +1059,21 @@
     </message>
     <message>
         <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgetting %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1479,6 +1560,10 @@ Are you sure you want to stop?</source>
     </message>
     <message>
         <source>There is no worksheet number %1 among the last %2 printed on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worksheet number %1 cannot be looked up: %2. Sheet numbers are kept in the practice history.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

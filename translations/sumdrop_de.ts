@@ -604,16 +604,48 @@
 <context>
     <name>HistoryRecorder</name>
     <message>
-        <source>The file %1 is not a Sumdrop practice history (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation>Die Datei %1 ist kein Sumdrop-Übungsverlauf (%2). Sumdrop lässt sie unverändert und speichert diesmal keinen Verlauf.</translation>
-    </message>
-    <message>
-        <source>The practice history %1 was made by a newer Sumdrop (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation>Der Übungsverlauf %1 stammt von einem neueren Sumdrop (%2). Sumdrop lässt ihn unverändert und speichert diesmal keinen Verlauf.</translation>
-    </message>
-    <message>
         <source>The practice history %1 cannot be saved: %2. The game goes on without it.</source>
         <translation>Der Übungsverlauf %1 kann nicht gespeichert werden: %2. Das Spiel geht ohne ihn weiter.</translation>
+    </message>
+    <message>
+        <source>Sumdrop&apos;s practice history file %1 is damaged or is not a Sumdrop file, so this game is not being recorded. The file has not been changed.
+
+(%2)</source>
+        <translation>Sumdrops Übungsverlauf %1 ist beschädigt oder keine Sumdrop-Datei, deshalb wird dieses Spiel nicht aufgezeichnet. Die Datei wurde nicht verändert.
+
+(%2)</translation>
+    </message>
+    <message>
+        <source>The practice history %1 was made by a newer Sumdrop. Sumdrop leaves it as it is and keeps no history this time.</source>
+        <translation>Der Übungsverlauf %1 stammt von einem neueren Sumdrop. Sumdrop lässt ihn unverändert und speichert diesmal keinen Verlauf.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 cannot be used: %2. Sumdrop keeps its history only in a file of its own, leaves this one as it is and keeps no history this time.</source>
+        <translation>Der Übungsverlauf %1 kann nicht verwendet werden: %2. Sumdrop speichert seinen Verlauf nur in einer eigenen Datei, lässt diese unverändert und speichert diesmal keinen Verlauf.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 cannot be read: %2.</source>
+        <translation>Der Übungsverlauf %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>1 card was not kept.</source>
+        <translation>1 Karte wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 cards were not kept.</source>
+        <translation>%1 Karten wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>1 record in the practice history was not understood and is left out.</source>
+        <translation>1 Eintrag im Übungsverlauf war unverständlich und wird weggelassen.</translation>
+    </message>
+    <message>
+        <source>%1 records in the practice history were not understood and are left out.</source>
+        <translation>%1 Einträge im Übungsverlauf waren unverständlich und werden weggelassen.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 can be read but not written, so the cards of this run are not kept. Earlier practice still shows in Progress.</source>
+        <translation>Der Übungsverlauf %1 kann gelesen, aber nicht geschrieben werden, deshalb werden die Karten dieser Sitzung nicht gespeichert. Frühere Übungen zeigt der Fortschritt weiterhin.</translation>
     </message>
 </context>
 <context>
@@ -627,8 +659,40 @@
         <translation>Datei eines anderen Programms</translation>
     </message>
     <message>
-        <source>made by a newer Sumdrop</source>
-        <translation>von einem neueren Sumdrop erstellt</translation>
+        <source>the practice history did not answer</source>
+        <translation>der Übungsverlauf hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>the practice history is busy</source>
+        <translation>der Übungsverlauf ist gerade beschäftigt</translation>
+    </message>
+    <message>
+        <source>the file can be read but not written</source>
+        <translation>die Datei kann gelesen, aber nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it is a link, not a file</source>
+        <translation>es ist eine Verknüpfung, keine Datei</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a database</source>
+        <translation>es ist keine Datenbank</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 beside it belongs to another database</source>
+        <translation>%1 daneben gehört zu einer anderen Datenbank</translation>
     </message>
 </context>
 <context>
@@ -762,6 +826,10 @@
     <message>
         <source>Start</source>
         <translation>Start</translation>
+    </message>
+    <message>
+        <source>the practice history is not in use</source>
+        <translation>der Übungsverlauf wird nicht verwendet</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1062,21 @@
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>%1 wird geschrieben</translation>
+    </message>
+    <message>
+        <source>Forgetting %1</source>
+        <translation>%1 wird vergessen</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1564,10 @@ Möchtest du wirklich aufhören?</translation>
     <message>
         <source>There is no worksheet number %1 among the last %2 printed on this computer.</source>
         <translation>Unter den letzten %2 auf diesem Computer gedruckten Blättern gibt es keine Nummer %1.</translation>
+    </message>
+    <message>
+        <source>Worksheet number %1 cannot be looked up: %2. Sheet numbers are kept in the practice history.</source>
+        <translation>Arbeitsblatt Nummer %1 kann nicht nachgeschlagen werden: %2. Blattnummern werden im Übungsverlauf gespeichert.</translation>
     </message>
 </context>
 </TS>

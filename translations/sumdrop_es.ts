@@ -604,16 +604,48 @@
 <context>
     <name>HistoryRecorder</name>
     <message>
-        <source>The file %1 is not a Sumdrop practice history (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation>El archivo %1 no es un historial de práctica de Sumdrop (%2). Sumdrop lo deja como está y esta vez no guarda historial.</translation>
-    </message>
-    <message>
-        <source>The practice history %1 was made by a newer Sumdrop (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation>El historial %1 lo creó un Sumdrop más nuevo (%2). Sumdrop lo deja como está y esta vez no guarda historial.</translation>
-    </message>
-    <message>
         <source>The practice history %1 cannot be saved: %2. The game goes on without it.</source>
         <translation>No se puede guardar el historial %1: %2. La partida sigue sin él.</translation>
+    </message>
+    <message>
+        <source>Sumdrop&apos;s practice history file %1 is damaged or is not a Sumdrop file, so this game is not being recorded. The file has not been changed.
+
+(%2)</source>
+        <translation>El archivo del historial de Sumdrop %1 está dañado o no es un archivo de Sumdrop, así que esta partida no se registra. El archivo no se ha modificado.
+
+(%2)</translation>
+    </message>
+    <message>
+        <source>The practice history %1 was made by a newer Sumdrop. Sumdrop leaves it as it is and keeps no history this time.</source>
+        <translation>El historial %1 lo creó un Sumdrop más reciente. Sumdrop lo deja como está y esta vez no guarda historial.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 cannot be used: %2. Sumdrop keeps its history only in a file of its own, leaves this one as it is and keeps no history this time.</source>
+        <translation>No se puede usar el historial %1: %2. Sumdrop guarda su historial solo en un archivo propio, deja este como está y esta vez no guarda historial.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 cannot be read: %2.</source>
+        <translation>No se puede leer el historial %1: %2.</translation>
+    </message>
+    <message>
+        <source>1 card was not kept.</source>
+        <translation>1 tarjeta no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>%1 cards were not kept.</source>
+        <translation>%1 tarjetas no se han guardado.</translation>
+    </message>
+    <message>
+        <source>1 record in the practice history was not understood and is left out.</source>
+        <translation>1 registro del historial no se ha entendido y se deja fuera.</translation>
+    </message>
+    <message>
+        <source>%1 records in the practice history were not understood and are left out.</source>
+        <translation>%1 registros del historial no se han entendido y se dejan fuera.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 can be read but not written, so the cards of this run are not kept. Earlier practice still shows in Progress.</source>
+        <translation>El historial %1 se puede leer pero no escribir, así que las tarjetas de esta sesión no se guardan. La práctica anterior sigue apareciendo en Progreso.</translation>
     </message>
 </context>
 <context>
@@ -627,8 +659,40 @@
         <translation>archivo de otro programa</translation>
     </message>
     <message>
-        <source>made by a newer Sumdrop</source>
-        <translation>creado por un Sumdrop más nuevo</translation>
+        <source>the practice history did not answer</source>
+        <translation>el historial no ha respondido</translation>
+    </message>
+    <message>
+        <source>the practice history is busy</source>
+        <translation>el historial está ocupado</translation>
+    </message>
+    <message>
+        <source>the file can be read but not written</source>
+        <translation>el archivo se puede leer pero no escribir</translation>
+    </message>
+    <message>
+        <source>it is a link, not a file</source>
+        <translation>es un enlace, no un archivo</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>it is not a database</source>
+        <translation>no es una base de datos</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 no es un archivo</translation>
+    </message>
+    <message>
+        <source>%1 beside it belongs to another database</source>
+        <translation>%1, a su lado, pertenece a otra base de datos</translation>
     </message>
 </context>
 <context>
@@ -762,6 +826,10 @@
     <message>
         <source>Start</source>
         <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>the practice history is not in use</source>
+        <translation>el historial no está en uso</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1062,21 @@
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>Escribiendo %1</translation>
+    </message>
+    <message>
+        <source>Forgetting %1</source>
+        <translation>Olvidando a %1</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1564,10 @@ Are you sure you want to stop?</source>
     <message>
         <source>There is no worksheet number %1 among the last %2 printed on this computer.</source>
         <translation>No hay ninguna ficha número %1 entre las últimas %2 impresas en este ordenador.</translation>
+    </message>
+    <message>
+        <source>Worksheet number %1 cannot be looked up: %2. Sheet numbers are kept in the practice history.</source>
+        <translation>No se puede buscar la hoja número %1: %2. Los números de hoja se guardan en el historial.</translation>
     </message>
 </context>
 </TS>

@@ -604,16 +604,48 @@
 <context>
     <name>HistoryRecorder</name>
     <message>
-        <source>The file %1 is not a Sumdrop practice history (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation>Le fichier %1 n&apos;est pas un historique d&apos;entraînement de Sumdrop (%2). Sumdrop n&apos;y touche pas et ne garde pas d&apos;historique cette fois.</translation>
-    </message>
-    <message>
-        <source>The practice history %1 was made by a newer Sumdrop (%2). Sumdrop leaves it as it is and keeps no history this time.</source>
-        <translation>L&apos;historique %1 a été créé par une version plus récente de Sumdrop (%2). Sumdrop n&apos;y touche pas et ne garde pas d&apos;historique cette fois.</translation>
-    </message>
-    <message>
         <source>The practice history %1 cannot be saved: %2. The game goes on without it.</source>
         <translation>L&apos;historique %1 ne peut pas être enregistré : %2. La partie continue sans lui.</translation>
+    </message>
+    <message>
+        <source>Sumdrop&apos;s practice history file %1 is damaged or is not a Sumdrop file, so this game is not being recorded. The file has not been changed.
+
+(%2)</source>
+        <translation>Le fichier d&apos;historique de Sumdrop %1 est endommagé ou n&apos;est pas un fichier Sumdrop : cette partie n&apos;est donc pas enregistrée. Le fichier n&apos;a pas été modifié.
+
+(%2)</translation>
+    </message>
+    <message>
+        <source>The practice history %1 was made by a newer Sumdrop. Sumdrop leaves it as it is and keeps no history this time.</source>
+        <translation>L&apos;historique %1 a été créé par une version plus récente de Sumdrop. Sumdrop le laisse tel quel et ne garde pas d&apos;historique cette fois-ci.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 cannot be used: %2. Sumdrop keeps its history only in a file of its own, leaves this one as it is and keeps no history this time.</source>
+        <translation>L&apos;historique %1 ne peut pas être utilisé : %2. Sumdrop ne garde son historique que dans un fichier à lui, laisse celui-ci tel quel et ne garde pas d&apos;historique cette fois-ci.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 cannot be read: %2.</source>
+        <translation>L&apos;historique %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>1 card was not kept.</source>
+        <translation>1 carte n&apos;a pas été gardée.</translation>
+    </message>
+    <message>
+        <source>%1 cards were not kept.</source>
+        <translation>%1 cartes n&apos;ont pas été gardées.</translation>
+    </message>
+    <message>
+        <source>1 record in the practice history was not understood and is left out.</source>
+        <translation>1 enregistrement de l&apos;historique n&apos;a pas été compris et est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>%1 records in the practice history were not understood and are left out.</source>
+        <translation>%1 enregistrements de l&apos;historique n&apos;ont pas été compris et sont laissés de côté.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 can be read but not written, so the cards of this run are not kept. Earlier practice still shows in Progress.</source>
+        <translation>L&apos;historique %1 peut être lu mais pas écrit : les cartes de cette session ne sont donc pas gardées. Les exercices précédents restent visibles dans Progrès.</translation>
     </message>
 </context>
 <context>
@@ -627,8 +659,40 @@
         <translation>fichier d&apos;un autre programme</translation>
     </message>
     <message>
-        <source>made by a newer Sumdrop</source>
-        <translation>créé par une version plus récente de Sumdrop</translation>
+        <source>the practice history did not answer</source>
+        <translation>l&apos;historique n&apos;a pas répondu</translation>
+    </message>
+    <message>
+        <source>the practice history is busy</source>
+        <translation>l&apos;historique est occupé</translation>
+    </message>
+    <message>
+        <source>the file can be read but not written</source>
+        <translation>le fichier peut être lu mais pas écrit</translation>
+    </message>
+    <message>
+        <source>it is a link, not a file</source>
+        <translation>c&apos;est un lien, pas un fichier</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a database</source>
+        <translation>ce n&apos;est pas une base de données</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1 beside it belongs to another database</source>
+        <translation>%1 à côté appartient à une autre base de données</translation>
     </message>
 </context>
 <context>
@@ -762,6 +826,10 @@
     <message>
         <source>Start</source>
         <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>the practice history is not in use</source>
+        <translation>l&apos;historique n&apos;est pas utilisé</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1062,21 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>Écriture de %1</translation>
+    </message>
+    <message>
+        <source>Forgetting %1</source>
+        <translation>Oubli de %1</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1564,10 @@ Veux-tu vraiment arrêter ?</translation>
     <message>
         <source>There is no worksheet number %1 among the last %2 printed on this computer.</source>
         <translation>Aucune fiche numéro %1 parmi les %2 dernières imprimées sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Worksheet number %1 cannot be looked up: %2. Sheet numbers are kept in the practice history.</source>
+        <translation>La fiche numéro %1 ne peut pas être retrouvée : %2. Les numéros de fiche sont gardés dans l&apos;historique.</translation>
     </message>
 </context>
 </TS>
