@@ -1,8 +1,10 @@
 // Writes the fuzzers' seed corpora with the program's own writers:
-// seedgen <folder> fills <folder>/settings, <folder>/report and <folder>/number.
+// seedgen <folder> fills <folder>/settings, <folder>/report, <folder>/number
+// and <folder>/history.
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -10,6 +12,7 @@
 #include "game/gamesession.h"
 #include "game/numbertext.h"
 #include "game/score.h"
+#include "history/historystore.h"
 #include "report/gamesummary.h"
 #include "report/reportfile.h"
 
@@ -65,6 +68,96 @@ QByteArray report(int cards, bool timed, const QString &name, const QString &pro
     return formatReport(summary);
 }
 
+// A card as the game records it: a verbal or timed-out card has no answer typed.
+CardRecord card(qint16 operation, int top, int bottom, bool right, double seconds,
+                CardEnding ending = CardEnding::Typed)
+{
+    static qint64 judged = 0;
+    CardRecord r;
+    r.operation = operation;
+    r.top = top;
+    r.bottom = bottom;
+    r.answer = factAnswer({operation, top, bottom});
+    r.right = right;
+    r.seconds = seconds;
+    r.ending = ending;
+    r.given = right ? r.answer : r.answer + 1;
+    r.hasGiven = ending == CardEnding::Typed;
+    r.judgedAt = QDateTime(QDate(2026, 12, 8), QTime(16, 0), Qt::UTC).addSecs(10 * ++judged);
+    return r;
+}
+
+bool game(HistoryStore &store, const QString &child, const QList<CardRecord> &cards, bool completed = true)
+{
+    GameSetup setup;
+    setup.child = child;
+    setup.started = cards.first().judgedAt.addSecs(-5);
+    setup.operations = functionSetFor(true, true, true, true);
+    setup.cardCount = 10;
+    setup.topMin = setup.bottomMin = 1;
+    setup.topMax = setup.bottomMax = 12;
+    setup.divisorLow = 2;
+    setup.divisorHigh = 9;
+    setup.verbal = cards.first().ending == CardEnding::MarkedRight || cards.first().ending == CardEnding::MarkedWrong;
+    qint64 id = 0;
+    for (const CardRecord &each : cards) {
+        if (!store.recordCard(id, setup, each))
+            return false;
+    }
+    return store.endGame(id, cards.last().judgedAt, completed);
+}
+
+// A history written by the store and closed, so that the file holds it all
+// without a log beside it.
+bool history(const QDir &folder, const QString &name, const std::function<bool(HistoryStore &)> &write)
+{
+    const QString path = folder.filePath(name);
+    bool ok = !QFileInfo::exists(path) || QFile::remove(path);
+    {
+        HistoryStore store(path);
+        ok = ok && write(store);
+    }
+    if (!ok || QFileInfo::exists(path + QStringLiteral("-wal")))
+        return false;
+    QFile::remove(path + QStringLiteral("-shm"));
+    return true;
+}
+
+bool twoChildren(HistoryStore &store)
+{
+    const QString ann = QStringLiteral("Ann");
+    return game(store, ann,
+                {card(Operation::Addition, 7, 8, true, 1.2), card(Operation::Subtraction, 15, 7, false, 9.8),
+                 card(Operation::Multiplication, 6, 7, true, 4),
+                 card(Operation::Division, 56, 8, false, 30, CardEnding::TimedOut),
+                 card(Operation::Multiplication, 6, 7, true, 3.1)})
+        && game(store, QStringLiteral("Zo\u00eb"),
+                {card(Operation::Division, 81, 9, true, 2, CardEnding::MarkedRight),
+                 card(Operation::Addition, 0, 12, false, 7.25, CardEnding::MarkedWrong),
+                 card(Operation::Subtraction, 12, 12, true, 0.4, CardEnding::MarkedRight)},
+                false)
+        && game(store, QStringLiteral(" ann"), {card(Operation::Multiplication, 6, 7, false, 12.5)})
+        && store.setFluencySeconds(ann, 3);
+}
+
+// A sheet of weak facts and an ordinary one.
+bool twoSheets(HistoryStore &store)
+{
+    PrintedSheet weak{123456, QStringLiteral("Ann"), {}, {{{Operation::Multiplication, 6, 7}, Mastery::NeedsWork},
+                                                           {{Operation::Division, 56, 8}, Mastery::Learning}}};
+    weak.setup.multiplication = weak.setup.division = true;
+    weak.setup.topMax = weak.setup.bottomMax = weak.setup.topLimit = weak.setup.bottomLimit = 12;
+    weak.setup.divisorHigh = 9;
+    weak.setup.cardCount = 20;
+    PrintedSheet ordinary{987654, QStringLiteral("Ben"), weak.setup, {}};
+    ordinary.setup.addition = ordinary.setup.advancedRange = true;
+    ordinary.setup.topMin = 10;
+    ordinary.setup.topMax = 99;
+    return game(store, weak.name,
+                {card(Operation::Multiplication, 6, 7, false, 5), card(Operation::Division, 56, 8, true, 8)})
+        && store.keepSheet(weak) && store.keepSheet(ordinary);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -74,13 +167,14 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    for (const char *kind : {"settings", "report", "number"}) {
+    for (const char *kind : {"settings", "report", "number", "history"}) {
         if (!root.mkpath(QLatin1String(kind)))
             return 1;
     }
     const QDir settings(root.filePath(QStringLiteral("settings")));
     const QDir reports(root.filePath(QStringLiteral("report")));
     const QDir numbers(root.filePath(QStringLiteral("number")));
+    const QDir histories(root.filePath(QStringLiteral("history")));
 
     bool ok = write(settings, QStringLiteral("first-run.ini"), formatSettings(SettingsRecord{}))
               && write(settings, QStringLiteral("everything-on.ini"), formatSettings(everythingOn()));
@@ -98,5 +192,15 @@ int main(int argc, char **argv)
     int index = 0;
     for (const double value : values)
         ok = ok && write(numbers, QStringLiteral("answer-%1.txt").arg(++index), numberText(value).toUtf8());
+
+    // Histories: empty as the store makes one before its first write, fresh,
+    // with one card, two children with every operation and ending, and kept sheets.
+    ok = ok && write(histories, QStringLiteral("empty.sqlite"), {})
+         && history(histories, QStringLiteral("no-games.sqlite"), [](HistoryStore &s) { return s.open(true); })
+         && history(histories, QStringLiteral("one-card.sqlite"), [](HistoryStore &s) {
+                return game(s, QStringLiteral("Ann"), {card(Operation::Addition, 7, 8, true, 2.5)});
+            })
+         && history(histories, QStringLiteral("two-children.sqlite"), twoChildren)
+         && history(histories, QStringLiteral("sheets.sqlite"), twoSheets);
     return ok ? 0 : 1;
 }
