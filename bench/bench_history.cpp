@@ -3,6 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -13,7 +18,9 @@
 
 #include "app/program.h"
 #include "fakes/fakeplatform.h"
+#include "history/historycsv.h"
 #include "history/historystore.h"
+#include "platform/savefile.h"
 #include "history/progresswindow.h"
 
 namespace {
@@ -53,9 +60,9 @@ double fillHistory(const QString &child)
             const int b = std::max(1, number(engine) % 13);
             card.top = card.operation == 18 ? a * b : a + (card.operation == 16 ? b : 0);
             card.bottom = b;
-            card.answer = a;
+            card.answer = factAnswer({card.operation, int(card.top), int(card.bottom)});
             card.right = number(engine) > 3;
-            card.given = card.right ? a : a + 1;
+            card.given = card.right ? card.answer : card.answer + 1;
             card.seconds = seconds(engine);
             card.judgedAt = setup.started.addSecs(qint64(c) * 5);
             QElapsedTimer timer;
@@ -67,6 +74,42 @@ double fillHistory(const QString &child)
         store.endGame(game, setup.started.addSecs(qint64(cardsPerGame) * 5), true);
     }
     return median(writes);
+}
+
+// Resident memory now and its peak since the last reset, in MiB.
+double memoryMiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(int(qstrlen(field))).trimmed().split(' ').first().toDouble() / 1024;
+    return 0;
+}
+
+void resetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+struct Cost
+{
+    double ms = 0;
+    double peakMiB = 0;
+};
+
+template<typename Work>
+Cost measured(Work work)
+{
+    resetPeakMemory();
+    const double before = memoryMiB("VmRSS:");
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return {double(timer.nsecsElapsed()) / 1e6, memoryMiB("VmHWM:") - before};
 }
 
 } // namespace
@@ -99,6 +142,42 @@ int main(int argc, char *argv[])
         if (!platform.messages.isEmpty())
             return 3;
     }
+    // A million cards, copied in the file, exported as the window does and
+    // as a whole in memory the way it was done before.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("grow"));
+        db.setDatabaseName(HistoryStore::defaultPath());
+        if (!db.open())
+            return 4;
+        QSqlQuery grow(db);
+        for (int copy = 0; copy < 9; ++copy)
+            if (!grow.exec(QStringLiteral("INSERT INTO cards (game_id, operation, top, bottom, answer, given, right, "
+                                          "ending, seconds, judged_at) SELECT game_id, operation, top, bottom, answer, "
+                                          "given, right, ending, seconds, judged_at FROM cards WHERE id <= %1")
+                               .arg(cardsRecorded)))
+                return 5;
+        grow.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("grow"));
+    FakePlatform platform;
+    auto program = startProgram(platform);
+    ProgressWindow &window = program->frmProgress();
+    window.showProgress();
+    const QString csv = data.filePath(QStringLiteral("export.csv"));
+    platform.fileNames.push_back(csv);
+    const Cost streamed = measured([&window] { window.cmdExport->click(); });
+    const qint64 streamedSize = QFileInfo(csv).size();
+    const Cost whole = measured([&] {
+        HistoryStore store(HistoryStore::defaultPath());
+        saveFileWhole(csv, historyCsv(QStringLiteral("Ann"), store.cards(QStringLiteral("Ann"))));
+    });
+    if (!platform.messages.isEmpty() || streamedSize != QFileInfo(csv).size())
+        return 6;
+    printBenchRow(QStringLiteral("Export of 1,000,000 cards, ms"), streamed.ms, whole.ms, QStringLiteral("-"), 0);
+    printBenchRow(QStringLiteral("Export of 1,000,000 cards, peak MiB added"), streamed.peakMiB, whole.peakMiB,
+                  QStringLiteral("-"), 1);
+
     printBenchRow(QStringLiteral("One card written to the history, ms (%1 cards)").arg(cardsRecorded), write, {},
                   QStringLiteral("-"), 3);
     printBenchRow(QStringLiteral("Progress window opened and painted, 100,000 cards, ms (%1 runs)").arg(runs),

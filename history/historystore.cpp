@@ -188,8 +188,10 @@ bool makeFolders(const QString &path)
     }
     const QFileDevice::Permissions ownerOnly =
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-    return std::all_of(missing.begin(), missing.end(),
-                       [&ownerOnly](const QString &made) { return QDir().mkdir(made, ownerOnly); });
+    // Another copy may make the same folder at the same moment.
+    return std::all_of(missing.begin(), missing.end(), [&ownerOnly](const QString &made) {
+        return QDir().mkdir(made, ownerOnly) || QFileInfo(made).isDir();
+    });
 }
 
 } // namespace

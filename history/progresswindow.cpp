@@ -255,6 +255,12 @@ void ProgressWindow::buildPage(int index, qint16 operation, const QString &title
     hardest->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int c = 1; c < 4; ++c)
         hardest->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    // Room for the longest fact and the three counts, so that none is cut.
+    const QFontMetrics metrics(hardest->font());
+    int needed = metrics.horizontalAdvance(QStringLiteral("100 \u00f7 10 = 10")) + 24;
+    for (int c = 1; c < 4; ++c)
+        needed += metrics.horizontalAdvance(hardest->headerItem()->text(c)) + 24;
+    hardest->setMinimumWidth(needed + 2 * hardest->frameWidth());
     lstHardest.append(hardest);
     heading->setBuddy(hardest);
     right->addWidget(hardest);
