@@ -757,6 +757,7 @@ private slots:
         QCOMPARE(window.cboChild->count(), 2);
         driver.click(window.cmdForget);
         QCOMPARE(window.cboChild->count(), 1);
+        QCOMPARE(driver.platform.progressTitles.last(), QStringLiteral("Forget This Child..."));
         QCOMPARE(window.cboChild->itemText(0), QStringLiteral("Ben"));
         QCOMPARE(valueOf(historyPath(), QStringLiteral("SELECT count(*) FROM cards")).toInt(), 1);
 
