@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTabBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -58,6 +59,34 @@ protected:
     }
 };
 
+// Runs its work once, after the first paint of the window it watches is done.
+class AfterFirstPaint : public QObject
+{
+public:
+    AfterFirstPaint(QWidget *window, std::function<void()> work)
+        : QObject(window)
+        , work(std::move(work))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // The rest of the window paints in this same pass.
+            QTimer::singleShot(0, this, [this] {
+                work();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> work;
+};
+
 } // namespace
 
 QLabel *makePicture(QWidget *parent, const QString &name)
@@ -90,6 +119,11 @@ void setTextColour(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
+}
+
+void afterFirstPaint(QWidget *window, std::function<void()> work)
+{
+    window->installEventFilter(new AfterFirstPaint(window, std::move(work)));
 }
 
 void closeOnEscape(QWidget *window)

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QPixmap;
@@ -34,6 +36,10 @@ void setTextColour(QWidget *widget, const QColor &colour);
 
 // Fixes a window to the size its layout needs, word-wrapped texts included.
 void fitToLayout(QWidget *window);
+
+// Work that can wait until the window has been seen: run once, after the
+// window's first paint.
+void afterFirstPaint(QWidget *window, std::function<void()> work);
 
 // Escape acts as the window's close box, wherever the focus is in it.
 void closeOnEscape(QWidget *window);
