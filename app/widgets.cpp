@@ -59,12 +59,13 @@ protected:
     }
 };
 
-// Runs its work once, after the first paint of the window it watches is done.
-class AfterFirstPaint : public QObject
+// Runs its work once, at the first event of one type that its widget gets.
+class OnFirstEvent : public QObject
 {
 public:
-    AfterFirstPaint(QWidget *window, std::function<void()> work)
-        : QObject(window)
+    OnFirstEvent(QWidget *widget, QEvent::Type type, std::function<void()> work)
+        : QObject(widget)
+        , type(type)
         , work(std::move(work))
     {
     }
@@ -72,18 +73,16 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint) {
+        if (event->type() == type) {
             watched->removeEventFilter(this);
-            // The rest of the window paints in this same pass.
-            QTimer::singleShot(0, this, [this] {
-                work();
-                deleteLater();
-            });
+            deleteLater();
+            work();
         }
         return false;
     }
 
 private:
+    QEvent::Type type;
     std::function<void()> work;
 };
 
@@ -123,7 +122,23 @@ void setTextColour(QWidget *widget, const QColor &colour)
 
 void afterFirstPaint(QWidget *window, std::function<void()> work)
 {
-    window->installEventFilter(new AfterFirstPaint(window, std::move(work)));
+    window->installEventFilter(new OnFirstEvent(window, QEvent::Paint, [window, work = std::move(work)] {
+        // The rest of the window paints in this same pass.
+        QTimer::singleShot(0, window, work);
+    }));
+}
+
+void whenFirstShown(QWidget *widget, std::function<void()> work)
+{
+    if (widget->isVisible())
+        work();
+    else
+        widget->installEventFilter(new OnFirstEvent(widget, QEvent::Show, std::move(work)));
+}
+
+void setFontWhenShown(QWidget *widget, const QFont &font)
+{
+    whenFirstShown(widget, [widget, font] { widget->setFont(font); });
 }
 
 void closeOnEscape(QWidget *window)
