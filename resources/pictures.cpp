@@ -33,12 +33,17 @@ QImage decodePlainBitmap(const QByteArray &bytes)
     QImage image(width, rows, QImage::Format_RGB32);
     if (image.isNull())
         return {};
+    uchar *const pixels = image.bits();
     for (int y = 0; y < rows; ++y) {
         // Rows are stored from the bottom up unless the height is negative.
         const uchar *from = data + pixelsAt + stride * (height > 0 ? rows - 1 - y : y);
-        auto *to = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x, from += 3)
-            to[x] = qRgb(from[2], from[1], from[0]);
+        auto *to = reinterpret_cast<QRgb *>(pixels + y * image.bytesPerLine());
+        // Blue, green and red read as one little-endian word are the pixel's
+        // value; the last pixel may end the data, so it is read byte by byte.
+        int x = 0;
+        for (; x < width - 1; ++x, from += 3)
+            to[x] = 0xff000000u | (qFromLittleEndian<quint32>(from) & 0xffffffu);
+        to[x] = qRgb(from[2], from[1], from[0]);
     }
     return image;
 }
