@@ -12,6 +12,7 @@
 #include "app/helpintro.h"
 #include "app/mainwindow.h"
 #include "app/shell.h"
+#include "app/widgets.h"
 #include "entry/answerentry.h"
 #include "game/gameflow.h"
 #include "game/cardreader.h"
@@ -127,9 +128,11 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     program->mainWindow = std::make_unique<MainWindow>(*program);
     MainWindow &window = *program->mainWindow;
     window.setWindowTitle(QStringLiteral("Sumdrop ") + Program::versionLabel());
-    // Only the icon drawn for this screen's density: decoding both sizes is a
-    // good part of the start-up.
-    window.setWindowIcon(QIcon(loadPicture(PictureId::AppIcon, PictureKind::Bitmap, qGuiApp->devicePixelRatio())));
+    // Only the icon drawn for this screen's density, and only once the window
+    // is up: decoding it is a good part of the start-up.
+    afterFirstPaint(&window, [&window] {
+        window.setWindowIcon(QIcon(loadPicture(PictureId::AppIcon, PictureKind::Bitmap, qGuiApp->devicePixelRatio())));
+    });
     window.layOut();
     window.mnuZoom->setChecked(zoomed);
     window.setZoomed(zoomed);

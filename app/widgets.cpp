@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTabBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -58,6 +59,33 @@ protected:
     }
 };
 
+// Runs its work once, at the first event of one type that its widget gets.
+class OnFirstEvent : public QObject
+{
+public:
+    OnFirstEvent(QWidget *widget, QEvent::Type type, std::function<void()> work)
+        : QObject(widget)
+        , type(type)
+        , work(std::move(work))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == type) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            work();
+        }
+        return false;
+    }
+
+private:
+    QEvent::Type type;
+    std::function<void()> work;
+};
+
 } // namespace
 
 QLabel *makePicture(QWidget *parent, const QString &name)
@@ -90,6 +118,27 @@ void setTextColour(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
+}
+
+void afterFirstPaint(QWidget *window, std::function<void()> work)
+{
+    window->installEventFilter(new OnFirstEvent(window, QEvent::Paint, [window, work = std::move(work)] {
+        // The rest of the window paints in this same pass.
+        QTimer::singleShot(0, window, work);
+    }));
+}
+
+void whenFirstShown(QWidget *widget, std::function<void()> work)
+{
+    if (widget->isVisible())
+        work();
+    else
+        widget->installEventFilter(new OnFirstEvent(widget, QEvent::Show, std::move(work)));
+}
+
+void setFontWhenShown(QWidget *widget, const QFont &font)
+{
+    whenFirstShown(widget, [widget, font] { widget->setFont(font); });
 }
 
 void closeOnEscape(QWidget *window)

@@ -4,6 +4,9 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
+class QFont;
 class QLabel;
 class QLineEdit;
 class QPixmap;
@@ -34,6 +37,16 @@ void setTextColour(QWidget *widget, const QColor &colour);
 
 // Fixes a window to the size its layout needs, word-wrapped texts included.
 void fitToLayout(QWidget *window);
+
+// Work that can wait until the window has been seen: run once, after the
+// window's first paint.
+void afterFirstPaint(QWidget *window, std::function<void()> work);
+// Work for a control hidden at start: run once, as it is first shown (at
+// once when it is shown already).
+void whenFirstShown(QWidget *widget, std::function<void()> work);
+// A font for a control hidden at start, given as it is first shown: a line
+// edit lays its text out, and so loads the font, as soon as it gets one.
+void setFontWhenShown(QWidget *widget, const QFont &font);
 
 // Escape acts as the window's close box, wherever the focus is in it.
 void closeOnEscape(QWidget *window);

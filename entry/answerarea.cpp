@@ -12,10 +12,13 @@ namespace {
 
 const QColor idleBlue(0, 0, 255);
 
-QLineEdit *makeBox(QWidget *parent, const QString &name, const QFont &font, int maxLength)
+QLineEdit *makeBox(QWidget *parent, const QString &name, const QFont &font, int maxLength, bool hiddenAtStart = false)
 {
     auto *box = makeNamed<QLineEdit>(parent, name);
-    box->setFont(font);
+    if (hiddenAtStart)
+        setFontWhenShown(box, font);
+    else
+        box->setFont(font);
     box->setMaxLength(maxLength);
     box->setFrame(true);
     setBackground(box, idleBlue);
@@ -50,8 +53,8 @@ AnswerArea::AnswerArea(QWidget *parent, double screenScale)
     QFont carryFont(QStringLiteral("Arial Black"));
     carryFont.setPointSizeF(36 * s);
     carryFont.setBold(true);
-    txtCarry = makeBox(parent, QStringLiteral("txtCarry"), carryFont, 2);
-    txtCarry1 = makeBox(parent, QStringLiteral("txtCarry1"), carryFont, 32767);
+    txtCarry = makeBox(parent, QStringLiteral("txtCarry"), carryFont, 2, true);
+    txtCarry1 = makeBox(parent, QStringLiteral("txtCarry1"), carryFont, 32767, true);
     txtCarry->setGeometry(scaledRect(670, 10, 80, 60, s));
     txtCarry1->setGeometry(scaledRect(570, 10, 80, 60, s));
     for (QLineEdit *box : {txtCarry, txtCarry1}) {

@@ -17,14 +17,20 @@ ClickLabel *makeKey(QWidget *parent, const QString &name, const QString &caption
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(pointSize);
     font.setBold(true);
-    // A caption too long for its key in some language is set smaller, never cut.
-    constexpr int clearance = 2;
-    while (font.pointSizeF() > 8 && QFontMetrics(font).horizontalAdvance(caption) > size.width() - 2 * clearance)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
     key->setFont(font);
     key->setGeometry(QRect(position, size));
     key->setCursor(Qt::PointingHandCursor);
     return key;
+}
+
+// A caption too long for its key in some language is set smaller, never cut.
+void fitCaption(ClickLabel *key)
+{
+    constexpr int clearance = 2;
+    QFont font = key->font();
+    while (font.pointSizeF() > 8 && QFontMetrics(font).horizontalAdvance(key->text()) > key->width() - 2 * clearance)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    key->setFont(font);
 }
 
 } // namespace
@@ -53,6 +59,12 @@ Keypad::Keypad(QWidget *parent)
     keyErase = makeKey(this, indexedName(QStringLiteral("keyErase"), 10), tr("Erase"), {136, 24}, wide, 15.75);
     keyCarryKey = makeKey(this, indexedName(QStringLiteral("keyCarryKey"), 0), tr("Carry"), {136, 72}, wide, 15.75);
     keyEnter = makeKey(this, indexedName(QStringLiteral("keyEnter"), 11), tr("Enter"), {136, 128}, wide, 15.75);
+
+    // Measured only when the keypad is first shown: it is hidden at start.
+    whenFirstShown(this, [this] {
+        for (ClickLabel *each : findChildren<ClickLabel *>())
+            fitCaption(each);
+    });
 
     for (int i = 0; i < 12; ++i)
         connect(key[i], &ClickLabel::clicked, this, [this, i] { emit digitOrArrowClicked(i); });

@@ -18,7 +18,8 @@ QLineEdit *makeClock(QWidget *parent, const QString &name, QPoint place)
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(16);
     font.setBold(true);
-    clock->setFont(font);
+    // Hidden until a timed game starts.
+    setFontWhenShown(clock, font);
     clock->setGeometry(QRect(place, QSize(90, 34)));
     return clock;
 }

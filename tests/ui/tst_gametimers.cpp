@@ -56,6 +56,9 @@ private slots:
         auto driver = timedGame(Limit::Card, 10);
         QLineEdit *cardTime = driver->clocks().txtCardTime;
         QVERIFY(cardTime->isVisible());
+        // The clock's large bold face, given only as it first shows.
+        QCOMPARE(cardTime->font().pointSize(), 16);
+        QVERIFY(cardTime->font().bold());
         QCOMPARE(cardTime->text(), QStringLiteral("0:10"));
         for (int left = 9; left >= 1; --left) {
             tick(*driver);

@@ -172,6 +172,8 @@ private slots:
         QVERIFY(!window->mnuPrevious->isEnabled());
         QCOMPARE(window->Timer1->interval(), 1000);
         QVERIFY(!window->Timer1->isActive());
+        // The window icon follows the window's first paint.
+        QTRY_COMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(256, 256)});
     }
 
     void menuBar()
