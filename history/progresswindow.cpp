@@ -21,6 +21,7 @@
 
 #include "app/mainwindow.h"
 #include "app/program.h"
+#include "app/setuplock.h"
 #include "history/historycsv.h"
 #include "history/historyrecorder.h"
 #include "history/progressprint.h"
@@ -140,9 +141,16 @@ ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
         buildPage(i, pageOperations[i], titles[i]);
     layout->addWidget(tabOperation, 1);
 
-    picTrend = new TrendChart(this);
+    tabTrend = new QTabWidget(this);
+    tabTrend->setObjectName(QStringLiteral("tabTrend"));
+    tabTrend->setAccessibleName(tr("Scores or time"));
+    tabTrend->setDocumentMode(true);
+    picTrend = new TrendChart(tabTrend);
     picTrend->setMinimumHeight(int(150 * std::max(0.78, program.screenScale)));
-    layout->addWidget(picTrend);
+    tabTrend->addTab(picTrend, tr("Scores"));
+    picTime = new TimeChart(tabTrend);
+    tabTrend->addTab(picTime, tr("Time"));
+    layout->addWidget(tabTrend);
 
     auto *buttons = new QHBoxLayout;
     const auto button = [this, buttons](const QString &name, const QString &text) {
@@ -333,8 +341,16 @@ void ProgressWindow::loadChild()
         cboFluency->setCurrentIndex(std::max(0, cboFluency->findData(fluency)));
     }
     picTrend->setGames(history ? history->recentGames(child(), trendGames) : QList<GameTrend>());
+    picTime->setDays(practice(history));
     enableCommands();
     showFacts();
+}
+
+PracticeDays ProgressWindow::practice(HistoryStore *history)
+{
+    const QDate today = program.platform.now().toLocalTime().date();
+    return practiceDays(history ? history->practiceSpans(child(), practiceReadSince(today)) : QList<PractiseSpan>(),
+                        today);
 }
 
 void ProgressWindow::enableCommands()
@@ -437,6 +453,7 @@ void ProgressWindow::printProgress()
                                     hardestFacts(facts, operation, fluency, hardestCount),
                                     history->recentGames(child(), trendGames, operation)});
     }
+    report.practice = practice(history);
     if (!report.sections.isEmpty())
         printPages(program.platform, [&report](const PrintMeasure &) { return progressPrintPages(report); });
 }
@@ -444,7 +461,7 @@ void ProgressWindow::printProgress()
 void ProgressWindow::forgetChild()
 {
     HistoryStore *history = hasChild() && !recorder.gameRunning() ? store() : nullptr;
-    if (!history)
+    if (!history || !program.frmProgram()->lock->mayChange())
         return;
     const QString shown = cboChild->currentText();
     if (program.ask(Program::programTitle(),

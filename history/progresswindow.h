@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "history/mastery.h"
+#include "history/practicetime.h"
 
 class HistoryRecorder;
 class HistoryStore;
@@ -13,6 +14,7 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class QTreeWidget;
+class TimeChart;
 class TrendChart;
 
 // frmProgress: what a child knows, fact by fact, and how the last games went.
@@ -32,7 +34,9 @@ public:
     QList<QLabel *> lblMastered;    // lblMastered(0) to (3): addition, subtraction, multiplication, division
     QList<QTableWidget *> grdMastery;
     QList<QTreeWidget *> lstHardest;
+    QTabWidget *tabTrend = nullptr; // the scores or the time practised
     TrendChart *picTrend = nullptr;
+    TimeChart *picTime = nullptr;
     QPushButton *cmdExport = nullptr;
     QPushButton *cmdPrintProgress = nullptr;
     QPushButton *cmdForget = nullptr;
@@ -48,6 +52,7 @@ private:
     void reload(const QString &wanted);
     void loadChild();
     void enableCommands();
+    PracticeDays practice(HistoryStore *history);
     void showFacts();
     void fluencyChosen();
     void exportCards();

@@ -490,6 +490,7 @@ private slots:
         QTest::newRow("card with a wrong answer") << card.arg("17, 6, 7, 41, 41, 1, 0, 1.0");
         QTest::newRow("card of endless seconds") << card.arg("15, 2, 2, 4, 4, 1, 0, 1e999");
         QTest::newRow("card ended in no known way") << card.arg("15, 2, 2, 4, 4, 1, 9, 1.0");
+        QTest::newRow("game ended at no time") << QStringLiteral("UPDATE games SET ended = 'soon'");
         QTest::newRow("fluency of -1") << QStringLiteral("UPDATE children SET fluency = -1");
         QTest::newRow("fluency of 1e308") << QStringLiteral("UPDATE children SET fluency = 1e308");
         QTest::newRow("sheet of the lowest int divided by -1")
