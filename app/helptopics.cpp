@@ -40,10 +40,6 @@ std::array<HelpPage, helpTopicCount> makePages()
         {HelpTopics::tr("Read Cards Aloud"),
          HelpTopics::tr("When checked, each card is read aloud as it comes up. Press F5 in a game to hear it again, "
                         "even when this is not checked.")},
-        {HelpTopics::tr("Lock Setup"),
-         HelpTopics::tr("A parent can choose Lock Setup from the Options menu and type a four-digit PIN twice. "
-                        "Until Unlock Setup is chosen and the PIN typed, the setup cannot be changed; the name box, "
-                        "playing and help stay open.")},
     };
 
     HelpPage &level = pages[int(HelpTopicId::Level)];
@@ -220,6 +216,10 @@ std::array<HelpPage, helpTopicCount> makePages()
         {HelpTopics::tr("Export, Print and Forget This Child"),
          HelpTopics::tr("Export saves the child's answers as a file for a spreadsheet. Print prints the grids and the "
                         "chart. Forget This Child removes everything the child has practised; this cannot be undone.")},
+        {HelpTopics::tr("Lock Setup"),
+         HelpTopics::tr("A parent can choose Lock Setup from the Options menu and type a four-digit PIN twice. "
+                        "Until Unlock Setup is chosen and the PIN typed, the setup cannot be changed; the name box, "
+                        "playing and help stay open.")},
     };
     return pages;
 }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QToolButton>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -182,7 +183,7 @@ int main(int argc, char *argv[])
         auto program = startProgram(platform);
         ProgressWindow &window = program->frmProgress();
         window.showProgress();
-        window.tabTrend->setCurrentIndex(1);
+        window.optTime->click();
         HistoryStore store(HistoryStore::defaultPath());
         for (int run = 0; run < runs; ++run) {
             QElapsedTimer timer;

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -12,7 +13,9 @@
 #include <QStyledItemDelegate>
 #include <QSaveFile>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -141,16 +144,39 @@ ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
         buildPage(i, pageOperations[i], titles[i]);
     layout->addWidget(tabOperation, 1);
 
-    tabTrend = new QTabWidget(this);
-    tabTrend->setObjectName(QStringLiteral("tabTrend"));
-    tabTrend->setAccessibleName(tr("Scores or time"));
-    tabTrend->setDocumentMode(true);
-    picTrend = new TrendChart(tabTrend);
+    // The chart's switch sits in its top right corner, where the legend
+    // leaves room: a row of its own made the window taller than a small screen.
+    auto *charts = new QGridLayout;
+    stkTrend = new QStackedWidget(this);
+    stkTrend->setObjectName(QStringLiteral("stkTrend"));
+    stkTrend->setAccessibleName(tr("Scores or time"));
+    picTrend = new TrendChart(stkTrend);
     picTrend->setMinimumHeight(int(150 * std::max(0.78, program.screenScale)));
-    tabTrend->addTab(picTrend, tr("Scores"));
-    picTime = new TimeChart(tabTrend);
-    tabTrend->addTab(picTime, tr("Time"));
-    layout->addWidget(tabTrend);
+    stkTrend->addWidget(picTrend);
+    picTime = new TimeChart(stkTrend);
+    stkTrend->addWidget(picTime);
+    charts->addWidget(stkTrend, 0, 0);
+    auto *choice = new QHBoxLayout;
+    choice->setSpacing(0);
+    choice->setContentsMargins(0, 2, 2, 0);
+    const auto chartButton = [this, choice](const QString &name, const QString &text, QWidget *chart) {
+        auto *made = new QToolButton(this);
+        made->setObjectName(name);
+        made->setText(text);
+        made->setCheckable(true);
+        made->setAutoExclusive(true);
+        choice->addWidget(made);
+        connect(made, &QToolButton::toggled, this, [this, chart](bool on) {
+            if (on)
+                stkTrend->setCurrentWidget(chart);
+        });
+        return made;
+    };
+    optScores = chartButton(QStringLiteral("optScores"), tr("Scores"), picTrend);
+    optTime = chartButton(QStringLiteral("optTime"), tr("Time"), picTime);
+    optScores->setChecked(true);
+    charts->addLayout(choice, 0, 0, Qt::AlignTop | Qt::AlignRight);
+    layout->addLayout(charts);
 
     auto *buttons = new QHBoxLayout;
     const auto button = [this, buttons](const QString &name, const QString &text) {

@@ -11,7 +11,9 @@ class Program;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QStackedWidget;
 class QTabWidget;
+class QToolButton;
 class QTableWidget;
 class QTreeWidget;
 class TimeChart;
@@ -34,7 +36,9 @@ public:
     QList<QLabel *> lblMastered;    // lblMastered(0) to (3): addition, subtraction, multiplication, division
     QList<QTableWidget *> grdMastery;
     QList<QTreeWidget *> lstHardest;
-    QTabWidget *tabTrend = nullptr; // the scores or the time practised
+    QStackedWidget *stkTrend = nullptr; // the scores or the time practised,
+    QToolButton *optScores = nullptr;   // as chosen by these buttons
+    QToolButton *optTime = nullptr;
     TrendChart *picTrend = nullptr;
     TimeChart *picTime = nullptr;
     QPushButton *cmdExport = nullptr;

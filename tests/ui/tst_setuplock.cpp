@@ -1,7 +1,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QSlider>
-#include <QTabWidget>
+#include <QToolButton>
 
 #include <functional>
 
@@ -144,8 +144,8 @@ private slots:
              [&] {
                  window.mnuProgress->trigger();
                  ProgressWindow &progress = driver.program->frmProgress();
-                 progress.tabTrend->setCurrentIndex(1);
-                 return progress.isVisible() && progress.tabTrend->currentWidget() == progress.picTime;
+                 driver.click(progress.optTime);
+                 return progress.isVisible() && progress.picTime->isVisible() && !progress.picTrend->isVisible();
              }},
         };
         QCOMPARE(attempts.at(attempt)(), !refused);
