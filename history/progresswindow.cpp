@@ -158,7 +158,8 @@ ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
     charts->addWidget(stkTrend, 0, 0);
     auto *choice = new QHBoxLayout;
     choice->setSpacing(0);
-    choice->setContentsMargins(0, 2, 2, 0);
+    // Left of the seconds axis, above the plot.
+    choice->setContentsMargins(0, 2, int(0.55 * stkTrend->logicalDpiX()), 0);
     const auto chartButton = [this, choice](const QString &name, const QString &text, QWidget *chart) {
         auto *made = new QToolButton(this);
         made->setObjectName(name);
