@@ -595,10 +595,11 @@ bool SetupPanel::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress: {
         const auto *keys = static_cast<QKeyEvent *>(event);
         // Moving on, help, Enter and the menus' shortcuts change nothing here.
-        static const QSet<int> passing{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_F1,    Qt::Key_Escape, Qt::Key_Return,
-                                       Qt::Key_Enter, Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta,
-                                       Qt::Key_AltGr};
-        if (passing.contains(keys->key()) || (keys->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        static const QSet<int> passing{Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_F1,      Qt::Key_Escape,
+                                       Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Shift,   Qt::Key_Control,
+                                       Qt::Key_Alt,    Qt::Key_Meta,   Qt::Key_AltGr};
+        const auto shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+        if (passing.contains(keys->key()) || (keys->modifiers() & shortcut))
             return false;
         return !changeGuard();
     }
