@@ -210,9 +210,16 @@ std::array<HelpPage, helpTopicCount> makePages()
         {HelpTopics::tr("The last games"),
          HelpTopics::tr("The chart at the bottom shows the score of each of the last 30 games as a bar, and as a "
                         "line how many seconds a card took.")},
+        {HelpTopics::tr("Time practised"),
+         HelpTopics::tr("Choose Time above the chart to see how many minutes the child practised on each of the last "
+                        "14 days, the minutes of the last seven days and the most days in a row with practice.")},
         {HelpTopics::tr("Export, Print and Forget This Child"),
          HelpTopics::tr("Export saves the child's answers as a file for a spreadsheet. Print prints the grids and the "
                         "chart. Forget This Child removes everything the child has practised; this cannot be undone.")},
+        {HelpTopics::tr("Lock Setup"),
+         HelpTopics::tr("A parent can choose Lock Setup from the Options menu and type a four-digit PIN twice. "
+                        "Until Unlock Setup is chosen and the PIN typed, the setup cannot be changed; the name box, "
+                        "playing and help stay open.")},
     };
     return pages;
 }

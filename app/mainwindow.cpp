@@ -14,6 +14,7 @@
 #include "app/clicklabel.h"
 #include "app/program.h"
 #include "app/scale.h"
+#include "app/setuplock.h"
 #include "app/widgets.h"
 #include "app/zoomview.h"
 #include "entry/answerarea.h"
@@ -115,6 +116,8 @@ MainWindow::MainWindow(Program &program)
     setup->setFixedSize(400, 420);
     setup->attachMenu(mnuAdvanced, mnuBasic, mnuToolTips, mnuSetup);
     setup->attachKeypad(keypad);
+    lock = new SetupLock(program, mnuLock);
+    setup->setChangeGuard([this] { return lock->mayChange(); });
 
     connectPrinting();
 
@@ -143,11 +146,17 @@ void MainWindow::buildMenus()
     mnuPrevious = addCommand(mnuOptions, QStringLiteral("mnuPrevious"), tr("View Previous Game Summary"));
     mnuZoom = addCommand(mnuOptions, QStringLiteral("mnuZoom"), tr("Fit to Screen"));
     mnuZoom->setCheckable(true);
-    connect(mnuZoom, &QAction::triggered, this, &MainWindow::applyZoom);
+    connect(mnuZoom, &QAction::triggered, this, [this](bool zoomed) {
+        if (lock->mayChange())
+            applyZoom(zoomed);
+        else
+            mnuZoom->setChecked(!zoomed);
+    });
     mnuWeakWorksheet = addCommand(mnuOptions, QStringLiteral("mnuWeakWorksheet"), tr("Print Weak Facts Worksheet"));
     mnuReprint = addCommand(mnuOptions, QStringLiteral("mnuReprint"), tr("Reprint Worksheet..."));
     mnuAnswerKey = addCommand(mnuOptions, QStringLiteral("mnuAnswerKey"), tr("Print Answer Key With Worksheets"));
     mnuPreview = addCommand(mnuOptions, QStringLiteral("mnuPreview"), tr("Preview Before Printing"));
+    mnuLock = addCommand(mnuOptions, QStringLiteral("mnuLock"), QString());
 
     mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

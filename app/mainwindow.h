@@ -12,6 +12,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class SetupLock;
 class SetupPanel;
 class TimerDisplay;
 class ZoomView;
@@ -57,6 +58,7 @@ public:
     QAction *mnuReprint = nullptr;
     QAction *mnuAnswerKey = nullptr;
     QAction *mnuPreview = nullptr;
+    QAction *mnuLock = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuContents = nullptr;
     QAction *mnuAbout = nullptr;
@@ -70,6 +72,7 @@ public:
     QTimer *Timer1 = nullptr;
 
     SetupPanel *setup = nullptr;
+    SetupLock *lock = nullptr;
     CardView *card = nullptr;
     AnswerArea *answers = nullptr;
     Keypad *keypad = nullptr;

@@ -11,6 +11,7 @@
 #include "app/fonts.h"
 #include "app/helpintro.h"
 #include "app/mainwindow.h"
+#include "app/setuplock.h"
 #include "app/shell.h"
 #include "app/widgets.h"
 #include "entry/answerentry.h"
@@ -153,7 +154,7 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     window.setup->applySettings(settings);
     window.lblCardReport->show();
     program->resetSummary();
-    program->summaryWindows().attachMenu(window.mnuPrevious, window.mnuSavedGame);
+    program->summaryWindows().attachMenu(window.mnuPrevious, window.lock->guarded(window.mnuSavedGame));
 
     // The introduction is made only when it is first needed; its check box
     // starts from the settings file either way.

@@ -772,6 +772,25 @@ QList<GameTrend> HistoryStore::recentGames(const QString &child, int count, std:
     return games;
 }
 
+QList<PractiseSpan> HistoryStore::practiceSpans(const QString &child, const QDateTime &since)
+{
+    QList<PractiseSpan> spans;
+    select(QStringLiteral("SELECT g.id, g.started, g.ended, (SELECT max(c.judged_at) FROM cards c WHERE c.game_id = g.id) "
+                          "FROM games g JOIN children k ON k.id = g.child_id WHERE k.key = ? AND g.started >= ? "
+                          "ORDER BY g.started, g.id"),
+           {childKey(child), timeText(since)}, [&](const QSqlQuery &row) {
+               const PractiseSpan span{timeOf(row.value(1)), timeOf(row.value(2)), timeOf(row.value(3))};
+               // Every game is written with its first card; an end is written whole or not at all.
+               if (!span.started.isValid() || !span.lastCard.isValid()
+                   || (!row.value(2).isNull() && !span.ended.isValid())) {
+                   reject(QStringLiteral("games"), row.value(0));
+                   return;
+               }
+               spans.append(span);
+           });
+    return spans;
+}
+
 bool HistoryStore::forEachCard(const QString &child, const std::function<bool(const StoredCard &)> &eachCard)
 {
     bool going = true;

@@ -12,6 +12,7 @@
 
 #include "game/gamesession.h"
 #include "history/mastery.h"
+#include "history/practicetime.h"
 #include "worksheet/printedsheet.h"
 
 // What a game was set up to be, written with its first judged card.
@@ -109,6 +110,9 @@ public:
     // and games without one are left out.
     QList<GameTrend> recentGames(const QString &child, int count, std::optional<qint16> operation = std::nullopt);
     QList<StoredCard> cards(const QString &child);
+    // The child's games started since then, oldest first, each with its end
+    // and its last card.
+    QList<PractiseSpan> practiceSpans(const QString &child, const QDateTime &since);
     // The same, one at a time, without holding them all; eachCard returns
     // false to stop, and then so does this.
     bool forEachCard(const QString &child, const std::function<bool(const StoredCard &)> &eachCard);

@@ -12,6 +12,7 @@ namespace {
 
 constexpr PrintColour scoreBar{120, 165, 230};
 constexpr PrintColour secondsLine{220, 110, 0};
+constexpr PrintColour minutesBar{102, 187, 106};
 constexpr double gridCell = 0.3;
 constexpr int chartSlots = 30;
 
@@ -55,18 +56,26 @@ void addGrid(PrintPage &page, const MasteryGrid &grid, QPointF at)
     }
 }
 
-PrintPage sectionPage(const ProgressReport &report, const ProgressSection &section)
+const PrintFont heading{QString(), 12, true, false, printBlack};
+
+// The name and the date at the top of every page.
+PrintPage headedPage(const ProgressReport &report)
 {
     PrintPage page;
     const QString child = report.child.isEmpty() ? Progress::tr("(no name)") : report.child;
-    const PrintFont heading{QString(), 12, true, false, printBlack};
-    const PrintFont plain{QString(), 9, false, false, printBlack};
     page.add(PrintText{{0.5, 0.2}, Progress::tr("Sumdrop progress: %1").arg(child), PrintFont{QString(), 14, true, false, printBlack}});
     page.add(PrintText{{0.5, 0.55},
                        Progress::tr("Printed %1. A fact is fluent when it is answered right within %2 seconds.")
                            .arg(report.date)
                            .arg(report.fluencySeconds),
                        PrintFont{QString(), 10, false, false, printBlack}});
+    return page;
+}
+
+PrintPage sectionPage(const ProgressReport &report, const ProgressSection &section)
+{
+    PrintPage page = headedPage(report);
+    const PrintFont plain{QString(), 9, false, false, printBlack};
     page.add(PrintText{{0.5, 0.95}, operationName(section.grid.operation) + QStringLiteral(": ")
                                         + masteredCountText(section.grid),
                        heading});
@@ -164,10 +173,70 @@ QList<PrintItem> trendChartItems(const QList<GameTrend> &games, const QRectF &ar
     return items;
 }
 
+QList<PrintItem> practiceChartItems(const PracticeDays &days, const QRectF &area, double fontPoints)
+{
+    QList<PrintItem> items;
+    const double line = fontPoints / 72.0 * 1.4;
+    const PrintFont font{QString(), fontPoints, false, false, printBlack};
+    const double axis = 0.5;
+    const QRectF plot = area.adjusted(axis, line * 2.6, -axis, -line * 1.3);
+
+    items.append(PrintBox{QRectF(plot.left(), area.top() + line * 0.2, line * 0.6, line * 0.6), minutesBar, false});
+    items.append(PrintText{{plot.left() + line, area.top()},
+                           Progress::tr("Minutes practised per day, last %1 days").arg(days.minutes.size()), font});
+    const QString run = days.longestRun == 1 ? Progress::tr("1 day in a row")
+                                             : Progress::tr("%1 days in a row").arg(days.longestRun);
+    items.append(PrintText{{plot.left(), area.top() + line},
+                           Progress::tr("This week: %1 minutes. Longest run: %2.")
+                               .arg(shownMinutes(days.weekMinutes))
+                               .arg(run),
+                           PrintFont{QString(), fontPoints, true, false, printBlack}});
+
+    items.append(PrintLine{plot.bottomLeft(), plot.bottomRight()});
+    items.append(PrintLine{plot.topLeft(), plot.bottomLeft()});
+    double most = 0;
+    for (const double minutes : days.minutes)
+        most = std::max(most, minutes);
+    // The axis top: 10, 20, 30 ... minutes.
+    const double top = std::max(10.0, std::ceil(most / 10) * 10);
+    for (const double share : {0.0, 0.5, 1.0}) {
+        const double y = plot.bottom() - share * plot.height() - line / 2;
+        items.append(PrintText{{plot.left() - 0.06, y}, Progress::tr("%1 min").arg(share * top), font, true});
+    }
+    if (days.minutes.isEmpty())
+        return items;
+
+    const double slot = plot.width() / double(days.minutes.size());
+    const double dateWidth = 6 * fontPoints / 72.0 * 0.6;
+    const auto labelEvery = qsizetype(std::ceil(dateWidth * 1.2 / slot));
+    const QDate first = days.today.addDays(1 - days.minutes.size());
+    for (qsizetype i = 0; i < days.minutes.size(); ++i) {
+        const double minutes = days.minutes.at(i);
+        const double left = plot.left() + double(i) * slot;
+        const double height = std::min(1.0, minutes / top) * plot.height();
+        if (minutes > 0) {
+            items.append(PrintBox{QRectF(left + slot * 0.15, plot.bottom() - height, slot * 0.7, height), minutesBar, false});
+            items.append(PrintText{{left + slot * 0.15, plot.bottom() - height - line}, QString::number(shownMinutes(minutes)),
+                                   font});
+        }
+        // Counted back from today, so that today always has its date.
+        if ((days.minutes.size() - 1 - i) % labelEvery == 0)
+            items.append(PrintText{{left + slot * 0.1, plot.bottom() + line * 0.15}, monthDayText(first.addDays(i)), font});
+    }
+    return items;
+}
+
 QList<PrintPage> progressPrintPages(const ProgressReport &report)
 {
     QList<PrintPage> pages;
     for (const ProgressSection &section : report.sections)
         pages.append(sectionPage(report, section));
+    if (pages.isEmpty())
+        return pages;
+    PrintPage time = headedPage(report);
+    time.add(PrintText{{0.5, 0.95}, Progress::tr("Time practised"), heading});
+    for (const PrintItem &item : practiceChartItems(report.practice, QRectF(0.5, 1.35, 6.5, 3.0), 10))
+        time.add(item);
+    pages.append(time);
     return pages;
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -12,7 +13,9 @@
 #include <QStyledItemDelegate>
 #include <QSaveFile>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -21,6 +24,7 @@
 
 #include "app/mainwindow.h"
 #include "app/program.h"
+#include "app/setuplock.h"
 #include "history/historycsv.h"
 #include "history/historyrecorder.h"
 #include "history/progressprint.h"
@@ -140,9 +144,40 @@ ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
         buildPage(i, pageOperations[i], titles[i]);
     layout->addWidget(tabOperation, 1);
 
-    picTrend = new TrendChart(this);
+    // The chart's switch sits in its top right corner, where the legend
+    // leaves room: a row of its own made the window taller than a small screen.
+    auto *charts = new QGridLayout;
+    stkTrend = new QStackedWidget(this);
+    stkTrend->setObjectName(QStringLiteral("stkTrend"));
+    stkTrend->setAccessibleName(tr("Scores or time"));
+    picTrend = new TrendChart(stkTrend);
     picTrend->setMinimumHeight(int(150 * std::max(0.78, program.screenScale)));
-    layout->addWidget(picTrend);
+    stkTrend->addWidget(picTrend);
+    picTime = new TimeChart(stkTrend);
+    stkTrend->addWidget(picTime);
+    charts->addWidget(stkTrend, 0, 0);
+    auto *choice = new QHBoxLayout;
+    choice->setSpacing(0);
+    // Left of the seconds axis, above the plot.
+    choice->setContentsMargins(0, 2, int(0.55 * stkTrend->logicalDpiX()), 0);
+    const auto chartButton = [this, choice](const QString &name, const QString &text, QWidget *chart) {
+        auto *made = new QToolButton(this);
+        made->setObjectName(name);
+        made->setText(text);
+        made->setCheckable(true);
+        made->setAutoExclusive(true);
+        choice->addWidget(made);
+        connect(made, &QToolButton::toggled, this, [this, chart](bool on) {
+            if (on)
+                stkTrend->setCurrentWidget(chart);
+        });
+        return made;
+    };
+    optScores = chartButton(QStringLiteral("optScores"), tr("Scores"), picTrend);
+    optTime = chartButton(QStringLiteral("optTime"), tr("Time"), picTime);
+    optScores->setChecked(true);
+    charts->addLayout(choice, 0, 0, Qt::AlignTop | Qt::AlignRight);
+    layout->addLayout(charts);
 
     auto *buttons = new QHBoxLayout;
     const auto button = [this, buttons](const QString &name, const QString &text) {
@@ -333,8 +368,16 @@ void ProgressWindow::loadChild()
         cboFluency->setCurrentIndex(std::max(0, cboFluency->findData(fluency)));
     }
     picTrend->setGames(history ? history->recentGames(child(), trendGames) : QList<GameTrend>());
+    picTime->setDays(practice(history));
     enableCommands();
     showFacts();
+}
+
+PracticeDays ProgressWindow::practice(HistoryStore *history)
+{
+    const QDate today = program.platform.now().toLocalTime().date();
+    return practiceDays(history ? history->practiceSpans(child(), practiceReadSince(today)) : QList<PractiseSpan>(),
+                        today);
 }
 
 void ProgressWindow::enableCommands()
@@ -437,6 +480,7 @@ void ProgressWindow::printProgress()
                                     hardestFacts(facts, operation, fluency, hardestCount),
                                     history->recentGames(child(), trendGames, operation)});
     }
+    report.practice = practice(history);
     if (!report.sections.isEmpty())
         printPages(program.platform, [&report](const PrintMeasure &) { return progressPrintPages(report); });
 }
@@ -444,7 +488,7 @@ void ProgressWindow::printProgress()
 void ProgressWindow::forgetChild()
 {
     HistoryStore *history = hasChild() && !recorder.gameRunning() ? store() : nullptr;
-    if (!history)
+    if (!history || !program.frmProgram()->lock->mayChange())
         return;
     const QString shown = cboChild->currentText();
     if (program.ask(Program::programTitle(),

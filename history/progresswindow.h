@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "history/mastery.h"
+#include "history/practicetime.h"
 
 class HistoryRecorder;
 class HistoryStore;
@@ -10,9 +11,12 @@ class Program;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QStackedWidget;
 class QTabWidget;
+class QToolButton;
 class QTableWidget;
 class QTreeWidget;
+class TimeChart;
 class TrendChart;
 
 // frmProgress: what a child knows, fact by fact, and how the last games went.
@@ -32,7 +36,11 @@ public:
     QList<QLabel *> lblMastered;    // lblMastered(0) to (3): addition, subtraction, multiplication, division
     QList<QTableWidget *> grdMastery;
     QList<QTreeWidget *> lstHardest;
+    QStackedWidget *stkTrend = nullptr; // the scores or the time practised,
+    QToolButton *optScores = nullptr;   // as chosen by these buttons
+    QToolButton *optTime = nullptr;
     TrendChart *picTrend = nullptr;
+    TimeChart *picTime = nullptr;
     QPushButton *cmdExport = nullptr;
     QPushButton *cmdPrintProgress = nullptr;
     QPushButton *cmdForget = nullptr;
@@ -48,6 +56,7 @@ private:
     void reload(const QString &wanted);
     void loadChild();
     void enableCommands();
+    PracticeDays practice(HistoryStore *history);
     void showFacts();
     void fluencyChosen();
     void exportCards();

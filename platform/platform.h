@@ -69,6 +69,8 @@ public:
 
     // Asks for a whole number between low and high; none on Cancel.
     virtual std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) = 0;
+    // Asks for a short secret, its characters hidden as they are typed; none on Cancel.
+    virtual std::optional<QString> askSecret(const QString &title, const QString &label) = 0;
 
     virtual QDateTime now() = 0;
     // Milliseconds on a clock that never jumps, for timing cards.

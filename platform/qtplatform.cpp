@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -166,6 +167,14 @@ std::optional<int> QtPlatform::askNumber(const QString &title, const QString &la
     bool ok = false;
     const int value = QInputDialog::getInt(QApplication::activeWindow(), title, label, low, low, high, 1, &ok);
     return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<QString> QtPlatform::askSecret(const QString &title, const QString &label)
+{
+    bool ok = false;
+    const QString secret = QInputDialog::getText(QApplication::activeWindow(), title, label, QLineEdit::Password,
+                                                 QString(), &ok, Qt::WindowFlags(), Qt::ImhDigitsOnly | Qt::ImhSensitiveData);
+    return ok ? std::optional<QString>(secret) : std::nullopt;
 }
 
 void QtPlatform::playSound(const QString &fileName)

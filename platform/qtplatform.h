@@ -24,6 +24,7 @@ public:
     bool print(const std::function<void(QPagedPaintDevice &)> &paint) override;
     bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) override;
     std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) override;
+    std::optional<QString> askSecret(const QString &title, const QString &label) override;
     std::unique_ptr<Progress> startProgress(const QString &title, const QString &text, qint64 total) override;
     void playSound(const QString &fileName) override;
     bool speechAvailable(QString *why = nullptr) override;

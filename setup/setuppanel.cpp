@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QSet>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProxyStyle>
@@ -554,11 +556,56 @@ void SetupPanel::attachMenu(QAction *advanced, QAction *basic, QAction *toolTips
     mnuBasic = basic;
     mnuToolTips = toolTips;
     mnuSetup = setup;
-    connect(mnuAdvanced, &QAction::triggered, this, &SetupPanel::showAdvancedSetup);
-    connect(mnuBasic, &QAction::triggered, this, &SetupPanel::showBasicSetup);
+    const auto guarded = [this](void (SetupPanel::*command)()) {
+        return [this, command] {
+            if (!changeGuard || changeGuard())
+                (this->*command)();
+        };
+    };
+    connect(mnuAdvanced, &QAction::triggered, this, guarded(&SetupPanel::showAdvancedSetup));
+    connect(mnuBasic, &QAction::triggered, this, guarded(&SetupPanel::showBasicSetup));
     connect(mnuToolTips, &QAction::triggered, this, &SetupPanel::toggleToolTips);
-    connect(mnuSetup, &QAction::triggered, this, &SetupPanel::toggleSetupTabs);
+    connect(mnuSetup, &QAction::triggered, this, guarded(&SetupPanel::toggleSetupTabs));
     setRangeMode(settings.advancedRange);
+}
+
+void SetupPanel::setChangeGuard(std::function<bool()> mayChange)
+{
+    changeGuard = std::move(mayChange);
+    for (int page = 0; page < count(); ++page) {
+        for (QWidget *control : widget(page)->findChildren<QWidget *>()) {
+            if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QAbstractSlider *>(control))
+                control->installEventFilter(this);
+        }
+    }
+}
+
+// A refused control holds still but answers: the press, a key that would
+// change it or the wheel tells why, once per try. Without its press, the rest
+// of a try changes nothing.
+bool SetupPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!changeGuard || !static_cast<QWidget *>(watched)->isEnabled())
+        return QTabWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        return !changeGuard();
+    case QEvent::KeyPress: {
+        const auto *keys = static_cast<QKeyEvent *>(event);
+        // Moving on, help, Enter and the menus' shortcuts change nothing here.
+        static const QSet<int> passing{Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_F1,      Qt::Key_Escape,
+                                       Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Shift,   Qt::Key_Control,
+                                       Qt::Key_Alt,    Qt::Key_Meta,   Qt::Key_AltGr};
+        const auto shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+        if (passing.contains(keys->key()) || (keys->modifiers() & shortcut))
+            return false;
+        return !changeGuard();
+    }
+    default:
+        return QTabWidget::eventFilter(watched, event);
+    }
 }
 
 void SetupPanel::attachKeypad(QWidget *keypad)

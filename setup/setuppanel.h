@@ -2,6 +2,8 @@
 
 #include <QTabWidget>
 
+#include <functional>
+
 #include "app/settings.h"
 #include "worksheet/worksheetgenerator.h"
 
@@ -28,6 +30,9 @@ public:
     // The Options-menu commands that belong to the panel; their triggers are
     // connected here. Until then the panel works with commands of its own.
     void attachMenu(QAction *mnuAdvanced, QAction *mnuBasic, QAction *mnuToolTips, QAction *mnuSetup);
+    // Asked before a click, key or menu command changes the setup; false
+    // refuses it (and has told the user why). The name box stays open.
+    void setChangeGuard(std::function<bool()> mayChange);
     // The keypad frame gets its tool tip with the panel's controls.
     void attachKeypad(QWidget *frmKeypad);
 
@@ -126,6 +131,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildSetupTab();
@@ -155,6 +161,7 @@ private:
     void applyToolTips(bool on);
 
     GameSettings &settings;
+    std::function<bool()> changeGuard;
     QWidget *frmKeypad = nullptr;
     QAction *mnuAdvanced = nullptr;
     QAction *mnuBasic = nullptr;

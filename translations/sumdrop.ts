@@ -600,6 +600,22 @@
         <source>When checked, each card is read aloud as it comes up. Press F5 in a game to hear it again, even when this is not checked.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Lock Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A parent can choose Lock Setup from the Options menu and type a four-digit PIN twice. Until Unlock Setup is chosen and the PIN typed, the setup cannot be changed; the name box, playing and help stay open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time practised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Time above the chart to see how many minutes the child practised on each of the last 14 days, the minutes of the last seven days and the most days in a row with practice.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
@@ -926,6 +942,30 @@
         <source>No games yet</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Minutes practised per day, last %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day in a row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days in a row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This week: %1 minutes. Longest run: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time practised</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProgressWindow</name>
@@ -1069,6 +1109,18 @@
         <source>Forgetting %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Scores or time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -1136,6 +1188,61 @@ Are you sure you want to stop?</source>
     </message>
     <message>
         <source>    Game Time </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetupLock</name>
+    <message>
+        <source>Ask a grown-up to unlock the setup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a four-digit PIN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PIN must be four digits. The setup is not locked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the PIN again:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two PINs differ. The setup is not locked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Try again in %1 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PIN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is not the PIN.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is not the PIN. Try again in %1 s.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1479,6 +1586,13 @@ Are you sure you want to stop?</source>
     </message>
     <message>
         <source>TIME</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimeChart</name>
+    <message>
+        <source>Minutes practised on each of the last %1 days</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -600,6 +600,22 @@
         <source>When checked, each card is read aloud as it comes up. Press F5 in a game to hear it again, even when this is not checked.</source>
         <translation>Wenn angekreuzt, wird jede Karte vorgelesen. Mit F5 hört man sie im Spiel noch einmal, auch ohne Kreuz.</translation>
     </message>
+    <message>
+        <source>Lock Setup</source>
+        <translation>Einstellungen sperren</translation>
+    </message>
+    <message>
+        <source>A parent can choose Lock Setup from the Options menu and type a four-digit PIN twice. Until Unlock Setup is chosen and the PIN typed, the setup cannot be changed; the name box, playing and help stay open.</source>
+        <translation>Eltern können im Menü Optionen „Einstellungen sperren“ wählen und zweimal eine vierstellige PIN eingeben. Bis „Einstellungen entsperren“ gewählt und die PIN eingegeben ist, lassen sich die Einstellungen nicht ändern; das Namensfeld, das Spielen und die Hilfe bleiben offen.</translation>
+    </message>
+    <message>
+        <source>Time practised</source>
+        <translation>Geübte Zeit</translation>
+    </message>
+    <message>
+        <source>Choose Time above the chart to see how many minutes the child practised on each of the last 14 days, the minutes of the last seven days and the most days in a row with practice.</source>
+        <translation>Wähle „Zeit“ über dem Diagramm, um zu sehen, wie viele Minuten das Kind an jedem der letzten 14 Tage geübt hat, die Minuten der letzten sieben Tage und die meisten Tage am Stück mit Übung.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
@@ -928,6 +944,30 @@
         <source>No games yet</source>
         <translation>Noch keine Spiele</translation>
     </message>
+    <message>
+        <source>Minutes practised per day, last %1 days</source>
+        <translation>Geübte Minuten pro Tag, letzte %1 Tage</translation>
+    </message>
+    <message>
+        <source>1 day in a row</source>
+        <translation>1 Tag am Stück</translation>
+    </message>
+    <message>
+        <source>%1 days in a row</source>
+        <translation>%1 Tage am Stück</translation>
+    </message>
+    <message>
+        <source>This week: %1 minutes. Longest run: %2.</source>
+        <translation>Diese Woche: %1 Minuten. Längste Serie: %2.</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>Time practised</source>
+        <translation>Geübte Zeit</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWindow</name>
@@ -1071,6 +1111,18 @@
         <source>Forgetting %1</source>
         <translation>%1 wird vergessen</translation>
     </message>
+    <message>
+        <source>Scores or time</source>
+        <translation>Ergebnisse oder Zeit</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -1140,6 +1192,61 @@ Möchtest du wirklich aufhören?</translation>
     <message>
         <source>    Game Time </source>
         <translation>    Spielzeit </translation>
+    </message>
+</context>
+<context>
+    <name>SetupLock</name>
+    <message>
+        <source>Ask a grown-up to unlock the setup.</source>
+        <translation>Bitte einen Erwachsenen, die Einstellungen zu entsperren.</translation>
+    </message>
+    <message>
+        <source>Unlock Setup...</source>
+        <translation>Einstellungen entsperren...</translation>
+    </message>
+    <message>
+        <source>Lock Setup...</source>
+        <translation>Einstellungen sperren...</translation>
+    </message>
+    <message>
+        <source>Lock Setup</source>
+        <translation>Einstellungen sperren</translation>
+    </message>
+    <message>
+        <source>Choose a four-digit PIN:</source>
+        <translation>Wähle eine vierstellige PIN:</translation>
+    </message>
+    <message>
+        <source>The PIN must be four digits. The setup is not locked.</source>
+        <translation>Die PIN muss aus vier Ziffern bestehen. Die Einstellungen sind nicht gesperrt.</translation>
+    </message>
+    <message>
+        <source>Type the PIN again:</source>
+        <translation>Gib die PIN noch einmal ein:</translation>
+    </message>
+    <message>
+        <source>The two PINs differ. The setup is not locked.</source>
+        <translation>Die beiden PINs stimmen nicht überein. Die Einstellungen sind nicht gesperrt.</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Try again in %1 s.</source>
+        <translation>Zu viele falsche PINs. Versuche es in %1 s noch einmal.</translation>
+    </message>
+    <message>
+        <source>Unlock Setup</source>
+        <translation>Einstellungen entsperren</translation>
+    </message>
+    <message>
+        <source>The PIN:</source>
+        <translation>Die PIN:</translation>
+    </message>
+    <message>
+        <source>That is not the PIN.</source>
+        <translation>Das ist nicht die PIN.</translation>
+    </message>
+    <message>
+        <source>That is not the PIN. Try again in %1 s.</source>
+        <translation>Das ist nicht die PIN. Versuche es in %1 s noch einmal.</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1590,13 @@ Möchtest du wirklich aufhören?</translation>
     <message>
         <source>TIME</source>
         <translation>ZEIT</translation>
+    </message>
+</context>
+<context>
+    <name>TimeChart</name>
+    <message>
+        <source>Minutes practised on each of the last %1 days</source>
+        <translation>Geübte Minuten an jedem der letzten %1 Tage</translation>
     </message>
 </context>
 <context>

@@ -600,6 +600,22 @@
         <source>When checked, each card is read aloud as it comes up. Press F5 in a game to hear it again, even when this is not checked.</source>
         <translation>Si está marcada, cada tarjeta se lee en voz alta. Durante una partida, F5 la vuelve a leer, aunque no esté marcada.</translation>
     </message>
+    <message>
+        <source>Lock Setup</source>
+        <translation>Bloquear la configuración</translation>
+    </message>
+    <message>
+        <source>A parent can choose Lock Setup from the Options menu and type a four-digit PIN twice. Until Unlock Setup is chosen and the PIN typed, the setup cannot be changed; the name box, playing and help stay open.</source>
+        <translation>Un padre o una madre puede elegir Bloquear la configuración en el menú Opciones y escribir dos veces un PIN de cuatro cifras. Hasta que se elija Desbloquear la configuración y se escriba el PIN, la configuración no se puede cambiar; la casilla del nombre, el juego y la ayuda siguen disponibles.</translation>
+    </message>
+    <message>
+        <source>Time practised</source>
+        <translation>Tiempo de práctica</translation>
+    </message>
+    <message>
+        <source>Choose Time above the chart to see how many minutes the child practised on each of the last 14 days, the minutes of the last seven days and the most days in a row with practice.</source>
+        <translation>Elige Tiempo encima del gráfico para ver cuántos minutos practicó el niño en cada uno de los últimos 14 días, los minutos de los últimos siete días y el mayor número de días seguidos con práctica.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
@@ -928,6 +944,30 @@
         <source>No games yet</source>
         <translation>Aún no hay partidas</translation>
     </message>
+    <message>
+        <source>Minutes practised per day, last %1 days</source>
+        <translation>Minutos de práctica por día, últimos %1 días</translation>
+    </message>
+    <message>
+        <source>1 day in a row</source>
+        <translation>1 día seguido</translation>
+    </message>
+    <message>
+        <source>%1 days in a row</source>
+        <translation>%1 días seguidos</translation>
+    </message>
+    <message>
+        <source>This week: %1 minutes. Longest run: %2.</source>
+        <translation>Esta semana: %1 minutos. Racha más larga: %2.</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Time practised</source>
+        <translation>Tiempo de práctica</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWindow</name>
@@ -1071,6 +1111,18 @@
         <source>Forgetting %1</source>
         <translation>Olvidando a %1</translation>
     </message>
+    <message>
+        <source>Scores or time</source>
+        <translation>Puntuaciones o tiempo</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Puntuaciones</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -1140,6 +1192,61 @@ Are you sure you want to stop?</source>
     <message>
         <source>    Game Time </source>
         <translation>    Tiempo de juego </translation>
+    </message>
+</context>
+<context>
+    <name>SetupLock</name>
+    <message>
+        <source>Ask a grown-up to unlock the setup.</source>
+        <translation>Pide a un adulto que desbloquee la configuración.</translation>
+    </message>
+    <message>
+        <source>Unlock Setup...</source>
+        <translation>Desbloquear la configuración...</translation>
+    </message>
+    <message>
+        <source>Lock Setup...</source>
+        <translation>Bloquear la configuración...</translation>
+    </message>
+    <message>
+        <source>Lock Setup</source>
+        <translation>Bloquear la configuración</translation>
+    </message>
+    <message>
+        <source>Choose a four-digit PIN:</source>
+        <translation>Elige un PIN de cuatro cifras:</translation>
+    </message>
+    <message>
+        <source>The PIN must be four digits. The setup is not locked.</source>
+        <translation>El PIN debe tener cuatro cifras. La configuración no está bloqueada.</translation>
+    </message>
+    <message>
+        <source>Type the PIN again:</source>
+        <translation>Escribe el PIN otra vez:</translation>
+    </message>
+    <message>
+        <source>The two PINs differ. The setup is not locked.</source>
+        <translation>Los dos PIN no coinciden. La configuración no está bloqueada.</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Try again in %1 s.</source>
+        <translation>Demasiados PIN incorrectos. Vuelve a intentarlo en %1 s.</translation>
+    </message>
+    <message>
+        <source>Unlock Setup</source>
+        <translation>Desbloquear la configuración</translation>
+    </message>
+    <message>
+        <source>The PIN:</source>
+        <translation>El PIN:</translation>
+    </message>
+    <message>
+        <source>That is not the PIN.</source>
+        <translation>Ese no es el PIN.</translation>
+    </message>
+    <message>
+        <source>That is not the PIN. Try again in %1 s.</source>
+        <translation>Ese no es el PIN. Vuelve a intentarlo en %1 s.</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1590,13 @@ Are you sure you want to stop?</source>
     <message>
         <source>TIME</source>
         <translation>TARJETA</translation>
+    </message>
+</context>
+<context>
+    <name>TimeChart</name>
+    <message>
+        <source>Minutes practised on each of the last %1 days</source>
+        <translation>Minutos de práctica en cada uno de los últimos %1 días</translation>
     </message>
 </context>
 <context>

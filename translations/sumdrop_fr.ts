@@ -600,6 +600,22 @@
         <source>When checked, each card is read aloud as it comes up. Press F5 in a game to hear it again, even when this is not checked.</source>
         <translation>Si la case est cochée, chaque carte est lue à voix haute. Pendant une partie, F5 la relit, même si la case n&apos;est pas cochée.</translation>
     </message>
+    <message>
+        <source>Lock Setup</source>
+        <translation>Verrouiller les réglages</translation>
+    </message>
+    <message>
+        <source>A parent can choose Lock Setup from the Options menu and type a four-digit PIN twice. Until Unlock Setup is chosen and the PIN typed, the setup cannot be changed; the name box, playing and help stay open.</source>
+        <translation>Un parent peut choisir Verrouiller les réglages dans le menu Options et taper deux fois un code PIN à quatre chiffres. Tant que Déverrouiller les réglages n&apos;est pas choisi et le code PIN tapé, les réglages ne peuvent pas être modifiés ; la case du prénom, le jeu et l&apos;aide restent ouverts.</translation>
+    </message>
+    <message>
+        <source>Time practised</source>
+        <translation>Temps d&apos;entraînement</translation>
+    </message>
+    <message>
+        <source>Choose Time above the chart to see how many minutes the child practised on each of the last 14 days, the minutes of the last seven days and the most days in a row with practice.</source>
+        <translation>Choisis Temps au-dessus du graphique pour voir combien de minutes l&apos;enfant s&apos;est entraîné chacun des 14 derniers jours, les minutes des sept derniers jours et le plus grand nombre de jours d&apos;affilée avec entraînement.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
@@ -928,6 +944,30 @@
         <source>No games yet</source>
         <translation>Pas encore de partie</translation>
     </message>
+    <message>
+        <source>Minutes practised per day, last %1 days</source>
+        <translation>Minutes d&apos;entraînement par jour, %1 derniers jours</translation>
+    </message>
+    <message>
+        <source>1 day in a row</source>
+        <translation>1 jour d&apos;affilée</translation>
+    </message>
+    <message>
+        <source>%1 days in a row</source>
+        <translation>%1 jours d&apos;affilée</translation>
+    </message>
+    <message>
+        <source>This week: %1 minutes. Longest run: %2.</source>
+        <translation>Cette semaine : %1 minutes. Plus longue série : %2.</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Time practised</source>
+        <translation>Temps d&apos;entraînement</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWindow</name>
@@ -1071,6 +1111,18 @@
         <source>Forgetting %1</source>
         <translation>Oubli de %1</translation>
     </message>
+    <message>
+        <source>Scores or time</source>
+        <translation>Scores ou temps</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -1140,6 +1192,61 @@ Veux-tu vraiment arrêter ?</translation>
     <message>
         <source>    Game Time </source>
         <translation>    Durée </translation>
+    </message>
+</context>
+<context>
+    <name>SetupLock</name>
+    <message>
+        <source>Ask a grown-up to unlock the setup.</source>
+        <translation>Demande à un adulte de déverrouiller les réglages.</translation>
+    </message>
+    <message>
+        <source>Unlock Setup...</source>
+        <translation>Déverrouiller les réglages...</translation>
+    </message>
+    <message>
+        <source>Lock Setup...</source>
+        <translation>Verrouiller les réglages...</translation>
+    </message>
+    <message>
+        <source>Lock Setup</source>
+        <translation>Verrouiller les réglages</translation>
+    </message>
+    <message>
+        <source>Choose a four-digit PIN:</source>
+        <translation>Choisis un code PIN à quatre chiffres :</translation>
+    </message>
+    <message>
+        <source>The PIN must be four digits. The setup is not locked.</source>
+        <translation>Le code PIN doit comporter quatre chiffres. Les réglages ne sont pas verrouillés.</translation>
+    </message>
+    <message>
+        <source>Type the PIN again:</source>
+        <translation>Tape à nouveau le code PIN :</translation>
+    </message>
+    <message>
+        <source>The two PINs differ. The setup is not locked.</source>
+        <translation>Les deux codes PIN sont différents. Les réglages ne sont pas verrouillés.</translation>
+    </message>
+    <message>
+        <source>Too many wrong PINs. Try again in %1 s.</source>
+        <translation>Trop de codes PIN erronés. Réessaie dans %1 s.</translation>
+    </message>
+    <message>
+        <source>Unlock Setup</source>
+        <translation>Déverrouiller les réglages</translation>
+    </message>
+    <message>
+        <source>The PIN:</source>
+        <translation>Le code PIN :</translation>
+    </message>
+    <message>
+        <source>That is not the PIN.</source>
+        <translation>Ce n&apos;est pas le code PIN.</translation>
+    </message>
+    <message>
+        <source>That is not the PIN. Try again in %1 s.</source>
+        <translation>Ce n&apos;est pas le code PIN. Réessaie dans %1 s.</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1590,13 @@ Veux-tu vraiment arrêter ?</translation>
     <message>
         <source>TIME</source>
         <translation>CARTE</translation>
+    </message>
+</context>
+<context>
+    <name>TimeChart</name>
+    <message>
+        <source>Minutes practised on each of the last %1 days</source>
+        <translation>Minutes d&apos;entraînement sur chacun des %1 derniers jours</translation>
     </message>
 </context>
 <context>

@@ -343,8 +343,10 @@ private slots:
         for (const qint16 operation : {add, dvd})
             report.sections.append({masteryGrid(records, operation, 6), hardestFacts(records, operation, 6, 10),
                                     {{QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC), 10, 7, 3.5}}});
+        const QDateTime practised(QDate(2026, 12, 7), QTime(9, 0));
+        report.practice = practiceDays({{practised, practised.addSecs(720), practised.addSecs(700)}}, QDate(2026, 12, 8));
         const QList<PrintPage> pages = progressPrintPages(report);
-        QCOMPARE(pages.size(), 2);
+        QCOMPARE(pages.size(), 3);
         const QList<PrintBox> boxes = pages[0].boxes();
         // The grid's cells, 4 legend swatches, one score bar, its seconds point and the legend's bar.
         QCOMPARE(boxes.size(), 169 + 4 + 3);
@@ -362,6 +364,14 @@ private slots:
         QVERIFY(texts.contains(QStringLiteral("Addition: Mastered 0 of 169")));
         QVERIFY(texts.contains(factDescription(report.sections[0].hardest[0])));
         QVERIFY(texts.contains(QStringLiteral("70%")) == false); // axis shows 0, 50 and 100 only
+        // The last page: the time practised, its legend swatch and one day's bar.
+        QStringList time;
+        for (const PrintText &text : pages[2].texts())
+            time.append(text.text);
+        QVERIFY(time.contains(QStringLiteral("Sumdrop progress: Zoë")));
+        QVERIFY(time.contains(QStringLiteral("This week: 12 minutes. Longest run: 1 day in a row.")));
+        QVERIFY(time.contains(monthDayText(QDate(2026, 12, 8)))); // today is always named
+        QCOMPARE(pages[2].boxes().size(), 2);
         // Every item stays on a Letter page inside half-inch margins.
         for (const PrintPage &page : pages)
             for (const PrintText &text : page.texts())

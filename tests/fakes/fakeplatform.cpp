@@ -161,6 +161,16 @@ private:
 
 } // namespace
 
+std::optional<QString> FakePlatform::askSecret(const QString &title, const QString &label)
+{
+    secretQuestions.append(title + QLatin1Char('|') + label);
+    if (secrets.empty())
+        return std::nullopt;
+    const QString secret = secrets.front();
+    secrets.pop_front();
+    return secret;
+}
+
 std::unique_ptr<Platform::Progress> FakePlatform::startProgress(const QString &title, const QString &, qint64)
 {
     progressTitles.append(title);

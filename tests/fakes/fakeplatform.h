@@ -42,6 +42,7 @@ public:
     bool print(const std::function<void(QPagedPaintDevice &)> &paint) override;
     bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) override;
     std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) override;
+    std::optional<QString> askSecret(const QString &title, const QString &label) override;
     std::unique_ptr<Progress> startProgress(const QString &title, const QString &text, qint64 total) override;
     void playSound(const QString &fileName) override;
     bool speechAvailable(QString *why = nullptr) override;
@@ -62,6 +63,7 @@ public:
     std::deque<QString> fileNames;        // next dialog results; empty string = Cancel
     bool printAccepted = true;
     std::deque<int> numbers;              // next number questions; Cancel when empty
+    std::deque<QString> secrets;          // next secret questions; Cancel when empty
     bool browserWorks = true;
     qint64 cancelProgressAt = -1; // long work is cancelled once this much is done
     bool speechWorks = true;
@@ -81,6 +83,7 @@ public:
     QStringList printedFiles; // one PDF per print job
     int previews = 0;         // print jobs that went through the preview
     QStringList numberQuestions; // "title|label"
+    QStringList secretQuestions; // "title|label"
     int exitCount = 0;
     QStringList progressTitles; // each long work begun
 

@@ -490,6 +490,7 @@ private slots:
         QTest::newRow("card with a wrong answer") << card.arg("17, 6, 7, 41, 41, 1, 0, 1.0");
         QTest::newRow("card of endless seconds") << card.arg("15, 2, 2, 4, 4, 1, 0, 1e999");
         QTest::newRow("card ended in no known way") << card.arg("15, 2, 2, 4, 4, 1, 9, 1.0");
+        QTest::newRow("game ended at no time") << QStringLiteral("UPDATE games SET ended = 'soon'");
         QTest::newRow("fluency of -1") << QStringLiteral("UPDATE children SET fluency = -1");
         QTest::newRow("fluency of 1e308") << QStringLiteral("UPDATE children SET fluency = 1e308");
         QTest::newRow("sheet of the lowest int divided by -1")
@@ -533,6 +534,42 @@ private slots:
             told.append(message.text);
         QCOMPARE(told.filter(QStringLiteral("not understood")),
                  QStringList{QStringLiteral("1 record in the practice history was not understood and is left out.")});
+    }
+
+    // Each of the child's games since then, with its end (none while open) and its last card.
+    void practiceSpans()
+    {
+        const auto at = [](int day, int hour, int minute) {
+            return QDateTime(QDate(2026, 12, day), QTime(hour, minute), Qt::UTC);
+        };
+        const auto play = [](const QString &child, const QList<QDateTime> &cards, const QDateTime &ended) {
+            HistoryStore store(HistoryStore::defaultPath());
+            GameSetup setup;
+            setup.child = child;
+            setup.started = cards.first().addSecs(-60);
+            qint64 game = 0;
+            for (const QDateTime &judged : cards) {
+                CardRecord card = cardOf(Operation::Addition, 2, 3, true, 1);
+                card.judgedAt = judged;
+                QVERIFY(store.recordCard(game, setup, card));
+            }
+            if (ended.isValid())
+                QVERIFY(store.endGame(game, ended, true));
+        };
+        play(QStringLiteral("Ann"), {at(1, 9, 0)}, at(1, 9, 5));               // before the days read
+        play(QStringLiteral("Ann"), {at(7, 9, 1), at(7, 9, 10)}, at(7, 9, 12));
+        play(QStringLiteral("ann"), {at(8, 8, 1), at(8, 8, 5)}, {});           // left open
+        play(QStringLiteral("Ben"), {at(8, 9, 1)}, at(8, 9, 2));
+        HistoryStore store(historyPath());
+        const QList<PractiseSpan> spans = store.practiceSpans(QStringLiteral("ANN"), at(2, 0, 0));
+        QCOMPARE(spans.size(), 2);
+        QCOMPARE(spans[0].started, at(7, 9, 0));
+        QCOMPARE(spans[0].ended, at(7, 9, 12));
+        QCOMPARE(spans[0].lastCard, at(7, 9, 10));
+        QCOMPARE(spans[1].started, at(8, 8, 0));
+        QVERIFY(!spans[1].ended.isValid());
+        QCOMPARE(spans[1].lastCard, at(8, 8, 5));
+        QCOMPARE(store.rejectedRecords(), 0);
     }
 
     void forgetTakesTheChildsSheets()

@@ -195,7 +195,7 @@ private slots:
                               "mnuPrevious=View Previous Game Summary", "mnuZoom=Fit to Screen",
                               "mnuWeakWorksheet=Print Weak Facts Worksheet", "mnuReprint=Reprint Worksheet...",
                               "mnuAnswerKey=Print Answer Key With Worksheets",
-                              "mnuPreview=Preview Before Printing"}));
+                              "mnuPreview=Preview Before Printing", "mnuLock=Lock Setup..."}));
         QCOMPARE(captions("mnuHelp"), (QStringList{"mnuContents=Instructions...", "mnuAbout=About",
                                                    "mnuSpacer1=" + line, "mnuWeb=Sumdrop On The Web"}));
     }

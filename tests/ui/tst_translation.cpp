@@ -348,7 +348,7 @@ private slots:
             {Worksheets, "tab(2)"}, {Worksheets, "mnuWeakWorksheet"}, {Worksheets, "mnuAnswerKey"},
             {Worksheets, "mnuPreview"}, {Worksheets, "mnuReprint"}, {Save, "mnuSavedGame"}, {Save, "mnuFile"},
             {Save, "mnuProgress"}, {Keypad, "keyErase(10)"}, {Keypad, "keyCarryKey(0)"}, {Progress, "tab(0)"},
-            {Progress, "cmdExport"}, {Progress, "cmdPrintProgress"}, {Progress, "cmdForget"},
+            {Progress, "cmdExport"}, {Progress, "cmdPrintProgress"}, {Progress, "cmdForget"}, {Progress, "mnuLock"},
         };
         QStringList wrong;
         for (const auto &[topic, control] : mentions) {
