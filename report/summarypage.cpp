@@ -14,6 +14,7 @@ constexpr int firstRowTop = 107;
 constexpr int lastRowTop = 472;
 constexpr int rowHeight = 17;
 constexpr int buttonTop = 494;
+constexpr int factsWonGap = 8;
 // Wide enough for "99 x 99 = 9801" in the window font; it still ends where
 // the answer column begins.
 constexpr int problemWidth = 90;
@@ -61,6 +62,13 @@ SummaryPage::SummaryPage(int page)
         setTextColour(result, QColor(0, 0, 255));
         result->setWordWrap(true);
         lblSum[1] = result;
+    }
+    if (page == 1) {
+        lblFactsWon = addLabel(QStringLiteral("lblFactsWon"), QRect(16, buttonTop, 624, rowHeight), cellFont,
+                               Qt::AlignLeft | Qt::AlignTop);
+        lblFactsWon->setWordWrap(true);
+        setTextColour(lblFactsWon, QColor(0, 128, 0));
+        lblFactsWon->hide();
     }
     QFont headerFont = windowFont(8.25, true);
     headerFont.setUnderline(true);
@@ -135,9 +143,30 @@ void SummaryPage::moveBelowResult(int shift)
         for (QLabel *cell : {lblSum[r], lblSuma[r], lblSumb[r]})
             cell->move(cell->x(), rowTop(k) + shift);
     }
+    resultShift = shift;
+    placeBelowRows();
+}
+
+void SummaryPage::setFactsWon(const QString &text)
+{
+    if (!lblFactsWon)
+        return;
+    lblFactsWon->setText(text);
+    lblFactsWon->setVisible(!text.isEmpty());
+    placeBelowRows();
+}
+
+void SummaryPage::placeBelowRows()
+{
+    int below = 0;
+    if (lblFactsWon && !lblFactsWon->text().isEmpty()) {
+        const int height = lblFactsWon->heightForWidth(lblFactsWon->width());
+        lblFactsWon->setGeometry(lblFactsWon->x(), buttonTop + resultShift, lblFactsWon->width(), height);
+        below = height + factsWonGap;
+    }
     for (QPushButton *button : findChildren<QPushButton *>())
-        button->move(button->x(), buttonTop + shift);
-    setFixedSize(windowWidth, windowHeight + shift);
+        button->move(button->x(), buttonTop + resultShift + below);
+    setFixedSize(windowWidth, windowHeight + resultShift + below);
 }
 
 QLabel *SummaryPage::addLabel(const QString &name, const QRect &box, const QFont &font, Qt::Alignment alignment)

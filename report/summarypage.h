@@ -18,6 +18,8 @@ public:
 
     int page() const { return number; }
     void draw(const GameSummary &summary);
+    // Page 1: the facts the game won, under the rows; empty hides them.
+    void setFactsWon(const QString &text);
 
     QLabel *lblSumTitle = nullptr;
     // Indexed by summary row: 0 the column header, 1 the result line (page 1
@@ -25,6 +27,7 @@ public:
     QMap<int, QLabel *> lblSum;
     QMap<int, QLabel *> lblSuma;
     QMap<int, QLabel *> lblSumb;
+    QLabel *lblFactsWon = nullptr; // page 1 only
 
     QPushButton *cmdSumClose = nullptr;
     QPushButton *cmdSumSave = nullptr;  // page 1 only
@@ -38,8 +41,11 @@ private:
     // The header, the rows and the buttons sit shift pixels lower, under a
     // result line of more than two lines.
     void moveBelowResult(int shift);
+    // The facts won and the buttons under the rows, and the window around them.
+    void placeBelowRows();
     QLabel *addLabel(const QString &name, const QRect &box, const QFont &font, Qt::Alignment alignment);
     QPushButton *addButton(const QString &name, const QString &caption, int x);
 
     const int number;
+    int resultShift = 0;
 };

@@ -42,6 +42,8 @@ public:
     bool print(const std::function<void(QPagedPaintDevice &)> &paint) override;
     bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) override;
     std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) override;
+    std::optional<int> chooseItem(const QString &title, const QString &label, const QStringList &items,
+                                  const QString &extraButton) override;
     std::unique_ptr<Progress> startProgress(const QString &title, const QString &text, qint64 total) override;
     void playSound(const QString &fileName) override;
     bool speechAvailable(QString *why = nullptr) override;
@@ -62,6 +64,9 @@ public:
     std::deque<QString> fileNames;        // next dialog results; empty string = Cancel
     bool printAccepted = true;
     std::deque<int> numbers;              // next number questions; Cancel when empty
+    // Next choices from a list: an index, extraChoice, or none for Cancel;
+    // the extra button when empty.
+    std::deque<std::optional<int>> choices;
     bool browserWorks = true;
     qint64 cancelProgressAt = -1; // long work is cancelled once this much is done
     bool speechWorks = true;
@@ -81,6 +86,7 @@ public:
     QStringList printedFiles; // one PDF per print job
     int previews = 0;         // print jobs that went through the preview
     QStringList numberQuestions; // "title|label"
+    QList<QStringList> choiceQuestions; // title, label, the items, the extra button
     int exitCount = 0;
     QStringList progressTitles; // each long work begun
 

@@ -189,6 +189,7 @@ private slots:
         QTest::addColumn<Platform::Answer>("answer");
         QTest::newRow("Yes/No") << Platform::Buttons::YesNo << true << Platform::Answer::No;
         QTest::newRow("OK by click") << Platform::Buttons::OkByClick << false << Platform::Answer::Ok;
+        QTest::newRow("Yes/No by click") << Platform::Buttons::YesNoByClick << false << Platform::Answer::No;
     }
     void enterOnARealBox()
     {
