@@ -14,7 +14,8 @@ constexpr int firstRowTop = 107;
 constexpr int lastRowTop = 472;
 constexpr int rowHeight = 17;
 constexpr int buttonTop = 494;
-constexpr int factsWonGap = 8;
+// Clear of the card time column.
+constexpr int factsWonLeft = 320;
 // Wide enough for "99 x 99 = 9801" in the window font; it still ends where
 // the answer column begins.
 constexpr int problemWidth = 90;
@@ -64,8 +65,12 @@ SummaryPage::SummaryPage(int page)
         lblSum[1] = result;
     }
     if (page == 1) {
-        lblFactsWon = addLabel(QStringLiteral("lblFactsWon"), QRect(16, buttonTop, 624, rowHeight), cellFont,
-                               Qt::AlignLeft | Qt::AlignTop);
+        // Beside the rows, where the columns leave room, so that the window
+        // keeps its size on the smallest screen.
+        lblFactsWon = addLabel(QStringLiteral("lblFactsWon"),
+                               QRect(factsWonLeft, firstRowTop, windowWidth - factsWonLeft - 24,
+                                     lastRowTop + rowHeight - firstRowTop),
+                               cellFont, Qt::AlignLeft | Qt::AlignTop);
         lblFactsWon->setWordWrap(true);
         setTextColour(lblFactsWon, QColor(0, 128, 0));
         lblFactsWon->hide();
@@ -143,8 +148,11 @@ void SummaryPage::moveBelowResult(int shift)
         for (QLabel *cell : {lblSum[r], lblSuma[r], lblSumb[r]})
             cell->move(cell->x(), rowTop(k) + shift);
     }
-    resultShift = shift;
-    placeBelowRows();
+    if (lblFactsWon)
+        lblFactsWon->move(lblFactsWon->x(), firstRowTop + shift);
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->move(button->x(), buttonTop + shift);
+    setFixedSize(windowWidth, windowHeight + shift);
 }
 
 void SummaryPage::setFactsWon(const QString &text)
@@ -153,20 +161,6 @@ void SummaryPage::setFactsWon(const QString &text)
         return;
     lblFactsWon->setText(text);
     lblFactsWon->setVisible(!text.isEmpty());
-    placeBelowRows();
-}
-
-void SummaryPage::placeBelowRows()
-{
-    int below = 0;
-    if (lblFactsWon && !lblFactsWon->text().isEmpty()) {
-        const int height = lblFactsWon->heightForWidth(lblFactsWon->width());
-        lblFactsWon->setGeometry(lblFactsWon->x(), buttonTop + resultShift, lblFactsWon->width(), height);
-        below = height + factsWonGap;
-    }
-    for (QPushButton *button : findChildren<QPushButton *>())
-        button->move(button->x(), buttonTop + resultShift + below);
-    setFixedSize(windowWidth, windowHeight + resultShift + below);
 }
 
 QLabel *SummaryPage::addLabel(const QString &name, const QRect &box, const QFont &font, Qt::Alignment alignment)

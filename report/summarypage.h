@@ -18,7 +18,7 @@ public:
 
     int page() const { return number; }
     void draw(const GameSummary &summary);
-    // Page 1: the facts the game won, under the rows; empty hides them.
+    // Page 1: the facts the game won, beside the rows; empty hides them.
     void setFactsWon(const QString &text);
 
     QLabel *lblSumTitle = nullptr;
@@ -41,11 +41,8 @@ private:
     // The header, the rows and the buttons sit shift pixels lower, under a
     // result line of more than two lines.
     void moveBelowResult(int shift);
-    // The facts won and the buttons under the rows, and the window around them.
-    void placeBelowRows();
     QLabel *addLabel(const QString &name, const QRect &box, const QFont &font, Qt::Alignment alignment);
     QPushButton *addButton(const QString &name, const QString &caption, int x);
 
     const int number;
-    int resultShift = 0;
 };

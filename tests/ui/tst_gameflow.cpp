@@ -74,14 +74,7 @@ private:
     }
 
 private slots:
-    // Every test plays with no history before it, so that no game's end
-    // tells of facts won in an earlier test.
-    void init()
-    {
-        const QString data = home.filePath(QStringLiteral("data"));
-        QDir(data).removeRecursively();
-        qputenv("XDG_DATA_HOME", data.toLocal8Bit());
-    }
+    void init() { useEmptyHistory(home); }
 
     void wholeGames_data()
     {

@@ -215,6 +215,27 @@ private slots:
         QCOMPARE(stayed, !closedByEnter);
     }
 
+    // Enter in the list of names chooses nothing until a name is picked.
+    void enterOnARealChoice()
+    {
+        QtPlatform platform;
+        bool stayed = false;
+        QTimer::singleShot(0, [&] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                QWidget *inside = box->focusWidget() ? box->focusWidget() : box;
+                QTest::keyClick(inside, Qt::Key_Return);
+                stayed = QApplication::activeModalWidget() == box && box->isVisible();
+                QTest::keyClick(inside, Qt::Key_Down);
+                QTest::keyClick(inside, Qt::Key_Down);
+                QTest::keyClick(inside, Qt::Key_Return);
+            }
+        });
+        QCOMPARE(platform.chooseItem(QStringLiteral("Who is playing?"), QStringLiteral("Choose your name:"),
+                                     {QStringLiteral("Ben"), QStringLiteral("Anna")}, QStringLiteral("Play without a name")),
+                 std::optional<int>(1));
+        QVERIFY(stayed);
+    }
+
     void skipIntroductionSurvivesQuit()
     {
         {
