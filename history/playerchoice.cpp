@@ -43,7 +43,7 @@ std::optional<QString> nearName(const QString &typed, const QList<ChildEntry> &c
         // Half the letters changed make another name, such as Ann and Ben.
         const qsizetype shorter = std::min(typedLength, HistoryStore::childKey(child.name).size());
         // Strictly closer only: an equal one played less recently.
-        if (distance < bestDistance && 2 * distance < shorter) {
+        if (distance < bestDistance && 2 * qsizetype(distance) < shorter) {
             best = child.name.trimmed();
             bestDistance = distance;
         }
