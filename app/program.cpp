@@ -18,6 +18,7 @@
 #include "game/gameflow.h"
 #include "game/cardreader.h"
 #include "history/historyrecorder.h"
+#include "history/playerchoice.h"
 #include "history/progresswindow.h"
 #include "report/summarywindows.h"
 #include "setup/setuppanel.h"
@@ -49,8 +50,10 @@ HelpIntro *Program::frmHelpIntro()
 void Program::resetSummary()
 {
     summary.reset();
-    if (summaryPages)
+    if (summaryPages) {
         summaryPages->hideAll();
+        summaryPages->setFactsWon({});
+    }
     if (mainWindow)
         mainWindow->mnuPrevious->setEnabled(false);
 }
@@ -141,6 +144,8 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     new CardReader(*program, *program->gameFlow); // owned by the game flow
     // The history opens its file only with the first judged card or Progress.
     program->historyRecorder = std::make_unique<HistoryRecorder>(*program, *program->gameFlow);
+    program->gameFlow->setPlayerSource(new PlayerChoice(platform, *program->historyRecorder, window.setup->txtName,
+                                                        program->gameFlow.get()));
     Program *owner = program.get();
     QObject::connect(window.mnuProgress, &QAction::triggered, &window, [owner] { owner->frmProgress().showProgress(); });
     QObject::connect(program->gameFlow.get(), &GameFlow::gameStarted, &window,

@@ -100,7 +100,7 @@ void GameFlow::startClicked()
     }
     const FunctionSet functions = functionSetFor(setup.chkAddition->isChecked(), setup.chkSubtraction->isChecked(),
                                                  setup.chkMultiplication->isChecked(), setup.chkDivision->isChecked());
-    if (refuseUndealableGame(functions))
+    if (refuseUndealableGame(functions) || (playerSource && !playerSource->settlePlayer()))
         return;
 
     beginGame();
@@ -250,13 +250,18 @@ void GameFlow::endGame(EndReason reason)
     const bool timeRanOut = reason == EndReason::TimeRanOut;
     session.scoreLine = scoreLine(session, cardCount, timeRanOut);
     const bool summaryShown = setup.chkSummary->isChecked() && session.cardNumber > 1;
+    const QString won = factsWonSource ? factsWonSource->factsWon() : QString();
+    const auto withWon = [&won](const QString &text) {
+        return won.isEmpty() ? text : text + QStringLiteral("\r\n\r\n") + won;
+    };
     if (timeRanOut && !completed) {
         // The child always learns why the game ended and how it went.
         if (!summaryShown)
-            program.ask(timeUpTitle(), timeUpText(session), Platform::Buttons::Ok);
+            program.ask(timeUpTitle(), withWon(timeUpText(session)), Platform::Buttons::Ok);
     } else if (!setup.chkSummary->isChecked()) {
         if (completed) {
-            program.ask(gameCompleteTitle(), gameCompleteText(session, cardCount), Platform::Buttons::OkCancel);
+            program.ask(gameCompleteTitle(), withWon(gameCompleteText(session, cardCount)),
+                        Platform::Buttons::OkCancel);
         } else if (reason == EndReason::CardsOrStop
                    && program.ask(stopGameTitle(), stopGameText(session, cardCount), Platform::Buttons::YesNo)
                           == Platform::Answer::No) {
@@ -282,6 +287,7 @@ void GameFlow::endGame(EndReason reason)
     }
     program.summary.setResultLine(
         resultLine(session.resultsFor, program.platform.shortDate(), gameTime, session.scoreLine));
+    program.summaryWindows().setFactsWon(won);
     session.state = 0;
     session.rightCount = 0;
 

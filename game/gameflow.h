@@ -25,6 +25,24 @@ public:
                                       const GeneratorSettings &settings) = 0;
 };
 
+// Who plays, settled at Start before anything of the game is set up; false
+// when the child chose not to play now.
+class PlayerSource
+{
+public:
+    virtual ~PlayerSource() = default;
+    virtual bool settlePlayer() = 0;
+};
+
+// What the game now ending won the child, in words for its end; empty when
+// nothing new.
+class FactsWonSource
+{
+public:
+    virtual ~FactsWonSource() = default;
+    virtual QString factsWon() = 0;
+};
+
 // The life of a game: Start and Stop, dealing each card, and the end with
 // its score. It owns the behaviour of the answer boxes, the judging of cards
 // and the clocks, which signal what happened; it announces the game's events
@@ -52,6 +70,8 @@ public:
     KeypadControl &keypad() { return *keypadControl; }
 
     void setWeakFactSource(WeakFactSource *source) { weakFactSource = source; }
+    void setPlayerSource(PlayerSource *source) { playerSource = source; }
+    void setFactsWonSource(FactsWonSource *source) { factsWonSource = source; }
     // The player's seen facts that a game of these operations in the current
     // ranges could deal; none without a practice history.
     QList<WeakFact> weakFacts(FunctionSet functions) const;
@@ -80,6 +100,8 @@ private:
     std::unique_ptr<GameTimers> gameTimers;
     std::unique_ptr<KeypadControl> keypadControl;
     WeakFactSource *weakFactSource = nullptr;
+    PlayerSource *playerSource = nullptr;
+    FactsWonSource *factsWonSource = nullptr;
     std::optional<PractiseDraw> practiseDraw;
     qint64 cardShownAt = 0;
 };

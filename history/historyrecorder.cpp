@@ -11,8 +11,10 @@
 
 namespace {
 
-// Enough for another copy's few cards, short enough not to be felt.
+// Enough for another copy's few cards, short enough not to be felt; while
+// the file is known to be held, a card waits only a moment.
 constexpr int lockWaitMs = 250;
+constexpr int lockWaitWhileHeldMs = 50;
 // At the end of the run nothing else waits on it.
 constexpr int lockWaitAtQuitMs = 3000;
 
@@ -25,6 +27,7 @@ HistoryRecorder::HistoryRecorder(Program &program, GameFlow &flow)
     connect(&flow, &GameFlow::cardJudged, this, &HistoryRecorder::recordCard);
     connect(&flow, &GameFlow::gameEnded, this, &HistoryRecorder::endGame);
     flow.setWeakFactSource(this);
+    flow.setFactsWonSource(this);
     retry.setSingleShot(true);
     retry.setInterval(retryMs);
     connect(&retry, &QTimer::timeout, this, &HistoryRecorder::flush);
@@ -125,10 +128,21 @@ void HistoryRecorder::startGame()
     inGame = true;
     if (writing)
         waiting.append(game);
+    gameCards.clear();
+    factsAtStart.reset();
+    // Quietly: a file that cannot be read is told of once its first card
+    // cannot be written.
+    if (HistoryStore &found = made(); writing && found.open(false)) {
+        factsAtStart = found.factRecords(setup.child);
+        fluencyAtStart = found.fluencySeconds(setup.child);
+    } else if (writing && found.state() == HistoryStore::State::Absent) {
+        factsAtStart = FactRecords();
+    }
 }
 
 void HistoryRecorder::recordCard(const CardRecord &card)
 {
+    gameCards.append(card);
     if (!writing || waiting.isEmpty()) {
         notKept += failure.isEmpty() ? 0 : 1;
         return;
@@ -160,8 +174,8 @@ void HistoryRecorder::flush()
     if (!writing || waiting.isEmpty())
         return;
     HistoryStore &store = made();
-    // While the file is held, no card waits on it: the timer tries again.
-    store.setLockWait(busySinceMs >= 0 ? 0 : lockWaitMs);
+    // While the file is held, the timer tries again too.
+    store.setLockWait(busySinceMs >= 0 ? lockWaitWhileHeldMs : lockWaitMs);
     bool wrote = false;
     while (!waiting.isEmpty()) {
         PendingGame &game = waiting.first();
@@ -216,13 +230,34 @@ void HistoryRecorder::writeFailed()
 
 bool HistoryRecorder::hasHistory(const QString &child)
 {
-    HistoryStore &found = made();
-    if (!found.open(false))
-        return false;
     const QString key = HistoryStore::childKey(child);
-    const QList<ChildEntry> children = found.children();
-    return std::any_of(children.begin(), children.end(),
+    const QList<ChildEntry> known = children();
+    return std::any_of(known.begin(), known.end(),
                        [&key](const ChildEntry &entry) { return HistoryStore::childKey(entry.name) == key; });
+}
+
+QList<ChildEntry> HistoryRecorder::children()
+{
+    HistoryStore &found = made();
+    return found.open(false) ? found.children() : QList<ChildEntry>();
+}
+
+QString HistoryRecorder::factsWon()
+{
+    // Cards not kept did not make anything mastered in the history.
+    if (!factsAtStart || !writing)
+        return {};
+    FactRecords after = *factsAtStart;
+    for (const CardRecord &card : std::as_const(gameCards)) {
+        const Fact fact{card.operation, int(card.top), int(card.bottom)};
+        if (!isPlausibleFact(fact) || !isPlausibleSeconds(card.seconds))
+            continue;
+        FactRecord &record = after[fact];
+        record.fact = fact;
+        record.recent.append({card.right, card.seconds});
+        record.recent = record.recent.mid(std::max<qsizetype>(0, record.recent.size() - recentAttempts));
+    }
+    return factsWonText(*factsAtStart, after, fluencyAtStart);
 }
 
 QList<WeakFact> HistoryRecorder::weakFacts(const QString &child, FunctionSet functions, const GameSession &ranges,

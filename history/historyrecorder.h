@@ -18,7 +18,7 @@ class Program;
 // Cards wait in order while another copy holds the file for a moment, and go
 // in as soon as it lets go; only a lasting failure ends the history for the
 // run. What goes wrong is told once, between games, never over a card.
-class HistoryRecorder : public QObject, public WeakFactSource
+class HistoryRecorder : public QObject, public WeakFactSource, public FactsWonSource
 {
     Q_OBJECT
 public:
@@ -32,9 +32,15 @@ public:
     // Whether the child has played a game on record; quiet when the history
     // cannot be read.
     bool hasHistory(const QString &child);
+    // The children on record, the most recently played first; quiet, and
+    // none, when the history cannot be read.
+    QList<ChildEntry> children();
 
     QList<WeakFact> weakFacts(const QString &child, FunctionSet functions, const GameSession &ranges,
                               const GeneratorSettings &settings) override;
+    // The facts the game being played has brought to mastered, counted from
+    // the child's records at its start and its cards since.
+    QString factsWon() override;
 
     // Writes the cards that wait, in order; the retry timer calls it too.
     void flush();
@@ -80,4 +86,9 @@ private:
     QStringList untold;
     QString failure; // why the history stopped, until it is told
     int notKept = 0;
+    // The game being played: the child's records at its start (none when the
+    // history could not be read then) and its cards.
+    std::optional<FactRecords> factsAtStart;
+    double fluencyAtStart = defaultFluencySeconds;
+    QList<CardRecord> gameCards;
 };

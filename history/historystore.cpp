@@ -214,7 +214,8 @@ QString HistoryStore::defaultPath()
 
 QString HistoryStore::childKey(const QString &name)
 {
-    return name.trimmed().toCaseFolded();
+    // Never null: a null text binds as SQL NULL, which matches no child.
+    return notNull(name.trimmed().toCaseFolded());
 }
 
 bool HistoryStore::fail(const QString &why, State state)
@@ -458,21 +459,19 @@ bool HistoryStore::connect(bool readOnlyConnection)
 bool HistoryStore::checkAndPrepare()
 {
     QSqlQuery query(QSqlDatabase::database(connection, false));
-    const auto number = [&query](const QString &sql, int &value) {
-        if (!query.exec(sql) || !query.next())
-            return false;
-        value = query.value(0).toInt();
-        return true;
-    };
-    int id = 0;
-    int version = 0;
-    int objects = 0;
-    if (!number(QStringLiteral("PRAGMA application_id"), id) || !number(QStringLiteral("PRAGMA user_version"), version)
-        || !number(QStringLiteral("SELECT count(*) FROM sqlite_master"), objects)) {
+    // One statement, so that all three come from one moment: another copy
+    // making the file meanwhile must not look like another program's file.
+    if (!query.exec(QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id), "
+                                   "(SELECT user_version FROM pragma_user_version), "
+                                   "(SELECT count(*) FROM sqlite_master)"))
+        || !query.next()) {
         const bool damaged = notADatabase.contains(query.lastError().nativeErrorCode());
         failedWith(query);
         return fail(lastError, damaged ? State::NotOurs : State::Failed);
     }
+    const int id = query.value(0).toInt();
+    const int version = query.value(1).toInt();
+    const int objects = query.value(2).toInt();
     const bool empty = id == 0 && version == 0 && objects == 0;
     if (!empty && id != applicationId)
         return fail(QCoreApplication::translate("HistoryStore", "another program's file"), State::NotOurs);
@@ -583,7 +582,7 @@ bool HistoryStore::recordCard(qint64 &game, const GameSetup &setup, const CardRe
             if (!run(query,
                      QStringLiteral("INSERT INTO children (key, name) VALUES (?, ?) "
                                     "ON CONFLICT (key) DO UPDATE SET name = excluded.name"),
-                     {childKey(setup.child), setup.child.trimmed()}))
+                     {childKey(setup.child), notNull(setup.child.trimmed())}))
                 return false;
             const qint64 child = childId(setup.child);
             if (!run(query,

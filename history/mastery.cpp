@@ -243,3 +243,64 @@ Fact factAtCell(qint16 operation, GridCell cell)
     default: return {operation, cell.row, cell.column};
     }
 }
+
+QString factShortText(const Fact &fact)
+{
+    QString sign;
+    switch (fact.operation) {
+    case Operation::Addition: sign = QStringLiteral("+"); break;
+    case Operation::Subtraction: sign = QStringLiteral("-"); break;
+    case Operation::Multiplication: sign = QStringLiteral("\u00d7"); break;
+    default: sign = QStringLiteral("\u00f7"); break;
+    }
+    return QStringLiteral("%1 %2 %3").arg(fact.top).arg(sign).arg(fact.bottom);
+}
+
+QString factsWonText(const FactRecords &before, const FactRecords &after, double fluencySeconds)
+{
+    // A game of 100 cards could win more than a line holds.
+    constexpr int mostNamed = 10;
+    const auto stateIn = [fluencySeconds](const FactRecords &records, const Fact &fact) {
+        const auto found = records.constFind(fact);
+        return found == records.cend() ? Mastery::NotSeen : masteryOf(found->recent, fluencySeconds);
+    };
+    QList<Fact> won;
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        if (stateIn(after, it.key()) == Mastery::Mastered && stateIn(before, it.key()) != Mastery::Mastered)
+            won.append(it.key());
+    if (won.isEmpty())
+        return {};
+    std::sort(won.begin(), won.end());
+    QStringList named;
+    for (const Fact &fact : won.mid(0, mostNamed))
+        named.append(factShortText(fact));
+    QString text = QCoreApplication::translate("Mastery", "New: %1")
+                       .arg(named.join(QStringLiteral(", ")) + (won.size() > mostNamed ? QStringLiteral(", \u2026")
+                                                                                         : QString()));
+    for (const qint16 operation : {Operation::Addition, Operation::Subtraction, Operation::Multiplication,
+                                   Operation::Division}) {
+        if (std::none_of(won.begin(), won.end(), [operation](const Fact &fact) { return fact.operation == operation; }))
+            continue;
+        const MasteryGrid grid = masteryGrid(after, operation, fluencySeconds);
+        const int of = int(grid.cells.size());
+        QString line;
+        switch (operation) {
+        case Operation::Addition:
+            line = QCoreApplication::translate("Mastery", "Addition: %1 of %2 mastered").arg(grid.mastered).arg(of);
+            break;
+        case Operation::Subtraction:
+            line = QCoreApplication::translate("Mastery", "Subtraction: %1 of %2 mastered").arg(grid.mastered).arg(of);
+            break;
+        case Operation::Multiplication:
+            line = QCoreApplication::translate("Mastery", "Multiplication: %1 of %2 mastered")
+                       .arg(grid.mastered)
+                       .arg(of);
+            break;
+        default:
+            line = QCoreApplication::translate("Mastery", "Division: %1 of %2 mastered").arg(grid.mastered).arg(of);
+            break;
+        }
+        text += QLatin1Char('\n') + line;
+    }
+    return text;
+}

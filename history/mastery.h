@@ -129,6 +129,13 @@ MasteryGrid masteryGrid(const FactRecords &records, qint16 operation, double flu
 // "Mastered 37 of 169"
 QString masteredCountText(const MasteryGrid &grid);
 
+// "7 × 8", as the end of a game names a fact.
+QString factShortText(const Fact &fact);
+// What a game won: the facts mastered after it that were not before, and for
+// each of their operations how much of its grid is mastered now, one line
+// each; empty when nothing new.
+QString factsWonText(const FactRecords &before, const FactRecords &after, double fluencySeconds);
+
 // One game as the trend shows it.
 struct GameTrend
 {

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QVariant>
 
@@ -20,8 +21,9 @@ class Platform
 {
 public:
     // OkByClick: an OK that only a click or Space presses, for a message that
-    // comes up while a child may still be pressing Enter.
-    enum class Buttons { Ok, OkCancel, YesNo, OkByClick };
+    // comes up while a child may still be pressing Enter; YesNoByClick the
+    // same for a question where either answer would be a wrong guess.
+    enum class Buttons { Ok, OkCancel, YesNo, OkByClick, YesNoByClick };
     enum class Icon { None, Information, Question, Warning, Critical };
     enum class Answer { Ok, Cancel, Yes, No };
 
@@ -71,6 +73,13 @@ public:
     virtual std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) = 0;
     // Asks for a short secret, its characters hidden as they are typed; none on Cancel.
     virtual std::optional<QString> askSecret(const QString &title, const QString &label) = 0;
+
+    // Asks to choose one of the items, none chosen at first, so that Enter
+    // alone chooses nothing. Returns the index, extraChoice for the button
+    // named extraButton, and none on Cancel.
+    static constexpr int extraChoice = -1;
+    virtual std::optional<int> chooseItem(const QString &title, const QString &label, const QStringList &items,
+                                          const QString &extraButton) = 0;
 
     virtual QDateTime now() = 0;
     // Milliseconds on a clock that never jumps, for timing cards.

@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLabel>
+#include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -15,10 +19,12 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextToSpeech>
+#include <QVBoxLayout>
 
 #include <chrono>
 
@@ -113,10 +119,14 @@ Platform::Answer QtPlatform::messageBox(const QString &title, const QString &tex
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
         break;
+    case Buttons::YesNoByClick:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
     }
     // Enter goes by the box wherever the keyboard is in it.
     EnterSwallower swallower;
-    if (buttons == Buttons::OkByClick) {
+    if (buttons == Buttons::OkByClick || buttons == Buttons::YesNoByClick) {
         box.installEventFilter(&swallower);
         for (QWidget *inside : box.findChildren<QWidget *>())
             inside->installEventFilter(&swallower);
@@ -125,7 +135,7 @@ Platform::Answer QtPlatform::messageBox(const QString &title, const QString &tex
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
-    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    default: return buttons == Buttons::YesNo || buttons == Buttons::YesNoByClick ? Answer::No : Answer::Cancel;
     }
 }
 
@@ -175,6 +185,54 @@ std::optional<QString> QtPlatform::askSecret(const QString &title, const QString
     const QString secret = QInputDialog::getText(QApplication::activeWindow(), title, label, QLineEdit::Password,
                                                  QString(), &ok, Qt::WindowFlags(), Qt::ImhDigitsOnly | Qt::ImhSensitiveData);
     return ok ? std::optional<QString>(secret) : std::nullopt;
+}
+
+std::optional<int> QtPlatform::chooseItem(const QString &title, const QString &label, const QStringList &items,
+                                          const QString &extraButton)
+{
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *text = new QLabel(label, &dialog);
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    auto *list = new QListWidget(&dialog);
+    list->addItems(items);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    text->setBuddy(list);
+    layout->addWidget(list);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QPushButton *extra = buttons->addButton(extraButton, QDialogButtonBox::ActionRole);
+    QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
+    // Nothing is chosen by an Enter alone: only a chosen item is taken.
+    for (QPushButton *button : buttons->findChildren<QPushButton *>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    ok->setEnabled(false);
+    layout->addWidget(buttons);
+    bool extraChosen = false;
+    QObject::connect(list, &QListWidget::itemSelectionChanged, ok,
+                     [list, ok] { ok->setEnabled(!list->selectedItems().isEmpty()); });
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, [&dialog](QListWidgetItem *item) {
+        if (item->isSelected())
+            dialog.accept();
+    });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(extra, &QPushButton::clicked, &dialog, [&dialog, &extraChosen] {
+        extraChosen = true;
+        dialog.accept();
+    });
+    list->setFocus();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    if (extraChosen)
+        return extraChoice;
+    const QList<QListWidgetItem *> chosen = list->selectedItems();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return int(list->row(chosen.first()));
 }
 
 void QtPlatform::playSound(const QString &fileName)

@@ -25,6 +25,8 @@ public:
     bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) override;
     std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) override;
     std::optional<QString> askSecret(const QString &title, const QString &label) override;
+    std::optional<int> chooseItem(const QString &title, const QString &label, const QStringList &items,
+                                  const QString &extraButton) override;
     std::unique_ptr<Progress> startProgress(const QString &title, const QString &text, qint64 total) override;
     void playSound(const QString &fileName) override;
     bool speechAvailable(QString *why = nullptr) override;

@@ -14,6 +14,8 @@ constexpr int firstRowTop = 107;
 constexpr int lastRowTop = 472;
 constexpr int rowHeight = 17;
 constexpr int buttonTop = 494;
+// Clear of the card time column.
+constexpr int factsWonLeft = 320;
 // Wide enough for "99 x 99 = 9801" in the window font; it still ends where
 // the answer column begins.
 constexpr int problemWidth = 90;
@@ -61,6 +63,17 @@ SummaryPage::SummaryPage(int page)
         setTextColour(result, QColor(0, 0, 255));
         result->setWordWrap(true);
         lblSum[1] = result;
+    }
+    if (page == 1) {
+        // Beside the rows, where the columns leave room, so that the window
+        // keeps its size on the smallest screen.
+        lblFactsWon = addLabel(QStringLiteral("lblFactsWon"),
+                               QRect(factsWonLeft, firstRowTop, windowWidth - factsWonLeft - 24,
+                                     lastRowTop + rowHeight - firstRowTop),
+                               cellFont, Qt::AlignLeft | Qt::AlignTop);
+        lblFactsWon->setWordWrap(true);
+        setTextColour(lblFactsWon, QColor(0, 128, 0));
+        lblFactsWon->hide();
     }
     QFont headerFont = windowFont(8.25, true);
     headerFont.setUnderline(true);
@@ -135,9 +148,19 @@ void SummaryPage::moveBelowResult(int shift)
         for (QLabel *cell : {lblSum[r], lblSuma[r], lblSumb[r]})
             cell->move(cell->x(), rowTop(k) + shift);
     }
+    if (lblFactsWon)
+        lblFactsWon->move(lblFactsWon->x(), firstRowTop + shift);
     for (QPushButton *button : findChildren<QPushButton *>())
         button->move(button->x(), buttonTop + shift);
     setFixedSize(windowWidth, windowHeight + shift);
+}
+
+void SummaryPage::setFactsWon(const QString &text)
+{
+    if (!lblFactsWon)
+        return;
+    lblFactsWon->setText(text);
+    lblFactsWon->setVisible(!text.isEmpty());
 }
 
 QLabel *SummaryPage::addLabel(const QString &name, const QRect &box, const QFont &font, Qt::Alignment alignment)

@@ -18,6 +18,8 @@ public:
 
     int page() const { return number; }
     void draw(const GameSummary &summary);
+    // Page 1: the facts the game won, beside the rows; empty hides them.
+    void setFactsWon(const QString &text);
 
     QLabel *lblSumTitle = nullptr;
     // Indexed by summary row: 0 the column header, 1 the result line (page 1
@@ -25,6 +27,7 @@ public:
     QMap<int, QLabel *> lblSum;
     QMap<int, QLabel *> lblSuma;
     QMap<int, QLabel *> lblSumb;
+    QLabel *lblFactsWon = nullptr; // page 1 only
 
     QPushButton *cmdSumClose = nullptr;
     QPushButton *cmdSumSave = nullptr;  // page 1 only

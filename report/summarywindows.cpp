@@ -49,6 +49,7 @@ SummaryPage &SummaryWindows::pageWindow(int page)
     slot = std::make_unique<SummaryPage>(page);
     SummaryPage &window = *slot;
     window.draw(program.summary);
+    window.setFactsWon(factsWon);
     connect(window.cmdSumClose, &QPushButton::clicked, this, [this, page] { closePage(page); });
     if (window.cmdSumNext)
         connect(window.cmdSumNext, &QPushButton::clicked, this, [this, page] { turnPage(page, page + 1); });
@@ -104,10 +105,19 @@ void SummaryWindows::hideAll()
             page->hide();
 }
 
+void SummaryWindows::setFactsWon(const QString &text)
+{
+    factsWon = text;
+    if (SummaryPage *first = createdPage(1))
+        first->setFactsWon(text);
+}
+
 void SummaryWindows::openSavedReport()
 {
-    if (openReport(program, program.summary, reportFile))
+    if (openReport(program, program.summary, reportFile)) {
+        setFactsWon({}); // a report keeps no record of it
         showPage(1);
+    }
 }
 
 void SummaryWindows::redraw()

@@ -29,6 +29,9 @@ public:
     void showPage(int page);
     // A new game: pages of the last one would show it mixed with the new.
     void hideAll();
+    // The facts the last game won, on the first page and never in its report;
+    // empty for none.
+    void setFactsWon(const QString &text);
     // Null until the page has been shown once.
     SummaryPage *createdPage(int page) const;
 
@@ -42,4 +45,5 @@ private:
     Program &program;
     std::array<std::unique_ptr<SummaryPage>, GameSummary::pageCount> pages;
     QString reportFile; // the name Save and Open share, replaced on each use
+    QString factsWon;
 };

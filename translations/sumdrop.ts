@@ -876,6 +876,45 @@
         <source>Mastered %1 of %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>New: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addition: %1 of %2 mastered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtraction: %1 of %2 mastered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiplication: %1 of %2 mastered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Division: %1 of %2 mastered</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlayerChoice</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose your name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play without a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is this %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Program</name>

@@ -878,6 +878,45 @@
         <source>Mastered %1 of %2</source>
         <translation>%1 von %2 sicher</translation>
     </message>
+    <message>
+        <source>New: %1</source>
+        <translation>Neu: %1</translation>
+    </message>
+    <message>
+        <source>Addition: %1 of %2 mastered</source>
+        <translation>Addition: %1 von %2 sicher</translation>
+    </message>
+    <message>
+        <source>Subtraction: %1 of %2 mastered</source>
+        <translation>Subtraktion: %1 von %2 sicher</translation>
+    </message>
+    <message>
+        <source>Multiplication: %1 of %2 mastered</source>
+        <translation>Multiplikation: %1 von %2 sicher</translation>
+    </message>
+    <message>
+        <source>Division: %1 of %2 mastered</source>
+        <translation>Division: %1 von %2 sicher</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerChoice</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation>Wer spielt?</translation>
+    </message>
+    <message>
+        <source>Choose your name:</source>
+        <translation>Wähle deinen Namen:</translation>
+    </message>
+    <message>
+        <source>Play without a name</source>
+        <translation>Ohne Namen spielen</translation>
+    </message>
+    <message>
+        <source>Is this %1?</source>
+        <translation>Bist du %1?</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>

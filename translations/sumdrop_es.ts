@@ -878,6 +878,45 @@
         <source>Mastered %1 of %2</source>
         <translation>%1 de %2 dominadas</translation>
     </message>
+    <message>
+        <source>New: %1</source>
+        <translation>Nuevo: %1</translation>
+    </message>
+    <message>
+        <source>Addition: %1 of %2 mastered</source>
+        <translation>Suma: %1 de %2 dominadas</translation>
+    </message>
+    <message>
+        <source>Subtraction: %1 of %2 mastered</source>
+        <translation>Resta: %1 de %2 dominadas</translation>
+    </message>
+    <message>
+        <source>Multiplication: %1 of %2 mastered</source>
+        <translation>Multiplicación: %1 de %2 dominadas</translation>
+    </message>
+    <message>
+        <source>Division: %1 of %2 mastered</source>
+        <translation>División: %1 de %2 dominadas</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerChoice</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation>¿Quién juega?</translation>
+    </message>
+    <message>
+        <source>Choose your name:</source>
+        <translation>Elige tu nombre:</translation>
+    </message>
+    <message>
+        <source>Play without a name</source>
+        <translation>Jugar sin nombre</translation>
+    </message>
+    <message>
+        <source>Is this %1?</source>
+        <translation>¿Eres %1?</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>

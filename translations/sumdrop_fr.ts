@@ -878,6 +878,45 @@
         <source>Mastered %1 of %2</source>
         <translation>%1 sur %2 maîtrisés</translation>
     </message>
+    <message>
+        <source>New: %1</source>
+        <translation>Nouveau : %1</translation>
+    </message>
+    <message>
+        <source>Addition: %1 of %2 mastered</source>
+        <translation>Addition : %1 sur %2 maîtrisés</translation>
+    </message>
+    <message>
+        <source>Subtraction: %1 of %2 mastered</source>
+        <translation>Soustraction : %1 sur %2 maîtrisés</translation>
+    </message>
+    <message>
+        <source>Multiplication: %1 of %2 mastered</source>
+        <translation>Multiplication : %1 sur %2 maîtrisés</translation>
+    </message>
+    <message>
+        <source>Division: %1 of %2 mastered</source>
+        <translation>Division : %1 sur %2 maîtrisés</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerChoice</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation>Qui joue ?</translation>
+    </message>
+    <message>
+        <source>Choose your name:</source>
+        <translation>Choisis ton nom :</translation>
+    </message>
+    <message>
+        <source>Play without a name</source>
+        <translation>Jouer sans nom</translation>
+    </message>
+    <message>
+        <source>Is this %1?</source>
+        <translation>C&apos;est toi, %1 ?</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>

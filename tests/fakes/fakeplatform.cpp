@@ -26,7 +26,7 @@ Platform::Answer FakePlatform::messageBox(const QString &title, const QString &t
         answers.pop_front();
         return answer;
     }
-    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    return buttons == Buttons::YesNo || buttons == Buttons::YesNoByClick ? Answer::Yes : Answer::Ok;
 }
 
 QString FakePlatform::openFileName(const QString &filter)
@@ -68,6 +68,17 @@ bool FakePlatform::printPreview(const std::function<void(QPagedPaintDevice &)> &
 {
     ++previews;
     return print(paint);
+}
+
+std::optional<int> FakePlatform::chooseItem(const QString &title, const QString &label, const QStringList &items,
+                                           const QString &extraButton)
+{
+    choiceQuestions.append(QStringList{title, label} + items + QStringList{extraButton});
+    if (choices.empty())
+        return extraChoice;
+    const std::optional<int> choice = choices.front();
+    choices.pop_front();
+    return choice && (*choice < extraChoice || *choice >= items.size()) ? std::nullopt : choice;
 }
 
 std::optional<int> FakePlatform::askNumber(const QString &title, const QString &label, int low, int high)

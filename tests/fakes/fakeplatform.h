@@ -43,6 +43,8 @@ public:
     bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) override;
     std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) override;
     std::optional<QString> askSecret(const QString &title, const QString &label) override;
+    std::optional<int> chooseItem(const QString &title, const QString &label, const QStringList &items,
+                                  const QString &extraButton) override;
     std::unique_ptr<Progress> startProgress(const QString &title, const QString &text, qint64 total) override;
     void playSound(const QString &fileName) override;
     bool speechAvailable(QString *why = nullptr) override;
@@ -64,6 +66,9 @@ public:
     bool printAccepted = true;
     std::deque<int> numbers;              // next number questions; Cancel when empty
     std::deque<QString> secrets;          // next secret questions; Cancel when empty
+    // Next choices from a list: an index, extraChoice, or none for Cancel;
+    // the extra button when empty.
+    std::deque<std::optional<int>> choices;
     bool browserWorks = true;
     qint64 cancelProgressAt = -1; // long work is cancelled once this much is done
     bool speechWorks = true;
@@ -84,6 +89,7 @@ public:
     int previews = 0;         // print jobs that went through the preview
     QStringList numberQuestions; // "title|label"
     QStringList secretQuestions; // "title|label"
+    QList<QStringList> choiceQuestions; // title, label, the items, the extra button
     int exitCount = 0;
     QStringList progressTitles; // each long work begun
 

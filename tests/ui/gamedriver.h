@@ -34,6 +34,15 @@ inline bool shows(const QLabel *label, int pictureId)
     return !expected.isNull() && label->pixmap().toImage() == expected;
 }
 
+// An empty practice history in home, for a test that must not meet the
+// games of the tests before it (they would change what the game's end says).
+inline void useEmptyHistory(const QTemporaryDir &home)
+{
+    const QString data = home.filePath(QStringLiteral("data"));
+    QDir(data).removeRecursively();
+    qputenv("XDG_DATA_HOME", data.toLocal8Bit());
+}
+
 // Starts the program in a fresh working directory with a chosen setup and
 // plays it through the real widgets. The number ranges are Basic 1 to 99, so
 // that a card's numbers can be forced through the random queue.

@@ -18,6 +18,8 @@ class GameTimersTest : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir home;
+
 private:
     std::unique_ptr<GameDriver> timedGame(Limit limit, int amount, bool summary = false, bool timer = true)
     {
@@ -51,6 +53,8 @@ private:
     }
 
 private slots:
+    void init() { useEmptyHistory(home); }
+
     void cardLimit()
     {
         auto driver = timedGame(Limit::Card, 10);

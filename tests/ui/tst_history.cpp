@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QComboBox>
+#include <QCompleter>
+#include <QAbstractItemView>
 #include <QProcess>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -17,6 +19,8 @@
 #include "history/historyrecorder.h"
 #include "history/historystore.h"
 #include "history/progresswindow.h"
+#include "report/summarypage.h"
+#include "report/summarywindows.h"
 #include "history/trendchart.h"
 #include "ui/gamedriver.h"
 
@@ -170,6 +174,24 @@ class HistoryTest : public QObject
             QVERIFY(store.recordCard(game, setup, card));
         QVERIFY(store.endGame(game, setup.started, true));
     }
+
+    // Children on record, each played a day after the one before it.
+    void writeChildren(const QStringList &names)
+    {
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            CardRecord card = cardOf(Operation::Addition, 1, 1, true, 1);
+            card.judgedAt = card.judgedAt.addDays(i);
+            writeHistory(names.at(i), {card});
+        }
+    }
+
+    static QString lastChildPlayed()
+    {
+        return valueOf(historyPath(), QStringLiteral("SELECT k.name FROM games g JOIN children k ON k.id = g.child_id "
+                                                     "ORDER BY g.id DESC LIMIT 1"))
+            .toString();
+    }
+
 
 private slots:
     void initTestCase()
@@ -572,6 +594,12 @@ private slots:
         QCOMPARE(store.rejectedRecords(), 0);
     }
 
+    void nullNameIsTheChildWithNoName()
+    {
+        writeHistory(QString(), {cardOf(Operation::Addition, 7, 8, false, 2)});
+        QCOMPARE(HistoryStore(historyPath()).cards(QStringLiteral("")).size(), 1);
+    }
+
     void forgetTakesTheChildsSheets()
     {
         writeHistory(QStringLiteral("Anna"), {cardOf(Operation::Addition, 7, 8, false, 2)});
@@ -830,6 +858,154 @@ private slots:
         QCOMPARE(rows[0].size(), rows[1].size());
         QCOMPARE(rows[1], (QStringList{name, "0", "2026-12-01 09:00:01.250", "division", "56", "8", "7", "", "yes",
                                        "marked right", "1.500"}));
+    }
+
+    // One child mistyped stays one child when Yes says so; Tom was played
+    // before Tim; in a short name one or two letters make another name.
+    void nearNameAtStart_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Platform::Answer>("answer");
+        QTest::addColumn<QString>("asked");  // the near name, or none asked
+        QTest::addColumn<QString>("played"); // the child the game is recorded for
+        const auto yes = Platform::Answer::Yes;
+        const auto no = Platform::Answer::No;
+        QTest::newRow("0: the same child") << " anna " << yes << "" << "anna";
+        QTest::newRow("1, Yes") << "Ana" << yes << "Anna" << "Anna";
+        QTest::newRow("1, No: a new child") << "Ana" << no << "Anna" << "Ana";
+        QTest::newRow("2") << "Maksimilian" << yes << "Maximilian" << "Maximilian";
+        QTest::newRow("3: another child") << "Maksimiljan" << yes << "" << "Maksimiljan";
+        QTest::newRow("1 from two: the latest played") << "Tam" << yes << "Tim" << "Tim";
+        QTest::newRow("2 of 3 letters") << "Ina" << yes << "" << "Ina";
+        QTest::newRow("1 of 2 letters") << "Jo" << yes << "" << "Jo";
+    }
+    void nearNameAtStart()
+    {
+        QFETCH(QString, typed);
+        QFETCH(Platform::Answer, answer);
+        QFETCH(QString, asked);
+        QFETCH(QString, played);
+        writeChildren({QStringLiteral("Tom"), QStringLiteral("Anna"), QStringLiteral("Maximilian"),
+                       QStringLiteral("Tim"), QStringLiteral("Bo")});
+        GameDriver driver(named(3));
+        driver.setup().txtName->setText(typed);
+        driver.platform.answers.push_back(answer);
+        play(driver, {{2, 3, true}});
+        QCOMPARE(driver.platform.messages.size(), asked.isEmpty() ? 0 : 1);
+        if (!asked.isEmpty()) {
+            QCOMPARE(driver.platform.messages[0].text, QStringLiteral("Is this %1?").arg(asked));
+            QCOMPARE(driver.platform.messages[0].buttons, Platform::Buttons::YesNoByClick);
+        }
+        QCOMPARE(lastChildPlayed(), played);
+        QCOMPARE(driver.platform.options.value(QStringLiteral("lastPlayer")).toString(), played);
+    }
+
+    // No name typed: the children to choose from, the latest played first.
+    void emptyNameAtStart_data()
+    {
+        QTest::addColumn<bool>("children");
+        QTest::addColumn<int>("choice"); // an index, extraChoice, or -2 for Cancel
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<QString>("played");
+        QTest::newRow("a name chosen") << true << 1 << true << "Anna";
+        QTest::newRow("without a name") << true << int(Platform::extraChoice) << true << "";
+        QTest::newRow("Cancel") << true << -2 << false << "";
+        QTest::newRow("nobody on record: not asked") << false << 0 << true << "";
+    }
+    void emptyNameAtStart()
+    {
+        QFETCH(bool, children);
+        QFETCH(int, choice);
+        QFETCH(bool, started);
+        QFETCH(QString, played);
+        if (children)
+            writeChildren({QStringLiteral("Anna"), QStringLiteral(""), QStringLiteral("Ben")});
+        GameDriver driver(named(3));
+        driver.platform.choices.push_back(choice == -2 ? std::nullopt : std::optional<int>(choice));
+        driver.queueAddition(2, 3);
+        driver.clickStart();
+        QCOMPARE(driver.platform.choiceQuestions.size(), children ? 1 : 0);
+        if (children)
+            QCOMPARE(driver.platform.choiceQuestions[0],
+                     (QStringList{"Who is playing?", "Choose your name:", "Ben", "Anna", "Play without a name"}));
+        QCOMPARE(driver.session().state, started ? 1 : 0);
+        QCOMPARE(driver.setup().txtName->text(), played);
+        if (started) {
+            driver.typeSeparate(5);
+            QCOMPARE(lastChildPlayed(), played);
+        }
+    }
+
+    // The name box offers the children on record, read only once it is used,
+    // and starts with the name last played.
+    void nameCompletion()
+    {
+        writeChildren({QStringLiteral("Annika"), QStringLiteral("Ben"), QStringLiteral("anna")});
+        GameDriver driver(named(3), QSize(1280, 1024), {{QStringLiteral("lastPlayer"), QStringLiteral("Ben")}});
+        QLineEdit *box = driver.setup().txtName;
+        QCOMPARE(box->text(), QStringLiteral("Ben"));
+        QVERIFY(!box->completer());
+        box->clear();
+        QVERIFY(QTest::qWaitForWindowActive(driver.window()));
+        QVERIFY(!box->completer()); // not read at start-up
+        box->setFocus();
+        QVERIFY(box->completer());
+        QTest::keyClicks(box, QStringLiteral("AN"));
+        QCompleter *completer = box->completer();
+        QVERIFY(completer->popup()->isVisible());
+        QStringList offered;
+        for (int row = 0; completer->setCurrentRow(row); ++row)
+            offered.append(completer->currentCompletion());
+        QCOMPARE(offered, (QStringList{"anna", "Annika"}));
+    }
+
+    // The facts a game brings to mastered, told at its end: after a wrong
+    // try and a right one, a quick right answer masters 7 + 8; after two
+    // wrong ones it does not.
+    void factsWon_data()
+    {
+        QTest::addColumn<bool>("before");    // 7 + 8 right at its last try before
+        QTest::addColumn<bool>("summary");
+        QTest::addColumn<QString>("told");
+        const QString won = QStringLiteral("New: 7 + 8\nAddition: 1 of 169 mastered");
+        QTest::newRow("one fact, summary page") << true << true << won;
+        QTest::newRow("one fact, game-end box") << true << false << won;
+        QTest::newRow("none, summary page") << false << true << "";
+        QTest::newRow("none, game-end box") << false << false << "";
+    }
+    void factsWon()
+    {
+        QFETCH(bool, before);
+        QFETCH(bool, summary);
+        QFETCH(QString, told);
+        writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 7, 8, false, 2),
+                                             cardOf(Operation::Addition, 7, 8, before, 2)});
+        SettingsRecord setup = named(10);
+        setup.showSummary = summary;
+        GameDriver driver(setup);
+        driver.setup().txtName->setText(QStringLiteral("Ann"));
+        QList<std::tuple<int, int, bool>> cards{{7, 8, true}};
+        for (int top = 1; top < 10; ++top)
+            cards.append({top, 1, true}); // seen once: not yet mastered
+        play(driver, cards);
+        QCOMPARE(driver.session().state, 0);
+        if (summary) {
+            QVERIFY(driver.platform.messages.isEmpty());
+            SummaryPage *page = driver.program->summaryWindows().createdPage(1);
+            QCOMPARE(page->lblFactsWon->text(), told);
+            QCOMPARE(page->lblFactsWon->isVisible(), !told.isEmpty());
+            // The saved report keeps its format: rows and result line only.
+            const QString report = driver.dir.filePath(QStringLiteral("report.txt"));
+            driver.platform.fileNames.push_back(report);
+            driver.click(page->cmdSumSave);
+            QVERIFY(QFile::exists(report));
+            QVERIFY(!contentsOf(report).contains("New:"));
+        } else {
+            QCOMPARE(driver.platform.messages.size(), 1);
+            const QString text = driver.platform.messages[0].text;
+            QCOMPARE(text.endsWith(QStringLiteral("\r\n\r\n") + told), !told.isEmpty());
+            QVERIFY(told.isEmpty() == !text.contains(QStringLiteral("New:")));
+        }
     }
 
     void practisesWeakFacts()

@@ -189,6 +189,7 @@ private slots:
         QTest::addColumn<Platform::Answer>("answer");
         QTest::newRow("Yes/No") << Platform::Buttons::YesNo << true << Platform::Answer::No;
         QTest::newRow("OK by click") << Platform::Buttons::OkByClick << false << Platform::Answer::Ok;
+        QTest::newRow("Yes/No by click") << Platform::Buttons::YesNoByClick << false << Platform::Answer::No;
     }
     void enterOnARealBox()
     {
@@ -212,6 +213,27 @@ private slots:
                  answer);
         QVERIFY(pressed);
         QCOMPARE(stayed, !closedByEnter);
+    }
+
+    // Enter in the list of names chooses nothing until a name is picked.
+    void enterOnARealChoice()
+    {
+        QtPlatform platform;
+        bool stayed = false;
+        QTimer::singleShot(0, [&] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                QWidget *inside = box->focusWidget() ? box->focusWidget() : box;
+                QTest::keyClick(inside, Qt::Key_Return);
+                stayed = QApplication::activeModalWidget() == box && box->isVisible();
+                QTest::keyClick(inside, Qt::Key_Down);
+                QTest::keyClick(inside, Qt::Key_Down);
+                QTest::keyClick(inside, Qt::Key_Return);
+            }
+        });
+        QCOMPARE(platform.chooseItem(QStringLiteral("Who is playing?"), QStringLiteral("Choose your name:"),
+                                     {QStringLiteral("Ben"), QStringLiteral("Anna")}, QStringLiteral("Play without a name")),
+                 std::optional<int>(1));
+        QVERIFY(stayed);
     }
 
     void skipIntroductionSurvivesQuit()

@@ -303,6 +303,7 @@ private:
             platform->answers.push_front(chance(0.5) ? Platform::Answer::Ok : Platform::Answer::Cancel);
             break;
         case Platform::Buttons::YesNo:
+        case Platform::Buttons::YesNoByClick:
             platform->answers.push_front(chance(0.5) ? Platform::Answer::Yes : Platform::Answer::No);
             break;
         }
