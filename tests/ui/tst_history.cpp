@@ -470,6 +470,11 @@ private slots:
             QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7555)));
         QVERIFY(QFile::setPermissions(historyPath(), QFileDevice::Permissions(0x6444)));
         const QByteArray before = contentsOf(historyPath());
+        // A copy the other user can reach, wherever the build folder is.
+        const QString program = home.filePath(QStringLiteral("history_player"));
+        QFile::remove(program);
+        QVERIFY(QFile::copy(QStringLiteral(SUMDROP_HISTORY_PLAYER), program));
+        QVERIFY(QFile::setPermissions(program, QFileDevice::Permissions(0x7555)));
         QProcess player;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
@@ -478,7 +483,7 @@ private slots:
         player.setProcessEnvironment(environment);
         player.start(QStringLiteral("setpriv"),
                      {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
-                      QStringLiteral(SUMDROP_HISTORY_PLAYER), QStringLiteral("3"), QStringLiteral("0"),
+                      program, QStringLiteral("3"), QStringLiteral("0"),
                       QStringLiteral("Ann"), QStringLiteral("a"), QStringLiteral("1"), QStringLiteral("0"),
                       QStringLiteral("progress")});
         QVERIFY(player.waitForFinished(60000));
