@@ -99,7 +99,7 @@ bool fillRecentGames(const QString &child, int games)
             card.answer = card.given = 2 + c;
             card.right = true;
             card.seconds = 60;
-            card.judgedAt = setup.started.addSecs(60 * (c + 1));
+            card.judgedAt = setup.started.addSecs(qint64(60) * (c + 1));
             if (!store.recordCard(game, setup, card))
                 return false;
         }
