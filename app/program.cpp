@@ -70,6 +70,7 @@ ProgressWindow &Program::frmProgress()
     if (!progressWindow) {
         progressWindow = std::make_unique<ProgressWindow>(*this, *historyRecorder);
         ProgressWindow *window = progressWindow.get();
+        window->mayForget = [this] { return mainWindow->lock->mayChange(); };
         QObject::connect(window, &ProgressWindow::helpRequested, window,
                          [this, window] { frmHelpIntro()->openTopic(HelpTopicId::Progress, window); });
     }
@@ -144,8 +145,9 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     new CardReader(*program, *program->gameFlow); // owned by the game flow
     // The history opens its file only with the first judged card or Progress.
     program->historyRecorder = std::make_unique<HistoryRecorder>(*program, *program->gameFlow);
-    program->gameFlow->setPlayerSource(new PlayerChoice(platform, *program->historyRecorder, window.setup->txtName,
-                                                        program->gameFlow.get()));
+    HistoryRecorder &recorder = *program->historyRecorder;
+    program->gameFlow->setPlayerSource(new PlayerChoice(
+        platform, [&recorder] { return recorder.children(); }, window.setup->txtName, program->gameFlow.get()));
     Program *owner = program.get();
     QObject::connect(window.mnuProgress, &QAction::triggered, &window, [owner] { owner->frmProgress().showProgress(); });
     QObject::connect(program->gameFlow.get(), &GameFlow::gameStarted, &window,

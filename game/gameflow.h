@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "game/gamesession.h"
+#include "game/playersource.h"
 #include "history/practisedraw.h"
 
 class AnswerChecking;
@@ -23,15 +24,6 @@ public:
     virtual ~WeakFactSource() = default;
     virtual QList<WeakFact> weakFacts(const QString &child, FunctionSet functions, const GameSession &ranges,
                                       const GeneratorSettings &settings) = 0;
-};
-
-// Who plays, settled at Start before anything of the game is set up; false
-// when the child chose not to play now.
-class PlayerSource
-{
-public:
-    virtual ~PlayerSource() = default;
-    virtual bool settlePlayer() = 0;
 };
 
 // What the game now ending won the child, in words for its end; empty when

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <numeric>
 
-#include "history/historyrecorder.h"
 
 int nameDistance(const QString &a, const QString &b)
 {
@@ -51,10 +50,10 @@ std::optional<QString> nearName(const QString &typed, const QList<ChildEntry> &c
     return best;
 }
 
-PlayerChoice::PlayerChoice(Platform &platform, HistoryRecorder &history, QLineEdit *nameBox, QObject *parent)
+PlayerChoice::PlayerChoice(Platform &platform, Children children, QLineEdit *nameBox, QObject *parent)
     : QObject(parent)
     , platform(platform)
-    , history(history)
+    , children(std::move(children))
     , box(nameBox)
 {
     box->setText(platform.userOption(lastPlayerOption()).toString()); // cut to the box's length
@@ -71,7 +70,7 @@ bool PlayerChoice::eventFilter(QObject *watched, QEvent *event)
 void PlayerChoice::fillCompletion()
 {
     QStringList known;
-    for (const ChildEntry &child : history.children())
+    for (const ChildEntry &child : children())
         if (!child.name.trimmed().isEmpty())
             known.append(child.name.trimmed());
     if (!completer) {
@@ -88,7 +87,7 @@ void PlayerChoice::fillCompletion()
 bool PlayerChoice::settlePlayer()
 {
     const QString typed = box->text().trimmed();
-    QList<ChildEntry> known = history.children();
+    QList<ChildEntry> known = children();
     known.removeIf([](const ChildEntry &child) { return child.name.trimmed().isEmpty(); });
     if (typed.isEmpty() && !known.isEmpty()) {
         QStringList choices;

@@ -3,13 +3,13 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
-#include "game/gameflow.h"
+#include "game/playersource.h"
 #include "history/historystore.h"
 #include "platform/platform.h"
 
-class HistoryRecorder;
 class Platform;
 class QCompleter;
 class QLineEdit;
@@ -31,8 +31,11 @@ class PlayerChoice : public QObject, public PlayerSource
 {
     Q_OBJECT
 public:
+    // The children on record, the most recently played first; quiet when the
+    // history cannot be read.
+    using Children = std::function<QList<ChildEntry>()>;
     // Owned by parent; nameBox is the setup's txtName.
-    PlayerChoice(Platform &platform, HistoryRecorder &history, QLineEdit *nameBox, QObject *parent);
+    PlayerChoice(Platform &platform, Children children, QLineEdit *nameBox, QObject *parent);
 
     bool settlePlayer() override;
 
@@ -48,7 +51,7 @@ private:
     void fillCompletion();
 
     Platform &platform;
-    HistoryRecorder &history;
+    Children children;
     QLineEdit *box;
     QCompleter *completer = nullptr;
     QStringListModel *names = nullptr;

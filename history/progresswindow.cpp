@@ -24,7 +24,6 @@
 
 #include "app/mainwindow.h"
 #include "app/program.h"
-#include "app/setuplock.h"
 #include "history/historycsv.h"
 #include "history/historyrecorder.h"
 #include "history/progressprint.h"
@@ -488,7 +487,7 @@ void ProgressWindow::printProgress()
 void ProgressWindow::forgetChild()
 {
     HistoryStore *history = hasChild() && !recorder.gameRunning() ? store() : nullptr;
-    if (!history || !program.frmProgram()->lock->mayChange())
+    if (!history || (mayForget && !mayForget()))
         return;
     const QString shown = cboChild->currentText();
     if (program.ask(Program::programTitle(),

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include "history/mastery.h"
 #include "history/practicetime.h"
 
@@ -46,6 +48,8 @@ public:
     QPushButton *cmdForget = nullptr;
     QPushButton *cmdProgressClose = nullptr;
     QPushButton *cmdProgressHelp = nullptr;
+    // Asked before a child is forgotten; false refuses (and has said why).
+    std::function<bool()> mayForget;
 
 signals:
     // Help, or F1: what this window shows and does.

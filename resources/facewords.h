@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "resources/pictures.h"
+#include "resources/pictureids.h"
 
 class QColor;
 class QPainter;
