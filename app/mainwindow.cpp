@@ -11,17 +11,17 @@
 
 #include <algorithm>
 
-#include "app/clicklabel.h"
+#include "ui/clicklabel.h"
 #include "app/program.h"
-#include "app/scale.h"
+#include "ui/scale.h"
 #include "app/setuplock.h"
-#include "app/widgets.h"
+#include "ui/widgets.h"
 #include "app/zoomview.h"
 #include "entry/answerarea.h"
 #include "entry/feedbackview.h"
 #include "entry/keypad.h"
 #include "game/cardview.h"
-#include "game/gameflow.h"
+#include "play/gameflow.h"
 #include "game/timerdisplay.h"
 #include "history/historyrecorder.h"
 #include "platform/printrenderer.h"

@@ -9,14 +9,14 @@
 #include <QLabel>
 
 #include "app/fonts.h"
-#include "app/helpintro.h"
+#include "help/helpintro.h"
 #include "app/mainwindow.h"
 #include "app/setuplock.h"
 #include "app/shell.h"
-#include "app/widgets.h"
+#include "ui/widgets.h"
 #include "entry/answerentry.h"
-#include "game/gameflow.h"
-#include "game/cardreader.h"
+#include "play/gameflow.h"
+#include "play/cardreader.h"
 #include "history/historyrecorder.h"
 #include "history/playerchoice.h"
 #include "history/progresswindow.h"

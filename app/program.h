@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/settings.h"
+#include "setup/settings.h"
 #include "entry/answerentrystate.h"
 #include "game/gamesession.h"
 #include "platform/platform.h"

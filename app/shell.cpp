@@ -3,11 +3,11 @@
 #include <QCheckBox>
 #include <QUrl>
 
-#include "app/aboutwindow.h"
-#include "app/helpintro.h"
+#include "help/aboutwindow.h"
+#include "help/helpintro.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
-#include "app/widgets.h"
+#include "ui/widgets.h"
 #include "setup/setuppanel.h"
 
 Shell::Shell(Program &program)

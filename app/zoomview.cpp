@@ -3,8 +3,8 @@
 #include <QGraphicsProxyWidget>
 #include <QScrollBar>
 
-#include "app/scale.h"
-#include "app/widgets.h"
+#include "ui/scale.h"
+#include "ui/widgets.h"
 
 ZoomView::ZoomView(QWidget *design, QWidget *parent)
     : QGraphicsView(parent)

@@ -20,7 +20,7 @@
 #include "app/program.h"
 #include "entry/answerarea.h"
 #include "fakes/fakeplatform.h"
-#include "game/gameflow.h"
+#include "play/gameflow.h"
 #include "history/historyrecorder.h"
 
 namespace {

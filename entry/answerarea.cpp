@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include "app/clicklabel.h"
-#include "app/scale.h"
-#include "app/widgets.h"
+#include "ui/clicklabel.h"
+#include "ui/scale.h"
+#include "ui/widgets.h"
 #include "resources/pictures.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/clicklabel.h"
+#include "ui/clicklabel.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
-#include "app/widgets.h"
+#include "ui/widgets.h"
 #include "entry/answerarea.h"
 #include "entry/answerentry.h"
 #include "entry/feedbackview.h"

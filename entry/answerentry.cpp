@@ -7,11 +7,11 @@
 
 #include <algorithm>
 
-#include "app/clicklabel.h"
+#include "ui/clicklabel.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
-#include "app/scale.h"
-#include "app/widgets.h"
+#include "ui/scale.h"
+#include "ui/widgets.h"
 #include "entry/answerarea.h"
 #include "entry/keypad.h"
 #include "setup/setuppanel.h"

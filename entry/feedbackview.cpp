@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "app/widgets.h"
+#include "ui/widgets.h"
 #include "resources/pictures.h"
 
 FeedbackView::FeedbackView(QWidget *parent)

@@ -2,8 +2,8 @@
 
 #include <QFontMetrics>
 
-#include "app/clicklabel.h"
-#include "app/widgets.h"
+#include "ui/clicklabel.h"
+#include "ui/widgets.h"
 #include "game/gamesession.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "app/clicklabel.h"
+#include "ui/clicklabel.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "entry/answerarea.h"

@@ -1,7 +1,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/settings.h"
+#include "setup/settings.h"
 
 namespace {
 

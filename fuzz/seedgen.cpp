@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "app/settings.h"
+#include "setup/settings.h"
 #include "game/gamesession.h"
 #include "game/numbertext.h"
 #include "game/score.h"

@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "app/scale.h"
-#include "app/widgets.h"
+#include "ui/scale.h"
+#include "ui/widgets.h"
 #include "game/cardpictures.h"
 #include "resources/pictures.h"
 

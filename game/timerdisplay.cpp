@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/widgets.h"
+#include "ui/widgets.h"
 #include "resources/pictures.h"
 
 namespace {

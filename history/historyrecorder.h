@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "game/gameflow.h"
+#include "play/gameflow.h"
 #include "history/historystore.h"
 
 class Program;

@@ -30,7 +30,7 @@
 #include "history/trendchart.h"
 #include "platform/printrenderer.h"
 #include "platform/savefile.h"
-#include "game/gameflow.h"
+#include "play/gameflow.h"
 #include "setup/setuppanel.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "app/widgets.h"
+#include "ui/widgets.h"
 #include "report/gamesummary.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/widgets.h"
+#include "ui/widgets.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/settings.h"
+#include "setup/settings.h"
 #include "worksheet/worksheetgenerator.h"
 
 class QAction;

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/program.h"
-#include "game/gameflow.h"
+#include "play/gameflow.h"
 #include "platform/printrenderer.h"
 #include "worksheet/worksheetlayout.h"
 

@@ -11,7 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/settings.h"
+#include "setup/settings.h"
 #include "filesizelimit.h"
 
 Q_DECLARE_METATYPE(SettingsRecord)

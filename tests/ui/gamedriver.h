@@ -11,10 +11,10 @@
 
 #include <memory>
 
-#include "app/clicklabel.h"
+#include "ui/clicklabel.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
-#include "app/widgets.h"
+#include "ui/widgets.h"
 #include "entry/answerarea.h"
 #include "entry/answerchecking.h"
 #include "entry/answerentry.h"
@@ -22,8 +22,8 @@
 #include "entry/keypad.h"
 #include "fakes/fakeplatform.h"
 #include "game/cardview.h"
-#include "game/gameflow.h"
-#include "game/gametimers.h"
+#include "play/gameflow.h"
+#include "play/gametimers.h"
 #include "game/timerdisplay.h"
 #include "setup/setuppanel.h"
 

@@ -23,7 +23,7 @@
 #include "app/program.h"
 #include "entry/answerarea.h"
 #include "fakes/fakeplatform.h"
-#include "game/gameflow.h"
+#include "play/gameflow.h"
 #include "history/progresswindow.h"
 #include "setup/setuppanel.h"
 

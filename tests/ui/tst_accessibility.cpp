@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QTabBar>
 
-#include "app/clicklabel.h"
-#include "app/helpintro.h"
+#include "ui/clicklabel.h"
+#include "help/helpintro.h"
 #include "game/cardphrase.h"
-#include "game/cardreader.h"
+#include "play/cardreader.h"
 #include "gamedriver.h"
 #include "history/progresswindow.h"
 #include "report/summarywindows.h"

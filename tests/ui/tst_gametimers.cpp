@@ -1,7 +1,7 @@
 #include <QAction>
 #include <QSlider>
 
-#include "app/helpintro.h"
+#include "help/helpintro.h"
 #include "report/gamesummary.h"
 #include "report/summarypage.h"
 #include "report/summarywindows.h"

@@ -1,9 +1,9 @@
 #include <QAction>
 #include <QApplication>
 
-#include "app/aboutwindow.h"
-#include "app/helpintro.h"
-#include "app/helptopic.h"
+#include "help/aboutwindow.h"
+#include "help/helpintro.h"
+#include "help/helptopic.h"
 #include "app/shell.h"
 #include "report/summarypage.h"
 #include "report/summarywindows.h"

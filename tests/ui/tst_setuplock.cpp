@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/helpintro.h"
+#include "help/helpintro.h"
 #include "app/setuplock.h"
 #include "history/historystore.h"
 #include "history/progresswindow.h"

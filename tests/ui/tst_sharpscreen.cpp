@@ -1,7 +1,7 @@
 #include "gamedriver.h"
 
-#include "app/helpintro.h"
-#include "app/helptopic.h"
+#include "help/helpintro.h"
+#include "help/helptopic.h"
 
 // Runs on a screen drawn at twice the density, as on a laptop at 200 %.
 class TestSharpScreen : public QObject

@@ -12,10 +12,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/aboutwindow.h"
-#include "app/clicklabel.h"
-#include "app/helpintro.h"
-#include "app/helptopic.h"
+#include "help/aboutwindow.h"
+#include "ui/clicklabel.h"
+#include "help/helpintro.h"
+#include "help/helptopic.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "app/shell.h"

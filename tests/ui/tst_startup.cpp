@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/clicklabel.h"
-#include "app/helpintro.h"
+#include "ui/clicklabel.h"
+#include "help/helpintro.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "entry/keypad.h"

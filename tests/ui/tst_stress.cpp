@@ -29,16 +29,16 @@
 #include <thread>
 #include <tuple>
 
-#include "app/clicklabel.h"
-#include "app/helpintro.h"
-#include "app/helptopic.h"
+#include "ui/clicklabel.h"
+#include "help/helpintro.h"
+#include "help/helptopic.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "entry/answerarea.h"
 #include "entry/keypad.h"
 #include "fakes/fakeplatform.h"
-#include "game/gameflow.h"
-#include "game/gametimers.h"
+#include "play/gameflow.h"
+#include "play/gametimers.h"
 #include "report/gamesummary.h"
 
 namespace {

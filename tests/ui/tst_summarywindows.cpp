@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/helpintro.h"
+#include "help/helpintro.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "entry/feedbackview.h"

@@ -13,9 +13,9 @@
 
 #include <optional>
 
-#include "app/helpintro.h"
-#include "app/helptopic.h"
-#include "app/helptopics.h"
+#include "help/helpintro.h"
+#include "help/helptopic.h"
+#include "help/helptopics.h"
 #include "app/language.h"
 #include "gamedriver.h"
 #include "history/progressprint.h"

@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "app/helpintro.h"
+#include "help/helpintro.h"
 #include "gamedriver.h"
 #include "history/historystore.h"
 #include "platform/printrenderer.h"

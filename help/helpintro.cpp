@@ -1,4 +1,4 @@
-#include "app/helpintro.h"
+#include "help/helpintro.h"
 
 #include <algorithm>
 
@@ -15,10 +15,10 @@
 
 #include <span>
 
-#include "app/clicklabel.h"
-#include "app/helptopic.h"
+#include "ui/clicklabel.h"
+#include "help/helptopic.h"
 #include "app/mainwindow.h"
-#include "app/widgets.h"
+#include "ui/widgets.h"
 #include "entry/keypad.h"
 #include "setup/setuppanel.h"
 

@@ -1,13 +1,13 @@
-#include "app/aboutwindow.h"
+#include "help/aboutwindow.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "app/clicklabel.h"
+#include "ui/clicklabel.h"
 #include "app/program.h"
-#include "app/widgets.h"
+#include "ui/widgets.h"
 #include "resources/pictures.h"
 
 namespace {

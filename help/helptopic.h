@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/helptopics.h"
+#include "help/helptopics.h"
 
 class ClickLabel;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "game/gametimers.h"
+#include "play/gametimers.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "game/gameflow.h"
+#include "play/gameflow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/clicklabel.h"
+#include "ui/clicklabel.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
 #include "entry/answerarea.h"
@@ -19,7 +19,7 @@
 #include "entry/keypadcontrol.h"
 #include "game/cardview.h"
 #include "game/clock.h"
-#include "game/gametimers.h"
+#include "play/gametimers.h"
 #include "game/generator.h"
 #include "game/score.h"
 #include "game/timerdisplay.h"

@@ -1,4 +1,4 @@
-#include "app/helptopic.h"
+#include "help/helptopic.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/clicklabel.h"
-#include "app/widgets.h"
+#include "ui/clicklabel.h"
+#include "ui/widgets.h"
 
 namespace {
 

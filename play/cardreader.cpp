@@ -1,4 +1,4 @@
-#include "game/cardreader.h"
+#include "play/cardreader.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -10,7 +10,7 @@
 #include "app/program.h"
 #include "game/cardphrase.h"
 #include "game/cardview.h"
-#include "game/gameflow.h"
+#include "play/gameflow.h"
 #include "setup/setuppanel.h"
 
 CardReader::CardReader(Program &program, GameFlow &flow)

@@ -1,4 +1,4 @@
-#include "app/clicklabel.h"
+#include "ui/clicklabel.h"
 
 #include <QMouseEvent>
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/helptopics.h"
+#include "help/helptopics.h"
 
 class ClickLabel;
 class HelpTopic;
