@@ -11,22 +11,18 @@
 
 #include <algorithm>
 
+#include "platform/product.h"
 #include "ui/clicklabel.h"
 #include "app/program.h"
-#include "ui/scale.h"
-#include "app/setuplock.h"
-#include "ui/widgets.h"
 #include "app/zoomview.h"
-#include "entry/answerarea.h"
-#include "entry/feedbackview.h"
-#include "entry/keypad.h"
 #include "game/cardview.h"
-#include "play/gameflow.h"
+#include "entry/keypad.h"
 #include "game/timerdisplay.h"
-#include "history/historyrecorder.h"
-#include "platform/printrenderer.h"
+#include "play/gameboard.h"
+#include "setup/setuplock.h"
 #include "setup/setuppanel.h"
-#include "worksheet/worksheetprinting.h"
+#include "ui/scale.h"
+#include "ui/widgets.h"
 
 namespace {
 
@@ -43,30 +39,6 @@ QAction *addUnderscoreLine(QMenu *menu, const QString &name)
     line->setEnabled(false);
     return line;
 }
-
-// The style draws a button's icon at the screen's density; a face sharper
-// than the screen is meant for the zoomed window, so it is drawn here and
-// scaled smoothly with the window.
-class FaceButton : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-    bool sharpFaces = false;
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        if (!sharpFaces || devicePixelRatioF() > 1) {
-            QPushButton::paintEvent(event);
-            return;
-        }
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        QRect place(QPoint(), iconSize());
-        place.moveCenter(rect().center());
-        painter.drawPixmap(place, icon().pixmap(iconSize(), 2.0, isEnabled() ? QIcon::Normal : QIcon::Disabled));
-    }
-};
 
 } // namespace
 
@@ -85,46 +57,20 @@ MainWindow::MainWindow(Program &program)
     setCentralWidget(client);
 
     imgBanner = makePicture(client, QStringLiteral("imgBanner"));
-    imgBanner->setAccessibleName(Program::programTitle());
+    imgBanner->setAccessibleName(programTitle());
 
-    card = new CardView(client, program.pictures, program.screenScale);
-    answers = new AnswerArea(client, program.screenScale);
-    feedback = new FeedbackView(client);
-    timers = new TimerDisplay(client);
-
-    imgStart = makePicture(client, QStringLiteral("imgStart"));
-    imgStart->hide();
-    imgStop = makePicture(client, QStringLiteral("imgStop"));
-    imgStop->hide();
-    cmdStart = makeNamed<FaceButton>(client, QStringLiteral("cmdStart"));
-    cmdStart->setFlat(true);
-    cmdStart->setCursor(Qt::PointingHandCursor);
-    cmdStart->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+    board = std::make_unique<GameBoard>(client, program.pictures, program.screenScale);
     showPictures();
-
-    lblCardReport = makeNamed<QLabel>(client, QStringLiteral("lblCardReport"));
-    lblCardReport->setText(tr("Card Counter"));
-    setTextColour(lblCardReport, Qt::white);
-    lblCardReport->setAutoFillBackground(true);
-    QPalette counterPalette = lblCardReport->palette();
-    counterPalette.setColor(QPalette::Window, darkRed);
-    lblCardReport->setPalette(counterPalette);
-
-    keypad = new Keypad(client);
 
     setup = new SetupPanel(program.settings, client);
     setup->setFixedSize(400, 420);
     setup->attachMenu(mnuAdvanced, mnuBasic, mnuToolTips, mnuSetup);
-    setup->attachKeypad(keypad);
-    lock = new SetupLock(program, mnuLock);
+    setup->attachKeypad(board->keypad);
+    lock = new SetupLock(program.platform, program.dialogs, mnuLock);
     setup->setChangeGuard([this] { return lock->mayChange(); });
-
-    connectPrinting();
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
@@ -166,83 +112,20 @@ void MainWindow::buildMenus()
     mnuWeb = addCommand(mnuHelp, QStringLiteral("mnuWeb"), tr("Sumdrop On The Web"));
 }
 
-// The worksheet commands and the printing options, kept for the user.
-void MainWindow::connectPrinting()
-{
-    const auto hooks = [this] {
-        return WorksheetPrintHooks{[this](bool enabled) { setOptionsMenuEnabled(enabled); },
-                                   [this] { setup->chkAddition->setChecked(true); },
-                                   [this](const PrintedSheet &sheet) {
-                                       HistoryStore *store = program.history().store();
-                                       if (!store)
-                                           return tr("the practice history cannot be used");
-                                       return store->keepSheet(sheet) ? QString() : store->error();
-                                   }};
-    };
-    connect(mnuWorksheet, &QAction::triggered, this, [this, hooks] {
-        printWorksheet(program, setup->worksheetSetup(), setup->playerName(), hooks());
-    });
-    connect(mnuWeakWorksheet, &QAction::triggered, this, [this, hooks] {
-        printWeakWorksheet(
-            program, setup->worksheetSetup(), setup->playerName(),
-            [this](const WorksheetSetup &ticked) {
-                return program.game().weakFacts(
-                    functionSetFor(ticked.addition, ticked.subtraction, ticked.multiplication, ticked.division));
-            },
-            hooks());
-    });
-    connect(mnuReprint, &QAction::triggered, this, [this, hooks] {
-        reprintWorksheet(
-            program,
-            [this](int number, QString &unavailable) -> std::optional<PrintedSheet> {
-                HistoryStore *store = program.history().store();
-                if (!store) {
-                    unavailable = tr("the practice history is not in use");
-                    return std::nullopt;
-                }
-                return store->sheet(number);
-            },
-            hooks());
-    });
-    connect(mnuOptions, &QMenu::aboutToShow, this,
-            [this] { mnuWeakWorksheet->setEnabled(program.history().hasHistory(setup->playerName())); });
-    const std::pair<QAction *, QString> options[] = {{mnuAnswerKey, answerKeyOption()},
-                                                     {mnuPreview, printPreviewOption()}};
-    for (const auto &[action, name] : options) {
-        const QString key = name; // clang 14 cannot capture a structured binding
-        action->setCheckable(true);
-        action->setChecked(program.platform.userOption(key).toBool());
-        connect(action, &QAction::toggled, this, [this, key](bool on) { program.platform.setUserOption(key, on); });
-    }
-}
-
 void MainWindow::layOut()
 {
-    const double s = program.screenScale;
-    keypad->hide();
-    // Shrunk for a small display, the keypad would reach up over the previous card.
-    keypad->move(scaled(250, s), std::max(scaled(420, s), feedback->imgPrevious->geometry().bottom() + 8));
-    keypad->key[10]->hide();
-    keypad->key[11]->hide();
-    // The banner strip between the logo and the card holds the Start button and
-    // the card counter; on a small display they shrink with the card.
-    QFont counterFont(QStringLiteral("MS Sans Serif"));
-    counterFont.setPointSizeF(12 * s);
-    counterFont.setBold(true);
-    lblCardReport->setFont(counterFont);
-    lblCardReport->setGeometry(scaled(405, s), scaled(72, s), scaled(134, s), scaled(24, s));
-    cmdStart->setGeometry(scaledRect(328, 12, 154, 60, s));
-    cmdStart->setIconSize(QSize(scaled(150, s), scaled(56, s)));
+    board->layOut();
     const QSize screen = program.platform.screenSize();
     resize(screen);
     imgBanner->move(0, 0);
     setup->move(16, 112);
-    card->showIdleCard();
-    timers->imgTotalTime->hide();
-    timers->imgCardTime->hide();
+    board->card->showIdleCard();
+    TimerDisplay &timers = *board->timers;
+    timers.imgTotalTime->hide();
+    timers.imgCardTime->hide();
     // The clocks show only in a timed game, from the first game on as after every end.
-    timers->txtTotalTime->hide();
-    timers->txtCardTime->hide();
+    timers.txtTotalTime->hide();
+    timers.txtCardTime->hide();
     setup->raise();
 }
 
@@ -273,26 +156,10 @@ void MainWindow::setOptionsMenuEnabled(bool enabled)
     mnuOptions->menuAction()->setEnabled(enabled);
 }
 
-void MainWindow::showStartFace(bool stop)
-{
-    cmdStart->setIcon(QIcon((stop ? imgStop : imgStart)->pixmap()));
-    cmdStart->setAccessibleName(stop ? tr("Stop") : tr("Start"));
-    // During a game a click on Stop leaves the keyboard with the answer boxes.
-    cmdStart->setFocusPolicy(stop ? Qt::NoFocus : Qt::StrongFocus);
-}
-
 void MainWindow::showPictures()
 {
-    const PictureSet &pictures = program.pictures;
-    static_cast<FaceButton *>(cmdStart)->sharpFaces = pictures.sharp;
-    imgStart->setPixmap(pictures.face(PictureId::StartFace, tr("Start")));
-    imgStop->setPixmap(pictures.face(PictureId::StopFace, tr("Stop")));
-    showStartFace(program.session.state != 0);
-    timers->showPictures(pictures);
-    answers->showPictures(pictures);
-    feedback->showPictures(pictures);
-
-    QPixmap logo = pictures.byId(PictureId::Logo);
+    board->showPictures(program.session.state != 0);
+    QPixmap logo = program.pictures.byId(PictureId::Logo);
     const double s = program.screenScale;
     if (s < 1) {
         const qreal ratio = logo.devicePixelRatio();
@@ -308,7 +175,7 @@ void MainWindow::applyZoom(bool zoomed)
     program.platform.setUserOption(Program::zoomOption(), zoomed);
     program.pictures = PictureSet::load(program.pictures.small, zoomed);
     showPictures();
-    card->reloadPictures();
+    board->card->reloadPictures();
     setZoomed(zoomed);
 }
 

@@ -2,37 +2,31 @@
 
 #include <QMainWindow>
 
-class AnswerArea;
-class CardView;
-class FeedbackView;
-class Keypad;
+#include <memory>
+
+class GameBoard;
 class Program;
 class QAction;
 class QLabel;
 class QMenu;
-class QPushButton;
-class QTimer;
 class SetupLock;
 class SetupPanel;
-class TimerDisplay;
 class ZoomView;
 
-// frmProgram: the banner, the setup tabs, the card and the menu bar. The
-// control groups are owned by their own objects; this window places them.
+// frmProgram: the banner, the setup tabs, the game board and the menu bar.
+// The control groups are built by their owners; this window places them.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit MainWindow(Program &program);
+    ~MainWindow() override;
 
     // The start states and places of the start-up, by screenScale.
     void layOut();
 
     // The Options menu is off while a game runs or a worksheet prints.
     void setOptionsMenuEnabled(bool enabled);
-
-    // The Start button's face: the picture of imgStart or imgStop.
-    void showStartFace(bool stop);
 
     // "Fit to Screen": between games, the design scaled to the screen or
     // back at its documented size and place, with the pictures to match.
@@ -65,19 +59,9 @@ public:
     QAction *mnuWeb = nullptr;
 
     QLabel *imgBanner = nullptr;
-    QPushButton *cmdStart = nullptr;
-    QLabel *imgStart = nullptr;
-    QLabel *imgStop = nullptr;
-    QLabel *lblCardReport = nullptr;
-    QTimer *Timer1 = nullptr;
-
+    std::unique_ptr<GameBoard> board;
     SetupPanel *setup = nullptr;
     SetupLock *lock = nullptr;
-    CardView *card = nullptr;
-    AnswerArea *answers = nullptr;
-    Keypad *keypad = nullptr;
-    FeedbackView *feedback = nullptr;
-    TimerDisplay *timers = nullptr;
 
 protected:
     // Leaving by the close box ends the program without saving the setup.
@@ -86,7 +70,6 @@ protected:
 
 private:
     void buildMenus();
-    void connectPrinting();
     void showPictures();
 
     Program &program;

@@ -2,27 +2,31 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QMenu>
 #include <QGuiApplication>
 #include <QAction>
 #include <QLabel>
 
 #include "app/fonts.h"
-#include "help/helpintro.h"
 #include "app/mainwindow.h"
-#include "app/setuplock.h"
 #include "app/shell.h"
-#include "ui/widgets.h"
 #include "entry/answerentry.h"
-#include "play/gameflow.h"
-#include "play/cardreader.h"
+#include "entry/feedbackview.h"
+#include "game/cardview.h"
+#include "help/helpintro.h"
 #include "history/historyrecorder.h"
 #include "history/playerchoice.h"
 #include "history/progresswindow.h"
+#include "platform/printrenderer.h"
+#include "platform/product.h"
+#include "play/cardreader.h"
+#include "play/gameboard.h"
+#include "play/gameflow.h"
 #include "report/summarywindows.h"
+#include "setup/setuplock.h"
 #include "setup/setuppanel.h"
-#include "version.h"
+#include "ui/widgets.h"
+#include "worksheet/worksheetprinting.h"
 
 namespace {
 
@@ -33,7 +37,13 @@ constexpr int wideScreenWidth = 1024;
 
 Program::Program(Platform &platform)
     : platform(platform)
+    , dialogs(platform)
 {
+    // After a question in a running game the keyboard goes back to the answer boxes.
+    dialogs.afterAnswer = [this] {
+        if (gameFlow)
+            gameFlow->entry().focusNextDigit();
+    };
 }
 
 Program::~Program() = default;
@@ -41,7 +51,7 @@ Program::~Program() = default;
 HelpIntro *Program::frmHelpIntro()
 {
     if (!helpIntro) {
-        helpIntro = std::make_unique<HelpIntro>(mainWindow.get());
+        helpIntro = std::make_unique<HelpIntro>(mainWindow.get(), *mainWindow->setup, *mainWindow->board->keypad);
         helpIntro->chkStartupHelp->setChecked(skipIntroHelpAtStart);
     }
     return helpIntro.get();
@@ -68,8 +78,11 @@ void Program::enableMainWindow()
 ProgressWindow &Program::frmProgress()
 {
     if (!progressWindow) {
-        progressWindow = std::make_unique<ProgressWindow>(*this, *historyRecorder);
+        progressWindow = std::make_unique<ProgressWindow>(platform, dialogs, *historyRecorder, screenScale,
+                                                          [this] { return mainWindow->setup->playerName(); });
         ProgressWindow *window = progressWindow.get();
+        QObject::connect(gameFlow.get(), &GameFlow::gameStarted, window, &ProgressWindow::gameStarted);
+        QObject::connect(gameFlow.get(), &GameFlow::gameEnded, window, &ProgressWindow::gameEnded);
         window->mayForget = [this] { return mainWindow->lock->mayChange(); };
         QObject::connect(window, &ProgressWindow::helpRequested, window,
                          [this, window] { frmHelpIntro()->openTopic(HelpTopicId::Progress, window); });
@@ -79,32 +92,125 @@ ProgressWindow &Program::frmProgress()
 
 SummaryWindows &Program::summaryWindows()
 {
-    if (!summaryPages)
-        summaryPages = std::make_unique<SummaryWindows>(*this);
+    if (!summaryPages) {
+        summaryPages = std::make_unique<SummaryWindows>(platform, dialogs, summary, session);
+        QObject::connect(summaryPages.get(), &SummaryWindows::closedBetweenGames, summaryPages.get(),
+                         [this] { showSetupAgain(); });
+    }
     return *summaryPages;
 }
 
-Platform::Answer Program::ask(const QString &title, const QString &text, Platform::Buttons buttons,
-                              Platform::Icon icon)
+void Program::showSetupAgain()
 {
-    ++openQuestions;
-    const Platform::Answer answer = platform.messageBox(title, text, buttons, icon);
-    --openQuestions;
-    if (gameFlow)
-        gameFlow->entry().focusNextDigit();
-    return answer;
+    MainWindow &window = *mainWindow;
+    GameBoard &board = *window.board;
+    if (window.setup->setupTabsWanted())
+        window.setup->show();
+    window.show();
+    enableMainWindow();
+    board.showStartFace(false);
+    board.feedback->imgPrevious->hide();
+    board.feedback->lblPrevious->hide();
+    board.showCardCounterCaption();
+    board.lblCardReport->show();
 }
 
-void Program::tellSaveFailed(const QString &sentence, const QString &path, const QString &reason)
+void Program::makeGame()
 {
-    const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    ask(programTitle(), sentence.arg(fullPath) + QStringLiteral("\n") + reason, Platform::Buttons::Ok,
-        Platform::Icon::Warning);
+    MainWindow &window = *mainWindow;
+    GameBoard &board = *window.board;
+    SetupPanel &setup = *window.setup;
+    gameFlow = std::make_unique<GameFlow>(
+        GameParts{platform, dialogs, settings, session, summary, entry, pictures, screenScale, fontScale, board, setup});
+    GameFlow &flow = *gameFlow;
+    new CardReader(flow, platform, session, settings, *setup.chkSpeak, *board.card->imgCard, window); // owned by the flow
+
+    // The history opens its file only with the first judged card or Progress.
+    historyRecorder = std::make_unique<HistoryRecorder>(platform, dialogs, settings, session, setup);
+    HistoryRecorder &recorder = *historyRecorder;
+    QObject::connect(&flow, &GameFlow::gameStarted, &recorder, &HistoryRecorder::startGame);
+    QObject::connect(&flow, &GameFlow::cardJudged, &recorder, &HistoryRecorder::recordCard);
+    QObject::connect(&flow, &GameFlow::gameEnded, &recorder, &HistoryRecorder::endGame);
+    flow.setWeakFactSource(&recorder);
+    flow.setFactsWonSource(&recorder);
+    flow.setPlayerSource(new PlayerChoice(
+        platform, [&recorder] { return recorder.children(); }, setup.txtName, &flow));
+
+    QObject::connect(&flow, &GameFlow::summaryCleared, &window, [this] { resetSummary(); });
+    QObject::connect(&flow, &GameFlow::playingChanged, &window, [&window](bool playing) {
+        window.setOptionsMenuEnabled(!playing);
+        window.mnuSavedGame->setEnabled(!playing);
+        if (!playing)
+            window.mnuPrevious->setEnabled(true);
+    });
+    QObject::connect(&flow, &GameFlow::mainWindowFree, &window, [this] { enableMainWindow(); });
+    QObject::connect(&flow, &GameFlow::factsWonTold, &window,
+                     [this](const QString &won) { summaryWindows().setFactsWon(won); });
+    QObject::connect(&flow, &GameFlow::summaryWanted, &window, [this] { summaryWindows().showPage(1); });
 }
 
-QString Program::versionLabel()
+void Program::connectMenus()
 {
-    return QCoreApplication::translate("Program", "Version ") + QLatin1String(sumdropVersion);
+    MainWindow &window = *mainWindow;
+    QObject::connect(window.mnuProgress, &QAction::triggered, &window, [this] { frmProgress().showProgress(); });
+    QObject::connect(gameFlow.get(), &GameFlow::gameStarted, &window,
+                     [&window] { window.mnuProgress->setEnabled(false); });
+    QObject::connect(gameFlow.get(), &GameFlow::gameEnded, &window,
+                     [&window] { window.mnuProgress->setEnabled(true); });
+    connectPrinting();
+}
+
+// The worksheet commands and the printing options, kept for the user.
+void Program::connectPrinting()
+{
+    MainWindow &window = *mainWindow;
+    SetupPanel &setup = *window.setup;
+    const auto hooks = [this, &window, &setup] {
+        return WorksheetPrintHooks{[&window](bool enabled) { window.setOptionsMenuEnabled(enabled); },
+                                   [&setup] { setup.chkAddition->setChecked(true); },
+                                   [this](const PrintedSheet &sheet) {
+                                       HistoryStore *store = historyRecorder->store();
+                                       if (!store)
+                                           return MainWindow::tr("the practice history cannot be used");
+                                       return store->keepSheet(sheet) ? QString() : store->error();
+                                   }};
+    };
+    QObject::connect(window.mnuWorksheet, &QAction::triggered, &window, [this, &setup, hooks] {
+        printWorksheet(platform, dialogs, setup.worksheetSetup(), setup.playerName(), hooks());
+    });
+    QObject::connect(window.mnuWeakWorksheet, &QAction::triggered, &window, [this, &setup, hooks] {
+        printWeakWorksheet(
+            platform, dialogs, setup.worksheetSetup(), setup.playerName(),
+            [this](const WorksheetSetup &ticked) {
+                return gameFlow->weakFacts(
+                    functionSetFor(ticked.addition, ticked.subtraction, ticked.multiplication, ticked.division));
+            },
+            hooks());
+    });
+    QObject::connect(window.mnuReprint, &QAction::triggered, &window, [this, hooks] {
+        reprintWorksheet(
+            platform, dialogs,
+            [this](int number, QString &unavailable) -> std::optional<PrintedSheet> {
+                HistoryStore *store = historyRecorder->store();
+                if (!store) {
+                    unavailable = MainWindow::tr("the practice history is not in use");
+                    return std::nullopt;
+                }
+                return store->sheet(number);
+            },
+            hooks());
+    });
+    QObject::connect(window.mnuOptions, &QMenu::aboutToShow, &window, [this, &window, &setup] {
+        window.mnuWeakWorksheet->setEnabled(historyRecorder->hasHistory(setup.playerName()));
+    });
+    const std::pair<QAction *, QString> options[] = {{window.mnuAnswerKey, answerKeyOption()},
+                                                     {window.mnuPreview, printPreviewOption()}};
+    for (const auto &[action, name] : options) {
+        const QString key = name; // clang 14 cannot capture a structured binding
+        action->setCheckable(true);
+        action->setChecked(platform.userOption(key).toBool());
+        QObject::connect(action, &QAction::toggled, &window, [this, key](bool on) { platform.setUserOption(key, on); });
+    }
 }
 
 std::unique_ptr<Program> startProgram(Platform &platform)
@@ -117,7 +223,7 @@ std::unique_ptr<Program> startProgram(Platform &platform)
 
     const int width = platform.screenSize().width();
     if (width < minimumScreenWidth) {
-        program->ask(Program::programTitle(),
+        program->dialogs.ask(programTitle(),
                      QCoreApplication::translate("Program", "Minimum display size is 800 x 600. Reset display properties an "
                                     "restart the program."),
                      Platform::Buttons::Ok);
@@ -132,7 +238,7 @@ std::unique_ptr<Program> startProgram(Platform &platform)
 
     program->mainWindow = std::make_unique<MainWindow>(*program);
     MainWindow &window = *program->mainWindow;
-    window.setWindowTitle(QStringLiteral("Sumdrop ") + Program::versionLabel());
+    window.setWindowTitle(QStringLiteral("Sumdrop ") + versionLabel());
     // Only the icon drawn for this screen's density, and only once the window
     // is up: decoding it is a good part of the start-up.
     afterFirstPaint(&window, [&window] {
@@ -141,25 +247,14 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     window.layOut();
     window.mnuZoom->setChecked(zoomed);
     window.setZoomed(zoomed);
-    program->gameFlow = std::make_unique<GameFlow>(*program);
-    new CardReader(*program, *program->gameFlow); // owned by the game flow
-    // The history opens its file only with the first judged card or Progress.
-    program->historyRecorder = std::make_unique<HistoryRecorder>(*program, *program->gameFlow);
-    HistoryRecorder &recorder = *program->historyRecorder;
-    program->gameFlow->setPlayerSource(new PlayerChoice(
-        platform, [&recorder] { return recorder.children(); }, window.setup->txtName, program->gameFlow.get()));
-    Program *owner = program.get();
-    QObject::connect(window.mnuProgress, &QAction::triggered, &window, [owner] { owner->frmProgress().showProgress(); });
-    QObject::connect(program->gameFlow.get(), &GameFlow::gameStarted, &window,
-                     [&window] { window.mnuProgress->setEnabled(false); });
-    QObject::connect(program->gameFlow.get(), &GameFlow::gameEnded, &window,
-                     [&window] { window.mnuProgress->setEnabled(true); });
+    program->makeGame();
+    program->connectMenus();
     window.show();
     program->shellCommands = std::make_unique<Shell>(*program);
 
     const SettingsRecord settings = loadSettingsFile();
     window.setup->applySettings(settings);
-    window.lblCardReport->show();
+    window.board->lblCardReport->show();
     program->resetSummary();
     program->summaryWindows().attachMenu(window.mnuPrevious, window.lock->guarded(window.mnuSavedGame));
 

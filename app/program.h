@@ -4,12 +4,13 @@
 
 #include <memory>
 
-#include "setup/settings.h"
 #include "entry/answerentrystate.h"
 #include "game/gamesession.h"
+#include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "report/gamesummary.h"
 #include "resources/pictures.h"
+#include "setup/settings.h"
 
 class GameFlow;
 class HelpIntro;
@@ -19,8 +20,8 @@ class MainWindow;
 class Shell;
 class SummaryWindows;
 
-// Owns the program-wide records and the windows for the whole run; a test
-// makes a fresh one.
+// The composition root: owns the program-wide records and the windows for the
+// whole run, makes every feature and connects them. A test makes a fresh one.
 class Program
 {
 public:
@@ -30,6 +31,7 @@ public:
     Program &operator=(const Program &) = delete;
 
     Platform &platform;
+    Dialogs dialogs;
     GameSettings settings;
     GameSession session;
     GameSummary summary;
@@ -52,20 +54,6 @@ public:
     // frmProgress, made when first opened.
     ProgressWindow &frmProgress();
 
-    // Every message box of the program goes through here, so that the game
-    // clock can tell a question is open and hold still behind it.
-    Platform::Answer ask(const QString &title, const QString &text, Platform::Buttons buttons,
-                         Platform::Icon icon = Platform::Icon::None);
-    bool questionOpen() const { return openQuestions > 0; }
-    // An OK message naming the file that could not be written and why;
-    // sentence holds %1 for the file's full path.
-    void tellSaveFailed(const QString &sentence, const QString &path, const QString &reason);
-
-    // "Version " and the version, as the About window's label shows it.
-    static QString versionLabel();
-    static QString programTitle() { return QStringLiteral("Sumdrop"); }
-    static QString webAddress() { return QStringLiteral("https://www.sumdrop.example/"); }
-    static QString supportEmail() { return QStringLiteral("support@sumdrop.example"); }
     // The user option of "Fit to Screen".
     static QString zoomOption() { return QStringLiteral("fitToScreen"); }
 
@@ -79,7 +67,12 @@ private:
     std::unique_ptr<GameFlow> gameFlow;
     std::unique_ptr<HistoryRecorder> historyRecorder;
     std::unique_ptr<ProgressWindow> progressWindow;
-    int openQuestions = 0;
+
+    void makeGame();
+    void connectMenus();
+    void connectPrinting();
+    // Back to the setup after a summary page closed between games.
+    void showSetupAgain();
 };
 
 // The entry routine: checks the display, lays out and shows the main window,

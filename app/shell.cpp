@@ -7,6 +7,7 @@
 #include "help/helpintro.h"
 #include "app/mainwindow.h"
 #include "app/program.h"
+#include "platform/product.h"
 #include "ui/widgets.h"
 #include "setup/setuppanel.h"
 
@@ -36,7 +37,7 @@ void Shell::quit()
     // The program ends either way; a failed save leaves the old file whole.
     QString reason;
     if (!saveSettingsFile(program.frmProgram()->setup->collectSettings(skipIntroHelp), settingsFileName, &reason))
-        program.tellSaveFailed(tr("The settings could not be saved as %1."), settingsFileName, reason);
+        program.dialogs.tellSaveFailed(tr("The settings could not be saved as %1."), settingsFileName, reason);
     program.platform.exitProgram();
 }
 
@@ -62,7 +63,7 @@ void Shell::showInstructions()
 
 void Shell::openWebPage()
 {
-    if (!program.platform.openUrl(QUrl(Program::webAddress())))
-        program.ask(Program::programTitle(), tr("Site Not Found, Check your Internet Connection."),
-                    Platform::Buttons::Ok);
+    if (!program.platform.openUrl(QUrl(webAddress())))
+        program.dialogs.ask(programTitle(), tr("Site Not Found, Check your Internet Connection."),
+                            Platform::Buttons::Ok);
 }

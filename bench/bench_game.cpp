@@ -17,6 +17,7 @@
 #include "benchtable.h"
 
 #include "app/mainwindow.h"
+#include "play/gameboard.h"
 #include "app/program.h"
 #include "entry/answerarea.h"
 #include "fakes/fakeplatform.h"
@@ -62,7 +63,7 @@ EnterTime answerCard(Program &program)
     const QString digits = QString::number(qint64(program.session.answer));
     QWidget *box = window.focusWidget();
     if (program.session.entryMode == 1) {
-        box = window.answers->txtAnswerSingle;
+        box = window.board->answers->txtAnswerSingle;
         QTest::keyClicks(box, digits);
     } else {
         for (qsizetype i = digits.size() - 1; i >= 0; --i) {
@@ -107,7 +108,7 @@ int main(int argc, char *argv[])
             QObject::disconnect(&program->game(), nullptr, &program->history(), nullptr);
         QElapsedTimer whole;
         whole.start();
-        QTest::mouseClick(program->frmProgram()->cmdStart, Qt::LeftButton);
+        QTest::mouseClick(program->frmProgram()->board->cmdStart, Qt::LeftButton);
         while (program->session.state == 1) {
             const EnterTime time = answerCard(*program);
             if (program->session.state == 1 && !recorded)

@@ -18,6 +18,7 @@
 #include "game/gamesession.h"
 #include "history/progressprint.h"
 #include "platform/printrenderer.h"
+#include "platform/product.h"
 #include "platform/randomsource.h"
 #include "report/gamesummary.h"
 #include "report/summaryprint.h"
@@ -98,7 +99,7 @@ int main(int argc, char *argv[])
             const PrintedSheet sheet{++number, QStringLiteral("Ann"), setup, {}};
             const QList<WorksheetProblem> problems = sheetProblems(sheet);
             renderToPdf([&](const PrintMeasure &measure) {
-                return worksheetPages(sheet, problems, answerKey, Program::versionLabel(), measure);
+                return worksheetPages(sheet, problems, answerKey, versionLabel(), measure);
             }, folder + (answerKey ? QStringLiteral("/answerkey.pdf") : QStringLiteral("/worksheet.pdf")));
         });
     };
@@ -119,7 +120,7 @@ int main(int argc, char *argv[])
     summary.setResultLine(QStringLiteral("   Results for: Ann   Date: 12/8/2026   Game Time: 4:12   Score: 86%"));
     const double summaryMs = medianMs([&] {
         renderToPdf([&](const PrintMeasure &measure) {
-            return QList<PrintPage>{summaryPrintLayout(summary, Program::versionLabel(), measure)};
+            return QList<PrintPage>{summaryPrintLayout(summary, versionLabel(), measure)};
         }, folder + QStringLiteral("/summary.pdf"));
     });
     const ProgressReport report = progressReport();

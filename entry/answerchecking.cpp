@@ -5,10 +5,11 @@
 #include <QLineEdit>
 
 #include "ui/clicklabel.h"
-#include "app/mainwindow.h"
-#include "app/program.h"
 #include "ui/widgets.h"
 #include "entry/answerarea.h"
+#include "entry/answercontrols.h"
+#include "entry/answerentrystate.h"
+#include "game/gamesession.h"
 #include "entry/answerentry.h"
 #include "entry/feedbackview.h"
 #include "entry/keypad.h"
@@ -16,6 +17,8 @@
 #include "entry/previouscard.h"
 #include "game/cardview.h"
 #include "game/timerdisplay.h"
+#include "platform/platform.h"
+#include "resources/pictures.h"
 #include "setup/setuppanel.h"
 
 namespace {
@@ -24,8 +27,13 @@ const QColor rightGreen(0, 128, 0);
 
 } // namespace
 
-AnswerChecking::AnswerChecking(Program &program)
-    : program(program)
+AnswerChecking::AnswerChecking(GameSession &session, AnswerEntryState &state, const AnswerControls &controls,
+                               const PictureSet &pictures, Platform &platform)
+    : session(session)
+    , state(state)
+    , controls(controls)
+    , pictures(pictures)
+    , platform(platform)
 {
 }
 
@@ -41,21 +49,19 @@ void AnswerChecking::markRight()
 
 void AnswerChecking::judge(bool supervisorSaidRight)
 {
-    GameSession &session = program.session;
     if (session.state != 1)
         return; // no card on show: nothing to judge or log
-    MainWindow &window = *program.frmProgram();
-    AnswerArea &boxes = *window.answers;
-    AnswerEntryState &entry = program.entry;
+    AnswerArea &boxes = controls.answers;
+    AnswerEntryState &entry = state;
 
-    window.keypad->keyCarryKey->setEnabled(false);
+    controls.keypad.keyCarryKey->setEnabled(false);
     setBackground(boxes.txtCarry, entry.idleEntryColour);
     setBackground(boxes.txtCarry1, entry.idleEntryColour);
     entry.digitsEntered = 0;
     entry.carryTarget = 0;
     entry.entryDirection = 0;
-    window.keypad->key[10]->hide();
-    window.keypad->key[11]->hide();
+    controls.keypad.key[10]->hide();
+    controls.keypad.key[11]->hide();
 
     if (session.cardTimedOut == 1) {
         session.lastCardRight = 0;
@@ -64,7 +70,7 @@ void AnswerChecking::judge(bool supervisorSaidRight)
         answerGiven = true;
         ending = CardEnding::TimedOut;
     } else {
-        window.card->imgDivBox->hide();
+        controls.card.imgDivBox->hide();
         if (session.entryMode == 2 || supervisorSaidRight) {
             answerGiven = false;
             session.lastCardRight = 1;
@@ -80,20 +86,19 @@ void AnswerChecking::judge(bool supervisorSaidRight)
         }
         if (session.lastCardRight == 1)
             ++session.rightCount;
-        if (window.setup->chkSounds->isChecked())
-            program.platform.playSound(session.lastCardRight == 1 ? QStringLiteral("cool.wav")
+        if (controls.setup.chkSounds->isChecked())
+            platform.playSound(session.lastCardRight == 1 ? QStringLiteral("cool.wav")
                                                                   : QStringLiteral("error.wav"));
     }
     displayPreviousCard();
 
     QLineEdit *units = boxes.txtAnswerUnits;
-    if (session.entryMode == 0 && units->isVisible() && !window.setup->chkKeypad->isChecked())
+    if (session.entryMode == 0 && units->isVisible() && !controls.setup.chkKeypad->isChecked())
         units->setFocus();
 }
 
 void AnswerChecking::markWrong()
 {
-    GameSession &session = program.session;
     if (session.state != 1)
         return;
     session.lastCardRight = 0;
@@ -104,14 +109,12 @@ void AnswerChecking::markWrong()
 
 void AnswerChecking::displayPreviousCard()
 {
-    const GameSession &session = program.session;
-    MainWindow &window = *program.frmProgram();
-    FeedbackView &feedback = *window.feedback;
+    FeedbackView &feedback = controls.feedback;
     const bool right = session.lastCardRight == 1;
-    if (window.setup->chkPrevCard->isChecked()) {
+    if (controls.setup.chkPrevCard->isChecked()) {
         setTextColour(feedback.lblPrevious, right ? rightGreen : darkRed);
         feedback.imgRightWrong->setPixmap(
-            program.pictures.byId(right ? PictureId::GreenTickIcon : PictureId::RedCrossIcon, PictureKind::Icon));
+            pictures.byId(right ? PictureId::GreenTickIcon : PictureId::RedCrossIcon, PictureKind::Icon));
         feedback.imgRightWrong->setAccessibleName(right ? tr("right") : tr("wrong"));
         feedback.imgRightWrong->show();
         feedback.imgPrevious->show();
@@ -129,8 +132,6 @@ void AnswerChecking::displayPreviousCard()
 
 void AnswerChecking::logCard()
 {
-    const GameSession &session = program.session;
-    MainWindow &window = *program.frmProgram();
     CardRecord record;
     record.operation = session.cardOperation;
     const bool division = session.cardOperation == Operation::Division;
@@ -139,12 +140,12 @@ void AnswerChecking::logCard()
     record.answer = session.answer;
     record.ending = ending;
     record.cardNumber = session.cardNumber;
-    record.problem = window.feedback->lblPrevious->text();
+    record.problem = controls.feedback.lblPrevious->text();
     record.given = session.givenAnswer;
     record.hasGiven = answerGiven;
     record.right = session.lastCardRight == 1;
-    record.timeShown = window.setup->chkTimer->isChecked();
+    record.timeShown = controls.setup.chkTimer->isChecked();
     if (record.timeShown)
-        record.cardTime = window.timers->txtCardTime->text();
+        record.cardTime = controls.timers.txtCardTime->text();
     emit cardJudged(record);
 }

@@ -2,9 +2,12 @@
 
 #include <QObject>
 
+#include "entry/answercontrols.h"
 #include "game/gamesession.h"
 
-class Program;
+class PictureSet;
+class Platform;
+struct AnswerEntryState;
 
 // Judging the card on show: reading the answer, counting it, the sound, the
 // previous-card display. It announces each judged card; its owner moves on.
@@ -12,7 +15,8 @@ class AnswerChecking : public QObject
 {
     Q_OBJECT
 public:
-    explicit AnswerChecking(Program &program);
+    AnswerChecking(GameSession &session, AnswerEntryState &state, const AnswerControls &controls,
+                   const PictureSet &pictures, Platform &platform);
 
     // Enter, the keypad's Enter, or the card clock running out.
     void checkAnswer();
@@ -31,7 +35,11 @@ signals:
 private:
     void judge(bool supervisorSaidRight);
 
-    Program &program;
+    GameSession &session;
+    AnswerEntryState &state;
+    const AnswerControls controls;
+    const PictureSet &pictures;
+    Platform &platform;
     // A supervisor's mark reads no box, so that card has no answer of its own.
     bool answerGiven = true;
     CardEnding ending = CardEnding::Typed;

@@ -8,12 +8,14 @@
 #include <algorithm>
 
 #include "ui/clicklabel.h"
-#include "app/mainwindow.h"
-#include "app/program.h"
 #include "ui/scale.h"
 #include "ui/widgets.h"
 #include "entry/answerarea.h"
+#include "entry/answercontrols.h"
+#include "entry/answerentrystate.h"
+#include "game/gamesession.h"
 #include "entry/keypad.h"
+#include "resources/pictures.h"
 #include "setup/setuppanel.h"
 
 namespace {
@@ -45,13 +47,16 @@ void blank(QLineEdit *box)
 
 } // namespace
 
-AnswerEntry::AnswerEntry(Program &program)
-    : program(program)
-    , session(program.session)
-    , state(program.entry)
-    , boxes(*program.frmProgram()->answers)
-    , setup(*program.frmProgram()->setup)
-    , keypad(*program.frmProgram()->keypad)
+AnswerEntry::AnswerEntry(GameSession &session, AnswerEntryState &state, const AnswerControls &controls,
+                         const PictureSet &pictures, double screenScale, double fontScale)
+    : pictures(pictures)
+    , screenScale(screenScale)
+    , fontScale(fontScale)
+    , session(session)
+    , state(state)
+    , boxes(controls.answers)
+    , setup(controls.setup)
+    , keypad(controls.keypad)
 {
     for (QLineEdit *box : {boxes.txtAnswerUnits, boxes.txtAnswerTens, boxes.txtAnswerHund, boxes.txtAnswerSingle,
                            boxes.txtCarry, boxes.txtCarry1})
@@ -134,7 +139,7 @@ bool AnswerEntry::isIdle(const QLineEdit *box) const
 void AnswerEntry::placeSingleBoxForStackedCard()
 {
     QLineEdit *box = boxes.txtAnswerSingle;
-    box->setGeometry(scaledRect(620, 498, 270, 118, program.screenScale));
+    box->setGeometry(scaledRect(620, 498, 270, 118, screenScale));
     QFont font = box->font();
     font.setPointSizeF(48);
     box->setFont(font);
@@ -146,11 +151,11 @@ void AnswerEntry::placeSingleBoxForStackedCard()
 void AnswerEntry::placeSingleBoxForDivisionCard()
 {
     QLineEdit *box = boxes.txtAnswerSingle;
-    const double s = program.screenScale;
-    const double f = program.fontScale;
+    const double s = screenScale;
+    const double f = fontScale;
     box->setGeometry(scaled(670, s), scaled(198, s), scaled(270, f), scaled(118, f));
     QFont font = box->font();
-    font.setPointSizeF(program.pictures.small ? 48 * f : 48);
+    font.setPointSizeF(pictures.small ? 48 * f : 48);
     box->setFont(font);
     box->show();
 }
@@ -159,7 +164,7 @@ void AnswerEntry::showCarryScratchpad()
 {
     // A subtraction borrows from further right than a carry is written.
     const bool subtraction = session.cardOperation == Operation::Subtraction;
-    const double s = program.screenScale;
+    const double s = screenScale;
     // The caption keeps its font on a small display, and must still end above the card.
     const int captionTop = std::min(scaled(85, s), scaled(cardTop, s) - boxes.lblCarry->height());
     boxes.lblCarry->move(scaled(subtraction ? 725 : 625, s), captionTop);

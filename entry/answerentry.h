@@ -5,10 +5,11 @@
 class AnswerArea;
 struct GameSession;
 class Keypad;
-class Program;
 class QLineEdit;
 class SetupPanel;
 struct AnswerEntryState;
+struct AnswerControls;
+class PictureSet;
 
 // The behaviour of the answer boxes: their preparation before each card, the
 // keys typed into them and the clicks on the three digit boxes.
@@ -16,7 +17,8 @@ class AnswerEntry : public QObject
 {
     Q_OBJECT
 public:
-    explicit AnswerEntry(Program &program);
+    AnswerEntry(GameSession &session, AnswerEntryState &state, const AnswerControls &controls,
+                const PictureSet &pictures, double screenScale, double fontScale);
 
     // Before every card, once the deal has chosen the card's operation.
     void prepareAnswerArea();
@@ -68,10 +70,12 @@ private:
     void moveTo(QLineEdit *box);
     void carryBoxClick(QLineEdit *carry);
 
-    Program &program;
+    const PictureSet &pictures;
+    const double screenScale;
+    const double fontScale;
     GameSession &session;
     AnswerEntryState &state;
     AnswerArea &boxes;
-    SetupPanel &setup;
+    const SetupPanel &setup;
     Keypad &keypad;
 };

@@ -3,20 +3,22 @@
 #include <QLineEdit>
 
 #include "ui/clicklabel.h"
-#include "app/mainwindow.h"
-#include "app/program.h"
 #include "entry/answerarea.h"
+#include "entry/answercontrols.h"
+#include "entry/answerentrystate.h"
+#include "game/gamesession.h"
 #include "entry/answerentry.h"
 #include "entry/keypad.h"
 #include "game/cardview.h"
 
-KeypadControl::KeypadControl(Program &program, AnswerEntry &entry)
-    : session(program.session)
-    , state(program.entry)
+KeypadControl::KeypadControl(GameSession &session, AnswerEntryState &state, const AnswerControls &controls,
+                             AnswerEntry &entry)
+    : session(session)
+    , state(state)
     , entry(entry)
-    , boxes(*program.frmProgram()->answers)
-    , card(*program.frmProgram()->card)
-    , keypad(*program.frmProgram()->keypad)
+    , boxes(controls.answers)
+    , card(controls.card)
+    , keypad(controls.keypad)
 {
     connect(&keypad, &Keypad::digitOrArrowClicked, this, &KeypadControl::keyClick);
     connect(&keypad, &Keypad::carryClicked, this, &KeypadControl::keyCarryKeyClick);

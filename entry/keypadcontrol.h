@@ -6,7 +6,7 @@ class AnswerArea;
 class AnswerEntry;
 class CardView;
 class Keypad;
-class Program;
+struct AnswerControls;
 struct AnswerEntryState;
 struct GameSession;
 
@@ -17,7 +17,8 @@ class KeypadControl : public QObject
 {
     Q_OBJECT
 public:
-    KeypadControl(Program &program, AnswerEntry &entry);
+    KeypadControl(GameSession &session, AnswerEntryState &state, const AnswerControls &controls,
+                  AnswerEntry &entry);
 
     // key(i): 0 to 9 the digits, 10 "<", 11 ">".
     void keyClick(int index);

@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "platform/product.h"
 #include "ui/clicklabel.h"
-#include "app/program.h"
 #include "ui/widgets.h"
 #include "resources/pictures.h"
 
@@ -35,7 +35,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(tr("About ") + Program::programTitle());
+    setWindowTitle(tr("About ") + programTitle());
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -61,7 +61,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     layout->addSpacing(12);
 
     const QColor white(Qt::white);
-    lblVersion = addLabel<QLabel>(layout, Frame1, QStringLiteral("lblVersion"), Program::versionLabel(), white);
+    lblVersion = addLabel<QLabel>(layout, Frame1, QStringLiteral("lblVersion"), versionLabel(), white);
     lblCompany = addLabel<ClickLabel>(layout, Frame1, QStringLiteral("lblCompany"),
                                       tr("by: Pebblebrook Studio"), white);
     QFont companyFont(QStringLiteral("Arial"));
@@ -70,14 +70,14 @@ AboutWindow::AboutWindow(QWidget *parent)
     lblCompany->setFont(companyFont);
     layout->addSpacing(12);
 
-    Label2 = addLabel<ClickLabel>(layout, Frame1, QStringLiteral("Label2"), Program::webAddress(),
+    Label2 = addLabel<ClickLabel>(layout, Frame1, QStringLiteral("Label2"), webAddress(),
                                   QColor(128, 128, 255));
     QFont linkFont = Label2->font();
     linkFont.setUnderline(true);
     Label2->setFont(linkFont);
     Label2->setCursor(Qt::PointingHandCursor);
     Label3 = addLabel<QLabel>(layout, Frame1, QStringLiteral("Label3"),
-                              tr("Email to: ") + Program::supportEmail(), white);
+                              tr("Email to: ") + supportEmail(), white);
 
     fitToLayout(this);
 

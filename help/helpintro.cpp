@@ -17,7 +17,6 @@
 
 #include "ui/clicklabel.h"
 #include "help/helptopic.h"
-#include "app/mainwindow.h"
 #include "ui/widgets.h"
 #include "entry/keypad.h"
 #include "setup/setuppanel.h"
@@ -47,9 +46,11 @@ const TabHeading frontRow[] = {
 
 } // namespace
 
-HelpIntro::HelpIntro(MainWindow *mainWindow)
+HelpIntro::HelpIntro(QWidget *mainWindow, SetupPanel &setup, Keypad &keypad)
     : QWidget(nullptr, Qt::Window)
     , mainWindow(mainWindow)
+    , setup(setup)
+    , keypad(keypad)
 {
     setObjectName(QStringLiteral("frmHelpIntro"));
     setWindowTitle(tr("Help - Introduction"));
@@ -120,7 +121,7 @@ HelpIntro::~HelpIntro() = default;
 // so they look like the real ones, with a transparent click area over each.
 void HelpIntro::buildTabHeadings()
 {
-    const QTabBar &look = *mainWindow->setup->tabBar();
+    const QTabBar &look = *setup.tabBar();
     const QFontMetrics metrics(look.font());
     int widest = 0;
     for (std::span<const TabHeading> row : {std::span<const TabHeading>(backRow), std::span<const TabHeading>(frontRow)})
@@ -183,7 +184,7 @@ QPixmap HelpIntro::topicPicture(HelpTopicId id) const
     case HelpTopicId::Answer: return grabSetupPage(SetupPanel::tr("Answer Format"));
     case HelpTopicId::Timer: return grabSetupPage(SetupPanel::tr("Timer Options"));
     case HelpTopicId::RangeAdv: return grabSetupPage(SetupPanel::tr("Number Range"), true);
-    case HelpTopicId::Keypad: return grabEnabled([this] { return mainWindow->keypad->grab(); });
+    case HelpTopicId::Keypad: return grabEnabled([this] { return keypad.grab(); });
     case HelpTopicId::Worksheets:
     case HelpTopicId::Save:
     case HelpTopicId::Progress: break;
@@ -209,7 +210,6 @@ QPixmap HelpIntro::grabEnabled(const std::function<QPixmap()> &grab) const
 // frames, shown in their place for the moment even in the Basic mode.
 QPixmap HelpIntro::grabSetupPage(const QString &caption, bool advancedFrames) const
 {
-    SetupPanel &setup = *mainWindow->setup;
     int index = 0;
     while (index < setup.count() && setup.tabText(index) != caption)
         ++index;

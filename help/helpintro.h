@@ -10,10 +10,11 @@
 
 class ClickLabel;
 class HelpTopic;
-class MainWindow;
+class Keypad;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class SetupPanel;
 
 // frmHelpIntro: the introduction help and the door to the topic windows. It
 // is hidden, never destroyed, so that its check box is still there when Quit
@@ -24,7 +25,9 @@ class HelpIntro : public QWidget
 {
     Q_OBJECT
 public:
-    explicit HelpIntro(MainWindow *mainWindow);
+    // The pictures of the setup tabs and the keypad are taken from the live
+    // controls of mainWindow.
+    HelpIntro(QWidget *mainWindow, SetupPanel &setup, Keypad &keypad);
     ~HelpIntro() override;
 
     // Shows the introduction and disables the main window until Close.
@@ -61,6 +64,8 @@ private:
     QPixmap grabEnabled(const std::function<QPixmap()> &grab) const;
     QPixmap grabSetupPage(const QString &caption, bool advancedFrames = false) const;
 
-    MainWindow *mainWindow;
+    QWidget *mainWindow;
+    SetupPanel &setup;
+    Keypad &keypad;
     std::array<std::unique_ptr<HelpTopic>, helpTopicCount> topics;
 };

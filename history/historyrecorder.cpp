@@ -5,8 +5,9 @@
 
 #include <algorithm>
 
-#include "app/mainwindow.h"
-#include "app/program.h"
+#include "platform/dialogs.h"
+#include "platform/product.h"
+#include "setup/settings.h"
 #include "setup/setuppanel.h"
 
 namespace {
@@ -20,14 +21,14 @@ constexpr int lockWaitAtQuitMs = 3000;
 
 } // namespace
 
-HistoryRecorder::HistoryRecorder(Program &program, GameFlow &flow)
-    : program(program)
+HistoryRecorder::HistoryRecorder(Platform &platform, Dialogs &dialogs, const GameSettings &settings,
+                                 const GameSession &session, const SetupPanel &setup)
+    : platform(platform)
+    , dialogs(dialogs)
+    , settings(settings)
+    , session(session)
+    , panel(setup)
 {
-    connect(&flow, &GameFlow::gameStarted, this, &HistoryRecorder::startGame);
-    connect(&flow, &GameFlow::cardJudged, this, &HistoryRecorder::recordCard);
-    connect(&flow, &GameFlow::gameEnded, this, &HistoryRecorder::endGame);
-    flow.setWeakFactSource(this);
-    flow.setFactsWonSource(this);
     retry.setSingleShot(true);
     retry.setInterval(retryMs);
     connect(&retry, &QTimer::timeout, this, &HistoryRecorder::flush);
@@ -36,7 +37,7 @@ HistoryRecorder::HistoryRecorder(Program &program, GameFlow &flow)
 HistoryRecorder::~HistoryRecorder()
 {
     if (inGame && !waiting.isEmpty() && !waiting.last().end)
-        waiting.last().end = std::make_pair(program.platform.now(), false);
+        waiting.last().end = std::make_pair(platform.now(), false);
     inGame = false;
     if (writing && !waiting.isEmpty()) {
         busySinceMs = -1;
@@ -100,20 +101,16 @@ void HistoryRecorder::tellProblems()
                                 .arg(rejected));
     }
     while (!untold.isEmpty())
-        program.ask(Program::programTitle(), untold.takeFirst(), Platform::Buttons::OkByClick,
+        dialogs.ask(programTitle(), untold.takeFirst(), Platform::Buttons::OkByClick,
                     Platform::Icon::Warning);
 }
 
 void HistoryRecorder::startGame()
 {
-    const MainWindow &window = *program.frmProgram();
-    const SetupPanel &panel = *window.setup;
-    const GameSettings &settings = program.settings;
-    const GameSession &session = program.session;
     PendingGame game;
     GameSetup &setup = game.setup;
     setup.child = panel.playerName().trimmed();
-    setup.started = program.platform.now();
+    setup.started = platform.now();
     setup.operations = session.functionSet;
     setup.cardCount = settings.cardCount;
     setup.advancedRange = settings.advancedRange;
@@ -154,7 +151,7 @@ void HistoryRecorder::recordCard(const CardRecord &card)
 void HistoryRecorder::endGame(bool completed)
 {
     if (writing && !waiting.isEmpty() && !waiting.last().end) {
-        waiting.last().end = std::make_pair(program.platform.now(), completed);
+        waiting.last().end = std::make_pair(platform.now(), completed);
         flush();
     }
     inGame = false;
@@ -201,7 +198,7 @@ void HistoryRecorder::flush()
 void HistoryRecorder::writeFailed()
 {
     HistoryStore &file = *history;
-    const qint64 now = program.platform.monotonicMs();
+    const qint64 now = platform.monotonicMs();
     if (file.busy() && (busySinceMs < 0 || now - busySinceMs < lockPatienceMs)) {
         if (busySinceMs < 0)
             busySinceMs = now;

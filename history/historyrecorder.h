@@ -8,13 +8,16 @@
 #include <memory>
 #include <optional>
 
-#include "play/gameflow.h"
 #include "history/historystore.h"
+#include "history/practicesources.h"
 
-class Program;
+class Dialogs;
+class Platform;
+class SetupPanel;
+struct GameSettings;
 
-// Listens to the game and writes every judged card to the practice history,
-// and offers the history's weak facts to a game that practises them.
+// Told of the game's events, writes every judged card to the practice
+// history, and offers the history's weak facts to a game that practises them.
 // Cards wait in order while another copy holds the file for a moment, and go
 // in as soon as it lets go; only a lasting failure ends the history for the
 // run. What goes wrong is told once, between games, never over a card.
@@ -22,7 +25,9 @@ class HistoryRecorder : public QObject, public WeakFactSource, public FactsWonSo
 {
     Q_OBJECT
 public:
-    HistoryRecorder(Program &program, GameFlow &flow);
+    // setup is read as each game starts: the child and the way of answering.
+    HistoryRecorder(Platform &platform, Dialogs &dialogs, const GameSettings &settings, const GameSession &session,
+                    const SetupPanel &setup);
     // A game still going is ended, not completed, and what waits is written.
     ~HistoryRecorder() override;
 
@@ -50,6 +55,11 @@ public:
     void tellProblems();
     bool gameRunning() const { return inGame; }
 
+    // The game's events, in the order it announces them.
+    void startGame();
+    void recordCard(const CardRecord &card);
+    void endGame(bool completed);
+
     // How long the file may stay locked before the history gives up.
     static constexpr qint64 lockPatienceMs = 60000;
     static constexpr int retryMs = 500;
@@ -67,14 +77,15 @@ private:
         std::optional<std::pair<QDateTime, bool>> end; // when, and whether completed
     };
 
-    void startGame();
-    void recordCard(const CardRecord &card);
-    void endGame(bool completed);
     void writeFailed();
     void problem(const QString &text);
     HistoryStore &made();
 
-    Program &program;
+    Platform &platform;
+    Dialogs &dialogs;
+    const GameSettings &settings;
+    const GameSession &session;
+    const SetupPanel &panel;
     std::unique_ptr<HistoryStore> history;
     QList<PendingGame> waiting;
     QTimer retry;

@@ -13,7 +13,7 @@
 #include "game/gamesession.h"
 #include "history/mastery.h"
 #include "history/practicetime.h"
-#include "worksheet/printedsheet.h"
+#include "history/keptsheet.h"
 
 // What a game was set up to be, written with its first judged card.
 struct GameSetup

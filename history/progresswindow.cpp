@@ -22,16 +22,14 @@
 
 #include <algorithm>
 
-#include "app/mainwindow.h"
-#include "app/program.h"
+#include "platform/dialogs.h"
 #include "history/historycsv.h"
 #include "history/historyrecorder.h"
 #include "history/progressprint.h"
 #include "history/trendchart.h"
 #include "platform/printrenderer.h"
+#include "platform/product.h"
 #include "platform/savefile.h"
-#include "play/gameflow.h"
-#include "setup/setuppanel.h"
 
 namespace {
 
@@ -97,9 +95,13 @@ QString fileNameOf(const QString &name)
 
 } // namespace
 
-ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
+ProgressWindow::ProgressWindow(Platform &platform, Dialogs &dialogs, HistoryRecorder &recorder, double screenScale,
+                               std::function<QString()> playerName)
     : QWidget(nullptr, Qt::Window)
-    , program(program)
+    , platform(platform)
+    , dialogs(dialogs)
+    , screenScale(screenScale)
+    , playerName(std::move(playerName))
     , recorder(recorder)
 {
     setObjectName(QStringLiteral("frmProgress"));
@@ -150,7 +152,7 @@ ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
     stkTrend->setObjectName(QStringLiteral("stkTrend"));
     stkTrend->setAccessibleName(tr("Scores or time"));
     picTrend = new TrendChart(stkTrend);
-    picTrend->setMinimumHeight(int(150 * std::max(0.78, program.screenScale)));
+    picTrend->setMinimumHeight(int(150 * std::max(0.78, screenScale)));
     stkTrend->addWidget(picTrend);
     picTime = new TimeChart(stkTrend);
     stkTrend->addWidget(picTime);
@@ -206,11 +208,6 @@ ProgressWindow::ProgressWindow(Program &program, HistoryRecorder &recorder)
         if (isVisible() && !this->recorder.gameRunning())
             reload(child());
     });
-    connect(&program.game(), &GameFlow::gameStarted, this, &ProgressWindow::enableCommands);
-    connect(&program.game(), &GameFlow::gameEnded, this, [this] {
-        if (isVisible())
-            reload(child());
-    });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     connect(cmdProgressHelp, &QPushButton::clicked, this, &ProgressWindow::helpRequested);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
@@ -248,7 +245,7 @@ void ProgressWindow::buildPage(int index, qint16 operation, const QString &title
         corner->setAccessibleName(tr("Rows and columns"));
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int cell = int(26 * std::max(0.78, program.screenScale));
+    const int cell = int(26 * std::max(0.78, screenScale));
     for (QHeaderView *header : {grid->horizontalHeader(), grid->verticalHeader()}) {
         header->setSectionResizeMode(QHeaderView::Fixed);
         header->setMinimumSectionSize(cell); // first: the default is held above the minimum
@@ -310,12 +307,23 @@ HistoryStore *ProgressWindow::store()
 
 void ProgressWindow::tell(const QString &text)
 {
-    program.ask(Program::programTitle(), text, Platform::Buttons::Ok, Platform::Icon::Warning);
+    dialogs.ask(programTitle(), text, Platform::Buttons::Ok, Platform::Icon::Warning);
 }
 
 bool ProgressWindow::hasChild() const
 {
     return cboChild->currentIndex() >= 0;
+}
+
+void ProgressWindow::gameStarted()
+{
+    enableCommands();
+}
+
+void ProgressWindow::gameEnded()
+{
+    if (isVisible())
+        reload(child());
 }
 
 QString ProgressWindow::child() const
@@ -325,7 +333,7 @@ QString ProgressWindow::child() const
 
 void ProgressWindow::showProgress()
 {
-    reload(program.frmProgram()->setup->playerName());
+    reload(playerName());
     show();
     raise();
     activateWindow();
@@ -374,7 +382,7 @@ void ProgressWindow::loadChild()
 
 PracticeDays ProgressWindow::practice(HistoryStore *history)
 {
-    const QDate today = program.platform.now().toLocalTime().date();
+    const QDate today = platform.now().toLocalTime().date();
     return practiceDays(history ? history->practiceSpans(child(), practiceReadSince(today)) : QList<PractiseSpan>(),
                         today);
 }
@@ -435,12 +443,12 @@ void ProgressWindow::exportCards()
     if (!history)
         return;
     const QString name = child().isEmpty() ? tr("no name") : fileNameOf(child());
-    QString path = program.platform.saveFileName(tr("CSV Files (*.csv)"),
+    QString path = platform.saveFileName(tr("CSV Files (*.csv)"),
                                                  (name.isEmpty() ? tr("no name") : name) + tr(" practice.csv"));
     if (path.isEmpty())
         return;
     const qint64 total = history->cardCount(child());
-    const auto progress = program.platform.startProgress(tr("Export..."), tr("Writing %1").arg(path), total);
+    const auto progress = platform.startProgress(tr("Export..."), tr("Writing %1").arg(path), total);
     // Written as it is read, so that a large history needs no more memory than a card.
     QSaveFile file(path);
     bool written = file.open(QIODevice::WriteOnly) && file.write(historyCsvHeader()) >= 0;
@@ -469,7 +477,7 @@ void ProgressWindow::printProgress()
         return;
     ProgressReport report;
     report.child = child();
-    report.date = program.platform.shortDate();
+    report.date = platform.shortDate();
     report.fluencySeconds = fluency;
     for (const qint16 operation : pageOperations) {
         const bool practised = std::any_of(facts.begin(), facts.end(),
@@ -481,7 +489,7 @@ void ProgressWindow::printProgress()
     }
     report.practice = practice(history);
     if (!report.sections.isEmpty())
-        printPages(program.platform, [&report](const PrintMeasure &) { return progressPrintPages(report); });
+        printPages(platform, [&report](const PrintMeasure &) { return progressPrintPages(report); });
 }
 
 void ProgressWindow::forgetChild()
@@ -490,12 +498,12 @@ void ProgressWindow::forgetChild()
     if (!history || (mayForget && !mayForget()))
         return;
     const QString shown = cboChild->currentText();
-    if (program.ask(Program::programTitle(),
+    if (dialogs.ask(programTitle(),
                     tr("Forget everything %1 has practised? This cannot be undone.").arg(shown),
                     Platform::Buttons::YesNo, Platform::Icon::Question)
         != Platform::Answer::Yes)
         return;
-    const auto progress = program.platform.startProgress(tr("Forget This Child..."), tr("Forgetting %1").arg(shown),
+    const auto progress = platform.startProgress(tr("Forget This Child..."), tr("Forgetting %1").arg(shown),
                                                          history->cardCount(child()));
     bool cancelled = false;
     const bool forgotten = history->forget(child(), [&](qint64 done, qint64) {
@@ -504,5 +512,5 @@ void ProgressWindow::forgetChild()
     });
     if (!forgotten && !cancelled)
         tell(tr("%1's practice cannot be forgotten: %2.").arg(shown, history->error()));
-    reload(program.frmProgram()->setup->playerName());
+    reload(playerName());
 }

@@ -9,7 +9,8 @@
 
 class HistoryRecorder;
 class HistoryStore;
-class Program;
+class Dialogs;
+class Platform;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -26,7 +27,9 @@ class ProgressWindow : public QWidget
 {
     Q_OBJECT
 public:
-    ProgressWindow(Program &program, HistoryRecorder &recorder);
+    // playerName is the name typed for the game, which the window opens on.
+    ProgressWindow(Platform &platform, Dialogs &dialogs, HistoryRecorder &recorder, double screenScale,
+                   std::function<QString()> playerName);
 
     // Reads the history afresh and opens on the player named in txtName
     // when that child has a history.
@@ -51,6 +54,10 @@ public:
     // Asked before a child is forgotten; false refuses (and has said why).
     std::function<bool()> mayForget;
 
+    // Nothing may change while a game runs; what it wrote shows when it ends.
+    void gameStarted();
+    void gameEnded();
+
 signals:
     // Help, or F1: what this window shows and does.
     void helpRequested();
@@ -72,7 +79,10 @@ private:
     HistoryStore *store();
     void tell(const QString &text);
 
-    Program &program;
+    Platform &platform;
+    Dialogs &dialogs;
+    const double screenScale;
+    const std::function<QString()> playerName;
     HistoryRecorder &recorder;
     FactRecords facts;
     double fluency = defaultFluencySeconds;

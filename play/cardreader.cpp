@@ -6,25 +6,26 @@
 #include <QLabel>
 #include <QShortcut>
 
-#include "app/mainwindow.h"
-#include "app/program.h"
 #include "game/cardphrase.h"
-#include "game/cardview.h"
 #include "play/gameflow.h"
-#include "setup/setuppanel.h"
+#include "platform/platform.h"
+#include "setup/settings.h"
 
-CardReader::CardReader(Program &program, GameFlow &flow)
+CardReader::CardReader(GameFlow &flow, Platform &platform, const GameSession &session, const GameSettings &settings,
+                       QCheckBox &speak, QLabel &card, QWidget &window)
     : QObject(&flow)
-    , program(program)
+    , platform(platform)
+    , session(session)
+    , settings(settings)
+    , speak(speak)
+    , card(card)
 {
-    MainWindow &window = *program.frmProgram();
-    QCheckBox *box = window.setup->chkSpeak;
-    box->setChecked(program.platform.userOption(speakOption()).toBool());
-    keepChoice = connect(box, &QCheckBox::toggled, this,
-                         [&program](bool on) { program.platform.setUserOption(speakOption(), on); });
+    speak.setChecked(platform.userOption(speakOption()).toBool());
+    keepChoice = connect(&speak, &QCheckBox::toggled, this,
+                         [&platform](bool on) { platform.setUserOption(speakOption(), on); });
     // Asking for the speech engines loads the speech libraries, so it waits
     // until the box is first seen or a card is first to be read.
-    box->installEventFilter(this);
+    speak.installEventFilter(this);
 
     connect(&flow, &GameFlow::cardDealt, this, &CardReader::cardDealt);
     connect(&flow, &GameFlow::gameEnded, this, [this] {
@@ -54,10 +55,10 @@ void CardReader::checkSpeech()
     if (speechChecked)
         return;
     speechChecked = true;
-    QCheckBox *box = program.frmProgram()->setup->chkSpeak;
+    QCheckBox *box = &speak;
     box->removeEventFilter(this);
     QString why;
-    if (program.platform.speechAvailable(&why))
+    if (platform.speechAvailable(&why))
         return;
     // Without an engine the box shows unticked, and the saved choice stays.
     disconnect(keepChoice);
@@ -68,14 +69,13 @@ void CardReader::checkSpeech()
 
 void CardReader::cardDealt()
 {
-    const GameSession &session = program.session;
     phrase = cardPhrase(session);
-    nameCard(tr("Card %1 of %2: %3").arg(qint64(session.cardNumber)).arg(program.settings.cardCount).arg(phrase));
-    const QCheckBox *box = program.frmProgram()->setup->chkSpeak;
+    nameCard(tr("Card %1 of %2: %3").arg(qint64(session.cardNumber)).arg(settings.cardCount).arg(phrase));
+    const QCheckBox *box = &speak;
     if (box->isChecked())
         checkSpeech();
     if (box->isChecked())
-        program.platform.say(phrase);
+        platform.say(phrase);
 }
 
 void CardReader::repeatCard()
@@ -83,15 +83,14 @@ void CardReader::repeatCard()
     if (phrase.isEmpty())
         return;
     checkSpeech();
-    if (program.frmProgram()->setup->chkSpeak->isEnabled())
-        program.platform.say(phrase);
+    if (speak.isEnabled())
+        platform.say(phrase);
 }
 
 void CardReader::nameCard(const QString &name)
 {
-    QLabel *card = program.frmProgram()->card->imgCard;
-    card->setAccessibleName(name);
+    card.setAccessibleName(name);
     // Screen readers hear the new card without having to look for it.
-    QAccessibleEvent changed(card, QAccessible::NameChanged);
+    QAccessibleEvent changed(&card, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 }

@@ -3,7 +3,12 @@
 #include <QObject>
 
 class GameFlow;
-class Program;
+class Platform;
+class QCheckBox;
+class QLabel;
+class QWidget;
+struct GameSession;
+struct GameSettings;
 
 // Reads each dealt card: aloud when "Read Cards Aloud" is ticked (F5 says it
 // again), and always to screen readers, as the card's accessible name.
@@ -11,7 +16,10 @@ class CardReader : public QObject
 {
     Q_OBJECT
 public:
-    CardReader(Program &program, GameFlow &flow);
+    // speak is "Read Cards Aloud"; card is the picture the card is named on;
+    // F5 repeats the card wherever the keyboard is in window.
+    CardReader(GameFlow &flow, Platform &platform, const GameSession &session, const GameSettings &settings,
+               QCheckBox &speak, QLabel &card, QWidget &window);
 
     // The user option that keeps "Read Cards Aloud".
     static QString speakOption();
@@ -26,7 +34,11 @@ private:
     void cardDealt();
     void nameCard(const QString &name);
 
-    Program &program;
+    Platform &platform;
+    const GameSession &session;
+    const GameSettings &settings;
+    QCheckBox &speak;
+    QLabel &card;
     QString phrase; // the card on show; empty between games
     bool speechChecked = false;
     QMetaObject::Connection keepChoice; // the box's state into the user option

@@ -8,9 +8,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "platform/product.h"
 #include "ui/clicklabel.h"
-#include "app/mainwindow.h"
-#include "app/program.h"
 #include "entry/answerarea.h"
 #include "entry/answerchecking.h"
 #include "entry/answerentry.h"
@@ -23,7 +22,13 @@
 #include "game/generator.h"
 #include "game/score.h"
 #include "game/timerdisplay.h"
-#include "report/summarywindows.h"
+#include "platform/dialogs.h"
+#include "play/gameboard.h"
+#include "report/gamesummary.h"
+#include "resources/pictures.h"
+#include "entry/answercontrols.h"
+#include "entry/answerentrystate.h"
+#include "setup/settings.h"
 #include "setup/setuppanel.h"
 
 namespace {
@@ -40,24 +45,27 @@ void copyRanges(GameSession &session, const GameSettings &settings)
 
 } // namespace
 
-GameFlow::GameFlow(Program &program)
-    : program(program)
-    , window(*program.frmProgram())
-    , setup(*program.frmProgram()->setup)
-    , answerEntry(std::make_unique<AnswerEntry>(program))
-    , answerChecking(std::make_unique<AnswerChecking>(program))
-    , gameTimers(std::make_unique<GameTimers>(program))
-    , keypadControl(std::make_unique<KeypadControl>(program, *answerEntry))
+GameFlow::GameFlow(const GameParts &parts)
+    : parts(parts)
+    , board(parts.board)
+    , setup(parts.setup)
 {
-    connect(window.cmdStart, &QPushButton::clicked, this, &GameFlow::startClicked);
-    connect(window.Timer1, &QTimer::timeout, gameTimers.get(), &GameTimers::timerTick);
+    const AnswerControls controls{*board.answers, *board.keypad, *board.feedback, *board.card, *board.timers, setup};
+    answerEntry = std::make_unique<AnswerEntry>(parts.session, parts.entry, controls, parts.pictures, parts.screenScale,
+                                                parts.fontScale);
+    answerChecking = std::make_unique<AnswerChecking>(parts.session, parts.entry, controls, parts.pictures, parts.platform);
+    gameTimers = std::make_unique<GameTimers>(parts.session, parts.settings, setup, *board.timers, parts.dialogs);
+    keypadControl = std::make_unique<KeypadControl>(parts.session, parts.entry, controls, *answerEntry);
+
+    connect(board.cmdStart, &QPushButton::clicked, this, &GameFlow::startClicked);
+    connect(board.Timer1, &QTimer::timeout, gameTimers.get(), &GameTimers::timerTick);
     connect(answerEntry.get(), &AnswerEntry::answerSubmitted, answerChecking.get(), &AnswerChecking::checkAnswer);
-    connect(window.answers->imgEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::markRight);
-    connect(window.answers->imgWrongEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::markWrong);
+    connect(board.answers->imgEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::markRight);
+    connect(board.answers->imgWrongEnter, &ClickLabel::clicked, answerChecking.get(), &AnswerChecking::markWrong);
     connect(gameTimers.get(), &GameTimers::cardTimedOut, answerChecking.get(), &AnswerChecking::checkAnswer);
     connect(gameTimers.get(), &GameTimers::gameTimedOut, this, [this] { endGame(EndReason::TimeRanOut); });
     connect(answerChecking.get(), &AnswerChecking::cardJudged, this, &GameFlow::cardWasJudged);
-    connect(this, &GameFlow::cardJudged, this, [&program](const CardRecord &card) { program.summary.addCardRow(card); });
+    connect(this, &GameFlow::cardJudged, this, [this](const CardRecord &card) { this->parts.summary.addCardRow(card); });
 }
 
 GameFlow::~GameFlow() = default;
@@ -70,7 +78,7 @@ bool GameFlow::anyOperationTicked() const
 
 GeneratorSettings GameFlow::generatorSettings() const
 {
-    const GameSettings &settings = program.settings;
+    const GameSettings &settings = parts.settings;
     GeneratorSettings generator;
     generator.advancedRange = settings.advancedRange;
     generator.topLimit = settings.topLimit;
@@ -83,13 +91,13 @@ GeneratorSettings GameFlow::generatorSettings() const
 
 void GameFlow::startClicked()
 {
-    GameSession &session = program.session;
+    GameSession &session = parts.session;
     if (session.state == 1) {
         endGame();
         return;
     }
     if (!anyOperationTicked()) {
-        const Platform::Answer answer = program.ask(
+        const Platform::Answer answer = parts.dialogs.ask(
             tr("No Math Function Selected!"),
             tr("You did not select a Math Function.") + QStringLiteral("\r\n")
                 + tr("Click OK to do Addition Only or CANCEL to got to setup"),
@@ -104,9 +112,9 @@ void GameFlow::startClicked()
         return;
 
     beginGame();
-    program.resetSummary();
+    emit summaryCleared();
     session.cardOperation = functions;
-    copyRanges(session, program.settings);
+    copyRanges(session, parts.settings);
     session.resetCardFields();
     session.functionSet = session.cardOperation;
     choosePractiseDraw();
@@ -119,7 +127,7 @@ void GameFlow::choosePractiseDraw()
     practiseDraw.reset();
     if (!setup.chkPractise->isChecked() || !weakFactSource)
         return;
-    const QList<WeakFact> facts = weakFacts(program.session.functionSet);
+    const QList<WeakFact> facts = weakFacts(parts.session.functionSet);
     // Without a weak fact in range, the game is the normal draw throughout.
     if (!facts.isEmpty())
         practiseDraw.emplace(facts);
@@ -130,22 +138,22 @@ QList<WeakFact> GameFlow::weakFacts(FunctionSet functions) const
     if (!weakFactSource)
         return {};
     GameSession ranges;
-    copyRanges(ranges, program.settings);
+    copyRanges(ranges, parts.settings);
     return weakFactSource->weakFacts(setup.playerName(), functions, ranges, generatorSettings());
 }
 
 void GameFlow::cardWasJudged(CardRecord card)
 {
-    GameSession &session = program.session;
-    card.seconds = double(program.platform.monotonicMs() - cardShownAt) / 1000.0;
-    card.judgedAt = program.platform.now().toUTC();
+    GameSession &session = parts.session;
+    card.seconds = double(parts.platform.monotonicMs() - cardShownAt) / 1000.0;
+    card.judgedAt = parts.platform.now().toUTC();
     if (practiseDraw)
         practiseDraw->judged({card.operation, int(card.top), int(card.bottom)}, card.right, int(session.cardNumber));
     emit cardJudged(card);
 
     // After WRONG too, so that a quickly judged next card does not log the old time.
     if (const auto cardTime = restartCardClock(session, gameTimers->options()))
-        window.timers->txtCardTime->setText(*cardTime);
+        board.timers->txtCardTime->setText(*cardTime);
     session.cardNumber += 1;
     session.resetCardFields();
     dealCard();
@@ -155,73 +163,72 @@ bool GameFlow::refuseUndealableGame(FunctionSet functions)
 {
     // A game whose every card would be rejected would deal for ever.
     GameSession ranges;
-    copyRanges(ranges, program.settings);
+    copyRanges(ranges, parts.settings);
     if (!dealableOperations(functions, ranges, generatorSettings()).isEmpty())
         return false;
     const QString text =
-        program.settings.advancedRange
+        parts.settings.advancedRange
             ? tr("No card can be dealt: these number ranges only make subtractions of two equal "
                  "numbers. Widen the top number range, or lower the bottom number range below it, "
                  "on the Number Range tab.")
             : tr("No card can be dealt: a subtraction needs a top number limit of at least 2. "
                  "Raise the top number limit on the Number Range tab.");
-    program.ask(Program::programTitle(), text, Platform::Buttons::Ok);
+    parts.dialogs.ask(programTitle(), text, Platform::Buttons::Ok);
     return true;
 }
 
 void GameFlow::beginGame()
 {
-    GameSession &session = program.session;
+    GameSession &session = parts.session;
     if (answerEntry->keypadInUse())
-        window.keypad->show();
-    window.setOptionsMenuEnabled(false);
+        board.keypad->show();
     // A report opened now would mix its rows with the game's.
-    window.mnuSavedGame->setEnabled(false);
+    emit playingChanged(true);
     session.state = 1;
     session.cardNumber = 1;
-    window.Timer1->start();
+    board.Timer1->start();
     setup.hide();
-    window.showStartFace(true);
-    window.lblCardReport->show();
+    board.showStartFace(true);
+    board.lblCardReport->show();
     answerEntry->prepareAnswerArea();
     if (setup.chkTimer->isChecked())
         gameTimers->startTimers();
-    window.feedback->lblPrevious->hide();
-    window.feedback->imgRightWrong->hide();
+    board.feedback->lblPrevious->hide();
+    board.feedback->imgRightWrong->hide();
     if (!setup.chkCardCountDisp->isChecked())
-        window.lblCardReport->hide();
+        board.lblCardReport->hide();
 }
 
 void GameFlow::dealCard()
 {
-    GameSession &session = program.session;
-    if (session.cardNumber >= program.settings.cardCount + 1) {
+    GameSession &session = parts.session;
+    if (session.cardNumber >= parts.settings.cardCount + 1) {
         endGame();
         return;
     }
-    AnswerArea &boxes = *window.answers;
+    AnswerArea &boxes = *board.answers;
     for (QLineEdit *box : {boxes.txtAnswerSingle, boxes.txtAnswerUnits, boxes.txtAnswerTens, boxes.txtAnswerHund})
         box->setText(blankText);
     boxes.txtCarry->clear();
     boxes.txtCarry1->clear();
-    window.keypad->keyErase->setEnabled(false);
+    board.keypad->keyErase->setEnabled(false);
 
-    const QString counter = tr("Card %1 of %2").arg(qint64(session.cardNumber)).arg(program.settings.cardCount);
+    const QString counter = tr("Card %1 of %2").arg(qint64(session.cardNumber)).arg(parts.settings.cardCount);
     const auto eachAttempt = [this, &counter](const GameSession &card) {
-        window.lblCardReport->setText(counter);
+        board.lblCardReport->setText(counter);
         if (card.cardOperation == Operation::Addition || card.cardOperation == Operation::Multiplication)
             keypadControl->updateArrowKeys();
     };
     const bool dealt = practiseDraw ? practiseDraw->deal(session, int(session.cardNumber), generatorSettings(),
-                                                         program.platform.random(), eachAttempt)
-                                    : generateCard(session, generatorSettings(), program.platform.random(), eachAttempt);
+                                                         parts.platform.random(), eachAttempt)
+                                    : generateCard(session, generatorSettings(), parts.platform.random(), eachAttempt);
     if (!dealt) {
         endGame(EndReason::NoCardToDeal); // cannot happen after Start's check; never deal for ever
         return;
     }
 
     if (session.cardOperation == Operation::Division) {
-        window.card->drawDivisionCard(session);
+        board.card->drawDivisionCard(session);
         answerEntry->placeSingleBoxForDivisionCard();
     } else {
         if (setup.chkCarry->isChecked()) {
@@ -229,23 +236,23 @@ void GameFlow::dealCard()
             // A Carry left on by an earlier game would borrow where nothing
             // needs borrowing, down to a tens digit of -1.
             if (session.cardOperation == Operation::Subtraction)
-                window.keypad->keyCarryKey->setEnabled(session.bottomUnits > session.topUnits);
+                board.keypad->keyCarryKey->setEnabled(session.bottomUnits > session.topUnits);
         }
         if (setup.chkKeypad->isChecked())
-            window.keypad->setKeysForCard(session.cardOperation);
-        window.card->drawStackedCard(session);
+            board.keypad->setKeysForCard(session.cardOperation);
+        board.card->drawStackedCard(session);
         answerEntry->placeSingleBoxForStackedCard();
     }
     answerEntry->prepareAnswerArea();
-    window.card->layoutCard(session.cardOperation);
-    cardShownAt = program.platform.monotonicMs();
+    board.card->layoutCard(session.cardOperation);
+    cardShownAt = parts.platform.monotonicMs();
     emit cardDealt();
 }
 
 void GameFlow::endGame(EndReason reason)
 {
-    GameSession &session = program.session;
-    const int cardCount = program.settings.cardCount;
+    GameSession &session = parts.session;
+    const int cardCount = parts.settings.cardCount;
     const bool completed = gameCompleted(session, cardCount);
     const bool timeRanOut = reason == EndReason::TimeRanOut;
     session.scoreLine = scoreLine(session, cardCount, timeRanOut);
@@ -257,13 +264,13 @@ void GameFlow::endGame(EndReason reason)
     if (timeRanOut && !completed) {
         // The child always learns why the game ended and how it went.
         if (!summaryShown)
-            program.ask(timeUpTitle(), withWon(timeUpText(session)), Platform::Buttons::Ok);
+            parts.dialogs.ask(timeUpTitle(), withWon(timeUpText(session)), Platform::Buttons::Ok);
     } else if (!setup.chkSummary->isChecked()) {
         if (completed) {
-            program.ask(gameCompleteTitle(), withWon(gameCompleteText(session, cardCount)),
+            parts.dialogs.ask(gameCompleteTitle(), withWon(gameCompleteText(session, cardCount)),
                         Platform::Buttons::OkCancel);
         } else if (reason == EndReason::CardsOrStop
-                   && program.ask(stopGameTitle(), stopGameText(session, cardCount), Platform::Buttons::YesNo)
+                   && parts.dialogs.ask(stopGameTitle(), stopGameText(session, cardCount), Platform::Buttons::YesNo)
                           == Platform::Answer::No) {
             return;
         }
@@ -271,11 +278,9 @@ void GameFlow::endGame(EndReason reason)
 
     if (setup.setupTabsWanted())
         setup.show();
-    program.enableMainWindow();
-    window.Timer1->stop();
-    window.setOptionsMenuEnabled(true);
-    window.mnuSavedGame->setEnabled(true);
-    window.mnuPrevious->setEnabled(true);
+    emit mainWindowFree();
+    board.Timer1->stop();
+    emit playingChanged(false);
     setup.restoreDivisorSliders();
 
     session.resultsFor = resultsForName(setup.playerName());
@@ -283,39 +288,39 @@ void GameFlow::endGame(EndReason reason)
     if (setup.chkTimer->isChecked()) {
         // A count-down display no longer shows the time played.
         gameTime = activeLimit(gameTimers->options()) == ClockLimit::Game ? gameTimeText(session.elapsedSeconds)
-                                                                          : window.timers->txtTotalTime->text();
+                                                                          : board.timers->txtTotalTime->text();
     }
-    program.summary.setResultLine(
-        resultLine(session.resultsFor, program.platform.shortDate(), gameTime, session.scoreLine));
-    program.summaryWindows().setFactsWon(won);
+    parts.summary.setResultLine(
+        resultLine(session.resultsFor, parts.platform.shortDate(), gameTime, session.scoreLine));
+    emit factsWonTold(won);
     session.state = 0;
     session.rightCount = 0;
 
-    AnswerArea &boxes = *window.answers;
+    AnswerArea &boxes = *board.answers;
     for (QLineEdit *box : {boxes.txtAnswerSingle, boxes.txtAnswerUnits, boxes.txtAnswerTens, boxes.txtAnswerHund}) {
         box->clear();
         box->hide();
         box->setEnabled(false);
     }
-    TimerDisplay &clocks = *window.timers;
+    TimerDisplay &clocks = *board.timers;
     for (QWidget *hidden : std::initializer_list<QWidget *>{clocks.imgTotalTime, clocks.imgCardTime,
                                                             clocks.txtTotalTime, clocks.txtCardTime,
                                                             boxes.imgWrongEnter, boxes.imgEnter})
         hidden->hide();
-    window.lblCardReport->setText(MainWindow::tr("Card Counter"));
-    window.lblCardReport->show();
-    for (QWidget *hidden : std::initializer_list<QWidget *>{window.feedback->imgRightWrong, boxes.txtCarry,
+    board.showCardCounterCaption();
+    board.lblCardReport->show();
+    for (QWidget *hidden : std::initializer_list<QWidget *>{board.feedback->imgRightWrong, boxes.txtCarry,
                                                             boxes.txtCarry1, boxes.lblCarry})
         hidden->hide();
     if (summaryShown)
-        program.summaryWindows().showPage(1);
-    window.feedback->imgPrevious->hide();
-    window.keypad->hide();
-    window.keypad->keyCarryKey->show();
-    window.card->imgDivBox->hide();
-    window.showStartFace(false);
+        emit summaryWanted();
+    board.feedback->imgPrevious->hide();
+    board.keypad->hide();
+    board.keypad->keyCarryKey->show();
+    board.card->imgDivBox->hide();
+    board.showStartFace(false);
     session.cardOperation = Operation::Addition;
-    window.card->showGameOverCard();
+    board.card->showGameOverCard();
     practiseDraw.reset();
     emit gameEnded(completed);
 }

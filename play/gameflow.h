@@ -7,33 +7,39 @@
 
 #include "game/gamesession.h"
 #include "game/playersource.h"
+#include "history/practicesources.h"
 #include "history/practisedraw.h"
 
 class AnswerChecking;
 class AnswerEntry;
+class Dialogs;
+class GameBoard;
 class KeypadControl;
 class GameTimers;
-class MainWindow;
-class Program;
+class PictureSet;
+class Platform;
 class SetupPanel;
+struct AnswerEntryState;
+struct GameSettings;
+class GameSummary;
 
-// Where a game that practises weak facts finds them: the practice history.
-class WeakFactSource
+// What a game is played with: the program-wide records, the controls and the
+// seams, all owned by the program for the whole run.
+struct GameParts
 {
-public:
-    virtual ~WeakFactSource() = default;
-    virtual QList<WeakFact> weakFacts(const QString &child, FunctionSet functions, const GameSession &ranges,
-                                      const GeneratorSettings &settings) = 0;
+    Platform &platform;
+    Dialogs &dialogs;
+    const GameSettings &settings;
+    GameSession &session;
+    GameSummary &summary;
+    AnswerEntryState &entry;
+    const PictureSet &pictures;
+    double screenScale;
+    double fontScale;
+    GameBoard &board;
+    SetupPanel &setup;
 };
 
-// What the game now ending won the child, in words for its end; empty when
-// nothing new.
-class FactsWonSource
-{
-public:
-    virtual ~FactsWonSource() = default;
-    virtual QString factsWon() = 0;
-};
 
 // The life of a game: Start and Stop, dealing each card, and the end with
 // its score. It owns the behaviour of the answer boxes, the judging of cards
@@ -43,7 +49,7 @@ class GameFlow : public QObject
 {
     Q_OBJECT
 public:
-    explicit GameFlow(Program &program);
+    explicit GameFlow(const GameParts &parts);
     ~GameFlow() override;
 
     // cmdStart: begins a game when none runs, otherwise asks to stop it.
@@ -75,6 +81,16 @@ signals:
     // Every judged card, with its time from the deal and the UTC moment.
     void cardJudged(const CardRecord &card);
     void gameEnded(bool completed);
+    // A new game's summary begins: the last one is put away.
+    void summaryCleared();
+    // A game begins or ends: what may not change during a game follows.
+    void playingChanged(bool playing);
+    // The game has ended and the main window may take input again.
+    void mainWindowFree();
+    // What the game won the child, for the summary's end.
+    void factsWonTold(const QString &won);
+    // The summary's first page, at the end of a game that shows it.
+    void summaryWanted();
 
 private:
     void cardWasJudged(CardRecord card);
@@ -84,8 +100,8 @@ private:
     bool refuseUndealableGame(qint16 functions);
     void setKeysForCard();
 
-    Program &program;
-    MainWindow &window;
+    const GameParts parts;
+    GameBoard &board;
     SetupPanel &setup;
     std::unique_ptr<AnswerEntry> answerEntry;
     std::unique_ptr<AnswerChecking> answerChecking;

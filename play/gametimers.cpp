@@ -4,33 +4,36 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/mainwindow.h"
-#include "app/program.h"
+#include "platform/dialogs.h"
+#include "setup/settings.h"
 #include "game/clock.h"
 #include "game/timerdisplay.h"
 #include "setup/setuppanel.h"
 
-GameTimers::GameTimers(Program &program)
-    : program(program)
+GameTimers::GameTimers(GameSession &session, const GameSettings &settings, const SetupPanel &setup,
+                       TimerDisplay &clocks, const Dialogs &dialogs)
+    : session(session)
+    , settings(settings)
+    , setup(setup)
+    , clocks(clocks)
+    , dialogs(dialogs)
 {
 }
 
 ClockOptions GameTimers::options() const
 {
-    const SetupPanel &setup = *program.frmProgram()->setup;
     ClockOptions options;
     options.timer = setup.chkTimer->isChecked();
     options.gameLimit = setup.chkCountDown->isChecked();
     options.cardLimit = setup.chkCardTime->isChecked();
-    options.gameLimitMinutes = program.settings.gameTimeLimit;
-    options.cardTimeLimit = program.settings.cardTimeLimit;
+    options.gameLimitMinutes = settings.gameTimeLimit;
+    options.cardTimeLimit = settings.cardTimeLimit;
     return options;
 }
 
 void GameTimers::startTimers()
 {
-    TimerDisplay &clocks = *program.frmProgram()->timers;
-    const ClockTexts texts = startClocks(program.session, options());
+    const ClockTexts texts = startClocks(session, options());
     clocks.txtTotalTime->setText(texts.totalTime);
     clocks.txtCardTime->setText(texts.cardTime);
     for (QWidget *shown : {static_cast<QWidget *>(clocks.imgTotalTime), static_cast<QWidget *>(clocks.imgCardTime),
@@ -42,10 +45,9 @@ void GameTimers::timerTick()
 {
     // Behind an open question nothing moves: no card runs out and no second
     // question is asked.
-    if (program.session.state == 0 || program.questionOpen())
+    if (session.state == 0 || dialogs.questionOpen())
         return;
-    TimerDisplay &clocks = *program.frmProgram()->timers;
-    const TickResult tick = tickClocks(program.session, options());
+    const TickResult tick = tickClocks(session, options());
     if (tick.totalTime)
         clocks.txtTotalTime->setText(*tick.totalTime);
     if (tick.cardTime)

@@ -2,8 +2,12 @@
 
 #include <QObject>
 
+class Dialogs;
+class SetupPanel;
+class TimerDisplay;
 struct ClockOptions;
-class Program;
+struct GameSession;
+struct GameSettings;
 
 // The game and card clocks of a running game, moved on by Timer1 once a second.
 // It says when time runs out; the game flow decides what follows.
@@ -11,7 +15,8 @@ class GameTimers : public QObject
 {
     Q_OBJECT
 public:
-    explicit GameTimers(Program &program);
+    GameTimers(GameSession &session, const GameSettings &settings, const SetupPanel &setup, TimerDisplay &clocks,
+               const Dialogs &dialogs);
 
     // A timed game begins: the clocks start and are shown.
     void startTimers();
@@ -25,5 +30,9 @@ signals:
     void gameTimedOut();
 
 private:
-    Program &program;
+    GameSession &session;
+    const GameSettings &settings;
+    const SetupPanel &setup;
+    TimerDisplay &clocks;
+    const Dialogs &dialogs;
 };

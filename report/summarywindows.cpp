@@ -4,18 +4,19 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/mainwindow.h"
-#include "app/program.h"
-#include "entry/feedbackview.h"
+#include "game/gamesession.h"
+#include "platform/product.h"
 #include "report/reportcommands.h"
 #include "report/summarypage.h"
 #include "report/summaryprinting.h"
-#include "setup/setuppanel.h"
 
-SummaryWindows::SummaryWindows(Program &program)
-    : program(program)
+SummaryWindows::SummaryWindows(Platform &platform, Dialogs &dialogs, GameSummary &summary, const GameSession &session)
+    : platform(platform)
+    , dialogs(dialogs)
+    , summary(summary)
+    , session(session)
 {
-    connect(&program.summary, &GameSummary::changed, this, &SummaryWindows::redraw);
+    connect(&summary, &GameSummary::changed, this, &SummaryWindows::redraw);
 }
 
 SummaryWindows::~SummaryWindows() = default;
@@ -48,7 +49,7 @@ SummaryPage &SummaryWindows::pageWindow(int page)
         return *slot;
     slot = std::make_unique<SummaryPage>(page);
     SummaryPage &window = *slot;
-    window.draw(program.summary);
+    window.draw(summary);
     window.setFactsWon(factsWon);
     connect(window.cmdSumClose, &QPushButton::clicked, this, [this, page] { closePage(page); });
     if (window.cmdSumNext)
@@ -58,13 +59,13 @@ SummaryPage &SummaryWindows::pageWindow(int page)
     // Only a whole game is saved or printed, never one being played.
     if (window.cmdSumSave)
         connect(window.cmdSumSave, &QPushButton::clicked, this, [this] {
-            if (program.session.state == 0)
-                saveReport(program, program.summary, reportFile);
+            if (session.state == 0)
+                saveReport(platform, dialogs, summary, reportFile);
         });
     if (window.cmdSumPrint)
         connect(window.cmdSumPrint, &QPushButton::clicked, this, [this] {
-            if (program.session.state == 0)
-                printSummary(program.platform, program.summary, Program::versionLabel());
+            if (session.state == 0)
+                printSummary(platform, summary, versionLabel());
         });
     return window;
 }
@@ -83,18 +84,8 @@ void SummaryWindows::closePage(int page)
     // While a game runs the main window is the game's: bringing back the setup
     // tabs and the Start face there would let the setup change mid-game and
     // show Start on the button that stops it.
-    MainWindow *window = program.frmProgram();
-    if (window && program.session.state == 0) {
-        if (window->setup->setupTabsWanted())
-            window->setup->show();
-        window->show();
-        program.enableMainWindow();
-        window->showStartFace(false);
-        window->feedback->imgPrevious->hide();
-        window->feedback->lblPrevious->hide();
-        window->lblCardReport->setText(MainWindow::tr("Card Counter"));
-        window->lblCardReport->show();
-    }
+    if (session.state == 0)
+        emit closedBetweenGames();
     pageWindow(page).hide();
 }
 
@@ -114,7 +105,7 @@ void SummaryWindows::setFactsWon(const QString &text)
 
 void SummaryWindows::openSavedReport()
 {
-    if (openReport(program, program.summary, reportFile)) {
+    if (openReport(platform, dialogs, summary, reportFile)) {
         setFactsWon({}); // a report keeps no record of it
         showPage(1);
     }
@@ -124,5 +115,5 @@ void SummaryWindows::redraw()
 {
     for (const std::unique_ptr<SummaryPage> &page : pages)
         if (page)
-            page->draw(program.summary);
+            page->draw(summary);
 }

@@ -8,7 +8,9 @@
 
 #include "report/gamesummary.h"
 
-class Program;
+class Dialogs;
+class Platform;
+struct GameSession;
 class QAction;
 class SummaryPage;
 
@@ -19,7 +21,7 @@ class SummaryWindows : public QObject
 {
     Q_OBJECT
 public:
-    explicit SummaryWindows(Program &program);
+    SummaryWindows(Platform &platform, Dialogs &dialogs, GameSummary &summary, const GameSession &session);
     ~SummaryWindows() override;
 
     // "View Previous Game Summary" and "Open Saved Game Report".
@@ -35,6 +37,10 @@ public:
     // Null until the page has been shown once.
     SummaryPage *createdPage(int page) const;
 
+signals:
+    // A page was closed between games: the main window goes back to its setup.
+    void closedBetweenGames();
+
 private:
     SummaryPage &pageWindow(int page);
     void turnPage(int from, int to);
@@ -42,7 +48,10 @@ private:
     void openSavedReport();
     void redraw();
 
-    Program &program;
+    Platform &platform;
+    Dialogs &dialogs;
+    GameSummary &summary;
+    const GameSession &session;
     std::array<std::unique_ptr<SummaryPage>, GameSummary::pageCount> pages;
     QString reportFile; // the name Save and Open share, replaced on each use
     QString factsWon;

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "setup/settings.h"
-#include "worksheet/worksheetgenerator.h"
+#include "setup/worksheetsetup.h"
 
 class QAction;
 class QCheckBox;

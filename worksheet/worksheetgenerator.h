@@ -3,28 +3,9 @@
 #include <QList>
 #include <QString>
 
+#include "setup/worksheetsetup.h"
+
 class RandomSource;
-
-// What the worksheet reads from the setup at the moment of printing.
-struct WorksheetSetup
-{
-    bool addition = false;
-    bool subtraction = false;
-    bool multiplication = false;
-    bool division = false;
-    bool advancedRange = false;
-    int topMin = 1;
-    int topMax = 1;
-    int bottomMin = 1;
-    int bottomMax = 1;
-    int topLimit = 1;
-    int bottomLimit = 1;
-    int divisorLow = 2;
-    int divisorHigh = 2;
-    int cardCount = 10;
-
-    bool operator==(const WorksheetSetup &) const = default;
-};
 
 // Two texts meant to be right-aligned in a fixed-pitch face: " 15" over "- 7",
 // or "___" over "7)56"; and the answer, the quotient for a division.

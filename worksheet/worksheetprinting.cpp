@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "app/program.h"
-#include "play/gameflow.h"
+#include "platform/dialogs.h"
+#include "platform/product.h"
 #include "platform/printrenderer.h"
 #include "worksheet/worksheetlayout.h"
 
@@ -31,14 +31,14 @@ QString confirmation(int problemCount)
 }
 
 // The same question as Start, rather than a sheet of nothing; false on Cancel.
-bool someOperationTicked(Program &program, WorksheetSetup &setup, const WorksheetPrintHooks &hooks)
+bool someOperationTicked(Dialogs &dialogs, WorksheetSetup &setup, const WorksheetPrintHooks &hooks)
 {
     if (setup.addition || setup.subtraction || setup.multiplication || setup.division)
         return true;
-    const Platform::Answer answer = program.ask(
-        GameFlow::tr("No Math Function Selected!"),
-        GameFlow::tr("You did not select a Math Function.") + QStringLiteral("\r\n")
-            + GameFlow::tr("Click OK to do Addition Only or CANCEL to got to setup"),
+    const Platform::Answer answer = dialogs.ask(
+        QCoreApplication::translate("GameFlow", "No Math Function Selected!"),
+        QCoreApplication::translate("GameFlow", "You did not select a Math Function.") + QStringLiteral("\r\n")
+            + QCoreApplication::translate("GameFlow", "Click OK to do Addition Only or CANCEL to got to setup"),
         Platform::Buttons::OkCancel);
     if (answer != Platform::Answer::Ok)
         return false;
@@ -47,20 +47,20 @@ bool someOperationTicked(Program &program, WorksheetSetup &setup, const Workshee
     return true;
 }
 
-void printSheet(Program &program, const PrintedSheet &sheet, const WorksheetPrintHooks &hooks, bool keep)
+void printSheet(Platform &platform, Dialogs &dialogs, const PrintedSheet &sheet, const WorksheetPrintHooks &hooks, bool keep)
 {
     const QList<WorksheetProblem> problems = sheetProblems(sheet);
-    const bool answerKey = program.platform.userOption(answerKeyOption()).toBool();
+    const bool answerKey = platform.userOption(answerKeyOption()).toBool();
     hooks.setOptionsMenuEnabled(false);
-    const bool printed = printPages(program.platform, [&](const PrintMeasure &measure) {
-        return worksheetPages(sheet, problems, answerKey, Program::versionLabel(), measure);
+    const bool printed = printPages(platform, [&](const PrintMeasure &measure) {
+        return worksheetPages(sheet, problems, answerKey, versionLabel(), measure);
     });
     hooks.setOptionsMenuEnabled(true);
     if (!printed || !keep || !hooks.keepSheet)
         return;
     const QString why = hooks.keepSheet(sheet);
     if (!why.isEmpty())
-        program.ask(printTitle(),
+        dialogs.ask(printTitle(),
                     Worksheet::tr("The worksheet was printed, but its sheet number %1 cannot be kept for reprinting: %2.")
                         .arg(sheet.number)
                         .arg(why),
@@ -74,30 +74,30 @@ QString answerKeyOption()
     return QStringLiteral("printAnswerKey");
 }
 
-void printWorksheet(Program &program, WorksheetSetup setup, const QString &playerName,
+void printWorksheet(Platform &platform, Dialogs &dialogs, WorksheetSetup setup, const QString &playerName,
                     const WorksheetPrintHooks &hooks)
 {
-    if (!someOperationTicked(program, setup, hooks))
+    if (!someOperationTicked(dialogs, setup, hooks))
         return;
-    if (program.ask(printTitle(), confirmation(setup.cardCount), Platform::Buttons::OkCancel, Platform::Icon::Question)
+    if (dialogs.ask(printTitle(), confirmation(setup.cardCount), Platform::Buttons::OkCancel, Platform::Icon::Question)
         != Platform::Answer::Ok)
         return;
 
     // Ranges in which every product is over 999 would otherwise never yield a problem.
     if (drawableOperations(setup).isEmpty()) {
-        program.ask(printTitle(),
+        dialogs.ask(printTitle(),
                     Worksheet::tr("No worksheet can be printed: with these number ranges every Multiplication "
                        "answer is larger than 999. Lower the Top or Bottom range and try again."),
                     Platform::Buttons::Ok, Platform::Icon::Warning);
         return;
     }
-    printSheet(program, {newSheetNumber(program.platform.random()), playerName, setup, {}}, hooks, true);
+    printSheet(platform, dialogs, {newSheetNumber(platform.random()), playerName, setup, {}}, hooks, true);
 }
 
-void printWeakWorksheet(Program &program, WorksheetSetup setup, const QString &playerName,
+void printWeakWorksheet(Platform &platform, Dialogs &dialogs, WorksheetSetup setup, const QString &playerName,
                         const WeakFactsFor &weakFacts, const WorksheetPrintHooks &hooks)
 {
-    if (!someOperationTicked(program, setup, hooks))
+    if (!someOperationTicked(dialogs, setup, hooks))
         return;
     QList<WeakFact> facts = weakFacts(setup);
     facts.removeIf([](const WeakFact &weak) {
@@ -105,20 +105,20 @@ void printWeakWorksheet(Program &program, WorksheetSetup setup, const QString &p
     });
     if (facts.isEmpty()) {
         const QString name = playerName.trimmed().isEmpty() ? Worksheet::tr("This child") : playerName.trimmed();
-        program.ask(Worksheet::tr("Print Weak Facts Worksheet"),
+        dialogs.ask(Worksheet::tr("Print Weak Facts Worksheet"),
                     Worksheet::tr("%1 has no facts that need work or are being learned among the ticked operations "
                        "in the current number ranges, so there is nothing to print.")
                         .arg(name),
                     Platform::Buttons::Ok, Platform::Icon::Information);
         return;
     }
-    printSheet(program, {newSheetNumber(program.platform.random()), playerName, setup, facts}, hooks, true);
+    printSheet(platform, dialogs, {newSheetNumber(platform.random()), playerName, setup, facts}, hooks, true);
 }
 
-void reprintWorksheet(Program &program, const SheetFinder &findSheet, const WorksheetPrintHooks &hooks)
+void reprintWorksheet(Platform &platform, Dialogs &dialogs, const SheetFinder &findSheet, const WorksheetPrintHooks &hooks)
 {
     const QString title = Worksheet::tr("Reprint Worksheet");
-    const std::optional<int> number = program.platform.askNumber(
+    const std::optional<int> number = platform.askNumber(
         title, Worksheet::tr("The sheet number printed in the bottom corner of the worksheet:"), lowestSheetNumber,
         highestSheetNumber);
     if (!number)
@@ -126,7 +126,7 @@ void reprintWorksheet(Program &program, const SheetFinder &findSheet, const Work
     QString unavailable;
     const std::optional<PrintedSheet> sheet = findSheet(*number, unavailable);
     if (!sheet && !unavailable.isEmpty()) {
-        program.ask(title,
+        dialogs.ask(title,
                     Worksheet::tr("Worksheet number %1 cannot be looked up: %2. Sheet numbers are kept in the "
                                   "practice history.")
                         .arg(*number)
@@ -135,12 +135,12 @@ void reprintWorksheet(Program &program, const SheetFinder &findSheet, const Work
         return;
     }
     if (!sheet) {
-        program.ask(title,
+        dialogs.ask(title,
                     Worksheet::tr("There is no worksheet number %1 among the last %2 printed on this computer.")
                         .arg(*number)
                         .arg(keptSheets),
                     Platform::Buttons::Ok, Platform::Icon::Information);
         return;
     }
-    printSheet(program, *sheet, hooks, false);
+    printSheet(platform, dialogs, *sheet, hooks, false);
 }

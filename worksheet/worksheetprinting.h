@@ -7,7 +7,8 @@
 
 #include "worksheet/printedsheet.h"
 
-class Program;
+class Dialogs;
+class Platform;
 
 // What printing needs from the main window, the setup tabs and the practice
 // history.
@@ -26,16 +27,16 @@ QString answerKeyOption();
 // "Print Worksheet": confirms, shows the print dialog and prints one page of
 // cardCount problems. The Options menu is disabled while the print dialog is
 // up and enabled again however printing ends.
-void printWorksheet(Program &program, WorksheetSetup setup, const QString &playerName,
+void printWorksheet(Platform &platform, Dialogs &dialogs, WorksheetSetup setup, const QString &playerName,
                     const WorksheetPrintHooks &hooks);
 
 // "Print Weak Facts Worksheet": the same page drawn from the player's weak
 // facts among those weakFacts gives for the ticked operations.
 using WeakFactsFor = std::function<QList<WeakFact>(const WorksheetSetup &)>;
-void printWeakWorksheet(Program &program, WorksheetSetup setup, const QString &playerName,
+void printWeakWorksheet(Platform &platform, Dialogs &dialogs, WorksheetSetup setup, const QString &playerName,
                         const WeakFactsFor &weakFacts, const WorksheetPrintHooks &hooks);
 
 // "Reprint Worksheet...": asks for a sheet number and prints that sheet again.
 // The finder says why, in unavailable, when the kept sheets cannot be read.
 using SheetFinder = std::function<std::optional<PrintedSheet>(int number, QString &unavailable)>;
-void reprintWorksheet(Program &program, const SheetFinder &findSheet, const WorksheetPrintHooks &hooks);
+void reprintWorksheet(Platform &platform, Dialogs &dialogs, const SheetFinder &findSheet, const WorksheetPrintHooks &hooks);

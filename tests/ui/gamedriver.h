@@ -13,6 +13,7 @@
 
 #include "ui/clicklabel.h"
 #include "app/mainwindow.h"
+#include "play/gameboard.h"
 #include "app/program.h"
 #include "ui/widgets.h"
 #include "entry/answerarea.h"
@@ -80,11 +81,11 @@ public:
 
     MainWindow *window() const { return program->frmProgram(); }
     SetupPanel &setup() const { return *window()->setup; }
-    AnswerArea &boxes() const { return *window()->answers; }
-    FeedbackView &feedback() const { return *window()->feedback; }
-    CardView &card() const { return *window()->card; }
-    Keypad &keypad() const { return *window()->keypad; }
-    TimerDisplay &clocks() const { return *window()->timers; }
+    AnswerArea &boxes() const { return *window()->board->answers; }
+    FeedbackView &feedback() const { return *window()->board->feedback; }
+    CardView &card() const { return *window()->board->card; }
+    Keypad &keypad() const { return *window()->board->keypad; }
+    TimerDisplay &clocks() const { return *window()->board->timers; }
     GameSession &session() const { return program->session; }
     GameFlow &game() const { return program->game(); }
 
@@ -103,7 +104,7 @@ public:
         queue({pick(divisor - 1, 8), pick(quotient, resultLimit)});
     }
 
-    void clickStart() { QTest::mouseClick(window()->cmdStart, Qt::LeftButton); }
+    void clickStart() { QTest::mouseClick(window()->board->cmdStart, Qt::LeftButton); }
     void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
     // Types an answer into the separate boxes, units first, as a child does.

@@ -20,6 +20,7 @@
 #include <random>
 
 #include "app/mainwindow.h"
+#include "play/gameboard.h"
 #include "app/program.h"
 #include "entry/answerarea.h"
 #include "fakes/fakeplatform.h"
@@ -65,13 +66,13 @@ int main(int argc, char *argv[])
         std::printf("judged %d\n", ++judged);
         std::fflush(stdout);
     });
-    QTest::mouseClick(program->frmProgram()->cmdStart, Qt::LeftButton);
+    QTest::mouseClick(program->frmProgram()->board->cmdStart, Qt::LeftButton);
     while (program->session.state == 1) {
         // Bigger answers are slower and more often wrong, as with a child.
         const qint64 right = qint64(program->session.answer);
         const double hard = std::min(1.0, double(right) / 100);
         const qint64 answer = right + (uniform(engine) < 0.05 + 0.3 * hard ? 1 : 0);
-        QLineEdit *box = program->frmProgram()->answers->txtAnswerSingle;
+        QLineEdit *box = program->frmProgram()->board->answers->txtAnswerSingle;
         QTest::keyClicks(box, QString::number(answer));
         const qint64 taken = qint64(1000 * (1 + 9 * hard * uniform(engine) + uniform(engine)));
         platform.monotonic += taken;

@@ -140,7 +140,7 @@ private slots:
         QVERIFY(!driver.window()->mnuOptions->menuAction()->isEnabled());
         QVERIFY(!driver.window()->mnuSavedGame->isEnabled());
         for (int n = 1; n <= 10; ++n) {
-            QCOMPARE(driver.window()->lblCardReport->text(), QStringLiteral("Card %1 of 10").arg(n));
+            QCOMPARE(driver.window()->board->lblCardReport->text(), QStringLiteral("Card %1 of 10").arg(n));
             QCOMPARE(driver.session().cardNumber, double(n));
             const Card card = cards.last();
             if (n < 10)
@@ -195,8 +195,8 @@ private slots:
         QVERIFY(driver.window()->mnuOptions->menuAction()->isEnabled());
         QVERIFY(driver.window()->mnuSavedGame->isEnabled());
         QVERIFY(driver.window()->mnuPrevious->isEnabled());
-        QCOMPARE(driver.window()->lblCardReport->text(), QStringLiteral("Card Counter"));
-        QVERIFY(!driver.window()->Timer1->isActive());
+        QCOMPARE(driver.window()->board->lblCardReport->text(), QStringLiteral("Card Counter"));
+        QVERIFY(!driver.window()->board->Timer1->isActive());
         QCOMPARE(driver.session().cardOperation, Operation::Addition);
     }
 
@@ -312,12 +312,12 @@ private slots:
             QCOMPARE(driver.platform.messages[0].buttons, Platform::Buttons::Ok);
             QVERIFY(driver.platform.messages[0].text.contains(QStringLiteral("Number Range")));
             QVERIFY(driver.setup().isVisible());
-            QCOMPARE(driver.window()->lblCardReport->text(), QStringLiteral("Card Counter"));
+            QCOMPARE(driver.window()->board->lblCardReport->text(), QStringLiteral("Card Counter"));
             return;
         }
         QVERIFY(driver.platform.messages.isEmpty());
         for (int n = 1; n <= 10; ++n) {
-            QCOMPARE(driver.window()->lblCardReport->text(), QStringLiteral("Card %1 of 10").arg(n));
+            QCOMPARE(driver.window()->board->lblCardReport->text(), QStringLiteral("Card %1 of 10").arg(n));
             QCOMPARE(driver.session().cardOperation, addition ? Operation::Addition : Operation::Subtraction);
             QVERIFY(driver.session().answer > 0);
             driver.typeSeparate(int(driver.session().answer));
@@ -385,7 +385,7 @@ private slots:
             QCOMPARE(driver.focused(), driver.boxes().txtAnswerTens);
             QTest::keyClick(driver.focused(), Qt::Key_2);
             QCOMPARE(driver.boxes().txtAnswerTens->text(), QStringLiteral("2"));
-            QVERIFY(driver.window()->Timer1->isActive());
+            QVERIFY(driver.window()->board->Timer1->isActive());
             QVERIFY(driver.setup().isHidden());
             QCOMPARE(driver.program->summary.resultLine(), QStringLiteral("No game to display."));
             return;

@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(driver->session().scoreLine, QStringLiteral("       ") + timeUp);
         QCOMPARE(driver->program->summary.resultLine(),
                  QStringLiteral("   Date: 12/8/2026         Game Time %1:0").arg(minutes) + driver->session().scoreLine);
-        QVERIFY(!driver->window()->Timer1->isActive());
+        QVERIFY(!driver->window()->board->Timer1->isActive());
         QVERIFY(total->isHidden());
         tick(*driver, 5); // a stray tick after the end changes nothing
         QCOMPARE(driver->session().state, qint16(0));

@@ -11,6 +11,7 @@
 #include "fakes/fakeplatform.h"
 #include "game/gamesession.h"
 #include "game/score.h"
+#include "platform/product.h"
 #include "report/gamesummary.h"
 #include "report/summaryprinting.h"
 #include "setup/setuppanel.h"
@@ -151,7 +152,7 @@ private slots:
         setup.topLimit = setup.bottomLimit = 20;
         setup.divisorLow = setup.divisorHigh = 7;
         setup.cardCount = 10;
-        printWorksheet(program, setup, QStringLiteral("Ann"), noHooks());
+        printWorksheet(program.platform, program.dialogs, setup, QStringLiteral("Ann"), noHooks());
         QCOMPARE(platform.printedFiles.size(), 1);
         const QList<WorksheetProblem> problems = sheetProblems({100000, QStringLiteral("Ann"), setup, {}});
         const auto firstOf = [&problems](bool division) {
@@ -214,7 +215,7 @@ private slots:
             setup.addition = true;
             setup.topLimit = setup.bottomLimit = 999;
             setup.cardCount = rows;
-            printWorksheet(program, setup, name, noHooks());
+            printWorksheet(program.platform, program.dialogs, setup, name, noHooks());
         } else {
             for (int r = 2; r < rows + 2; ++r)
                 program.summary.setRow(r, QStringLiteral("99 x 99 = 9801"), QStringLiteral("9801"),
@@ -223,7 +224,7 @@ private slots:
                                                      QStringLiteral("999:59"),
                                                      QStringLiteral("     You got 100 right out of 100. "
                                                                     "That's a score of 100%")));
-            printSummary(platform, program.summary, Program::versionLabel());
+            printSummary(platform, program.summary, versionLabel());
         }
         QCOMPARE(platform.printedFiles.size(), 1);
         const QList<Word> words = wordsOf(platform.printedFiles[0]);

@@ -61,7 +61,7 @@ private slots:
         GameSummary summary;
         fill(summary, 4, QStringLiteral("Four"));
         QString slot;
-        saveReport(program, summary, slot);
+        saveReport(program.platform, program.dialogs, summary, slot);
         QCOMPARE(platform.fileDialogs.size(), 1);
         QCOMPARE(platform.fileDialogs[0].first, QStringLiteral("Text Files (*.txt)"));
         QCOMPARE(platform.fileDialogs[0].second, QStringLiteral("*.txt"));
@@ -99,7 +99,7 @@ private slots:
             std::optional<FileSizeLimit> full;
             if (!underAFile)
                 full.emplace(64);
-            saveReport(program, summary, slot);
+            saveReport(program.platform, program.dialogs, summary, slot);
         }
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages[0].title, QStringLiteral("Sumdrop"));
@@ -118,7 +118,7 @@ private slots:
         Program program(platform);
         GameSummary summary;
         QString slot = QStringLiteral("earlier.txt");
-        saveReport(program, summary, slot);
+        saveReport(program.platform, program.dialogs, summary, slot);
         QCOMPARE(slot, QStringLiteral("earlier.txt"));
         QVERIFY(platform.messages.isEmpty());
     }
@@ -154,7 +154,7 @@ private slots:
         GameSummary summary;
         fill(summary, 30, QStringLiteral("Thirty"));
         QString slot;
-        QCOMPARE(openReport(program, summary, slot), showPage);
+        QCOMPARE(openReport(program.platform, program.dialogs, summary, slot), showPage);
         QCOMPARE(slot, path);
         QCOMPARE(platform.fileDialogs.size(), 1);
         QCOMPARE(platform.fileDialogs[0].first, QStringLiteral("Text Files (*.txt)"));
@@ -175,7 +175,7 @@ private slots:
         GameSummary summary;
         fill(summary, 3, QStringLiteral("Three"));
         QString slot = QStringLiteral("earlier.txt");
-        QVERIFY(!openReport(program, summary, slot));
+        QVERIFY(!openReport(program.platform, program.dialogs, summary, slot));
         QCOMPARE(slot, QStringLiteral("earlier.txt"));
         QCOMPARE(summary.shownRowCount(), 3);
     }

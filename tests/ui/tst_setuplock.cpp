@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "help/helpintro.h"
-#include "app/setuplock.h"
+#include "setup/setuplock.h"
 #include "history/historystore.h"
 #include "history/progresswindow.h"
 #include "history/trendchart.h"

@@ -13,10 +13,12 @@
 #include <QtTest>
 
 #include "help/aboutwindow.h"
+#include "platform/product.h"
 #include "ui/clicklabel.h"
 #include "help/helpintro.h"
 #include "help/helptopic.h"
 #include "app/mainwindow.h"
+#include "play/gameboard.h"
 #include "app/program.h"
 #include "app/shell.h"
 #include "core/filesizelimit.h"
@@ -349,7 +351,7 @@ private slots:
         } else {
             program->frmProgram()->mnuWeb->trigger();
         }
-        QCOMPARE(platform.urls, QList<QUrl>{QUrl(Program::webAddress())});
+        QCOMPARE(platform.urls, QList<QUrl>{QUrl(webAddress())});
         QCOMPARE(platform.messages.size(), browserWorks ? 0 : 1);
         if (!browserWorks) {
             QCOMPARE(platform.messages[0].title, QStringLiteral("Sumdrop"));
@@ -461,13 +463,13 @@ private slots:
         auto program = startProgram(platform);
         MainWindow *window = program->frmProgram();
         HelpIntro *intro = program->frmHelpIntro();
-        QSignalSpy start(window->cmdStart, &QPushButton::clicked);
-        QSignalSpy key(window->keypad, &Keypad::digitOrArrowClicked);
-        window->keypad->show();
+        QSignalSpy start(window->board->cmdStart, &QPushButton::clicked);
+        QSignalSpy key(window->board->keypad, &Keypad::digitOrArrowClicked);
+        window->board->keypad->show();
         const auto poke = [&] {
-            QTest::mouseClick(window->cmdStart, Qt::LeftButton);
-            QTest::keyClick(window->cmdStart, Qt::Key_Space);
-            QTest::mouseClick(window->keypad->key[5], Qt::LeftButton);
+            QTest::mouseClick(window->board->cmdStart, Qt::LeftButton);
+            QTest::keyClick(window->board->cmdStart, Qt::Key_Space);
+            QTest::mouseClick(window->board->keypad->key[5], Qt::LeftButton);
             QVERIFY(!window->isEnabled());
             QVERIFY(!window->menuBar()->isEnabled());
         };
@@ -481,7 +483,7 @@ private slots:
 
         QTest::mouseClick(intro->topic(HelpTopicId::RangeAdv)->Command1, Qt::LeftButton);
         QTest::mouseClick(intro->Command1, Qt::LeftButton);
-        QTest::mouseClick(window->keypad->key[5], Qt::LeftButton);
+        QTest::mouseClick(window->board->keypad->key[5], Qt::LeftButton);
         QCOMPARE(key.count(), 1);
     }
 
@@ -566,7 +568,7 @@ private slots:
         program->frmHelpIntro()->openTopic(topic);
         const QPixmap picture = help->Picture1->pixmap();
         QVERIFY(!picture.isNull());
-        const QSize whole = topic == HelpTopicId::Keypad ? window->keypad->size() : setup->size();
+        const QSize whole = topic == HelpTopicId::Keypad ? window->board->keypad->size() : setup->size();
         if (topic == HelpTopicId::RangeAdv)
             QVERIFY(picture.width() < whole.width() && picture.height() < whole.height() / 2 + 40);
         else // the whole panel, shrunk only to fit a small screen

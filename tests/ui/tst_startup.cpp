@@ -12,9 +12,11 @@
 #include "ui/clicklabel.h"
 #include "help/helpintro.h"
 #include "app/mainwindow.h"
+#include "play/gameboard.h"
 #include "app/program.h"
 #include "entry/keypad.h"
 #include "fakes/fakeplatform.h"
+#include "platform/product.h"
 #include "setup/setuppanel.h"
 #include "version.h"
 
@@ -70,7 +72,7 @@ private slots:
         QCOMPARE(program->fontScale, fontScale);
         QCOMPARE(program->pictures.small, smallPictures);
         QCOMPARE(program->frmProgram()->size(), QSize(width, 600));
-        QCOMPARE(program->frmProgram()->windowTitle(), QStringLiteral("Sumdrop ") + Program::versionLabel());
+        QCOMPARE(program->frmProgram()->windowTitle(), QStringLiteral("Sumdrop ") + versionLabel());
     }
 
     void placements_data()
@@ -157,21 +159,21 @@ private slots:
         for (const char *hidden : {"frmKeypad", "imgEnter", "imgWrongEnter", "imgPrevious", "imgRightWrong",
                                    "lblPrevious", "imgTotalTime", "imgCardTime", "picBotHunds", "txtTotalTime", "txtCardTime"})
             QVERIFY2(window->findChild<QWidget *>(hidden)->isHidden(), hidden);
-        QVERIFY(window->keypad->key[10]->isHidden());
-        QVERIFY(window->keypad->key[11]->isHidden());
+        QVERIFY(window->board->keypad->key[10]->isHidden());
+        QVERIFY(window->board->keypad->key[11]->isHidden());
         for (const char *disabled : {"txtAnswerUnits", "txtAnswerTens", "txtAnswerHund"})
             QVERIFY2(!window->findChild<QLineEdit *>(disabled)->isEnabled(), disabled);
         QVERIFY(window->findChild<QLineEdit *>("txtCarry")->text().isEmpty());
         QVERIFY(window->findChild<QLineEdit *>("txtCarry1")->text().isEmpty());
-        QVERIFY(window->lblCardReport->isVisible());
-        QCOMPARE(window->lblCardReport->text(), QStringLiteral("Card Counter"));
+        QVERIFY(window->board->lblCardReport->isVisible());
+        QCOMPARE(window->board->lblCardReport->text(), QStringLiteral("Card Counter"));
         QCOMPARE(program->session.state, qint16(0));
         QCOMPARE(program->entry.idleEntryColour, QColor(0, 0, 255));
         QCOMPARE(program->summary.resultLine(), QStringLiteral("No game to display."));
         QCOMPARE(program->summary.shownRowCount(), 0);
         QVERIFY(!window->mnuPrevious->isEnabled());
-        QCOMPARE(window->Timer1->interval(), 1000);
-        QVERIFY(!window->Timer1->isActive());
+        QCOMPARE(window->board->Timer1->interval(), 1000);
+        QVERIFY(!window->board->Timer1->isActive());
         // The window icon follows the window's first paint.
         QTRY_COMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(256, 256)});
     }

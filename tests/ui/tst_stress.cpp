@@ -33,6 +33,7 @@
 #include "help/helpintro.h"
 #include "help/helptopic.h"
 #include "app/mainwindow.h"
+#include "play/gameboard.h"
 #include "app/program.h"
 #include "entry/answerarea.h"
 #include "entry/keypad.h"
@@ -228,7 +229,7 @@ private:
         lastState = 0;
         ++starts;
         // Ticks come from the run, never from the wall clock.
-        mainWindow().Timer1->blockSignals(true);
+        mainWindow().board->Timer1->blockSignals(true);
         mainWindow().activateWindow();
         QCoreApplication::processEvents();
         remember(QStringLiteral("start at %1 x %2").arg(platform->screen.width()).arg(platform->screen.height()));
@@ -313,7 +314,7 @@ private:
 
     void tick()
     {
-        if (mainWindow().Timer1->isActive())
+        if (mainWindow().board->Timer1->isActive())
             program->game().timers().timerTick();
     }
 
@@ -338,9 +339,9 @@ private:
             // Stop, too, but seldom, so that games get deep.
             if (program->session.state == 1 && chance(0.75))
                 return giveRightAnswer();
-            if (!mainWindow().isEnabled() || !mainWindow().cmdStart->isVisible())
+            if (!mainWindow().isEnabled() || !mainWindow().board->cmdStart->isVisible())
                 return QStringLiteral("Start out of reach");
-            QTest::mouseClick(mainWindow().cmdStart, Qt::LeftButton);
+            QTest::mouseClick(mainWindow().board->cmdStart, Qt::LeftButton);
             return QStringLiteral("click cmdStart");
         }
         return closeWindow();
@@ -411,21 +412,21 @@ private:
         MainWindow &window = mainWindow();
         if (session.state != 1 || !window.isEnabled())
             return QStringLiteral("nothing to answer");
-        if (window.answers->imgEnter->isVisible()) {
-            QTest::mouseClick(window.answers->imgEnter, Qt::LeftButton);
+        if (window.board->answers->imgEnter->isVisible()) {
+            QTest::mouseClick(window.board->answers->imgEnter, Qt::LeftButton);
             return QStringLiteral("RIGHT");
         }
         const QString digits = QString::number(qint64(session.answer));
-        const bool keypad = window.keypad->isVisible() && !qobject_cast<QLineEdit *>(keyReceiver());
+        const bool keypad = window.board->keypad->isVisible() && !qobject_cast<QLineEdit *>(keyReceiver());
         for (qsizetype i = 0; i < digits.size(); ++i) {
             const QChar digit = digits.at(session.entryMode == 1 ? i : digits.size() - 1 - i);
             if (keypad)
-                QTest::mouseClick(window.keypad->key[digit.digitValue()], Qt::LeftButton);
+                QTest::mouseClick(window.board->keypad->key[digit.digitValue()], Qt::LeftButton);
             else if (QWidget *receiver = keyReceiver())
                 QTest::keyClick(receiver, digit.toLatin1());
         }
         if (keypad)
-            QTest::mouseClick(window.keypad->keyEnter, Qt::LeftButton);
+            QTest::mouseClick(window.board->keypad->keyEnter, Qt::LeftButton);
         else if (QWidget *receiver = keyReceiver())
             QTest::keyClick(receiver, Qt::Key_Return);
         return QStringLiteral("answer %1%2").arg(digits, keypad ? QStringLiteral(" on the keypad") : QString());
@@ -485,8 +486,8 @@ private:
             if (program->summary.shownRowCount() != judged)
                 return QStringLiteral("%1 summary rows after %2 cards").arg(program->summary.shownRowCount()).arg(judged);
             const QString counter = QStringLiteral("Card %1 of %2").arg(session.cardNumber).arg(cards);
-            if (window.lblCardReport->text() != counter)
-                return QStringLiteral("the counter reads %1 on card %2").arg(window.lblCardReport->text(), counter);
+            if (window.board->lblCardReport->text() != counter)
+                return QStringLiteral("the counter reads %1 on card %2").arg(window.board->lblCardReport->text(), counter);
             if (window.mnuOptions->isEnabled())
                 return QStringLiteral("the Options menu is usable during a game");
             if (!gameSettings)

@@ -10,10 +10,12 @@
 
 #include "help/helpintro.h"
 #include "app/mainwindow.h"
+#include "play/gameboard.h"
 #include "app/program.h"
 #include "entry/feedbackview.h"
 #include "fakes/fakeplatform.h"
 #include "game/gamesession.h"
+#include "platform/product.h"
 #include "report/summarypage.h"
 #include "report/summarywindows.h"
 #include "setup/setuppanel.h"
@@ -305,11 +307,11 @@ private slots:
         windows.showPage(page);
         window.setup->hide();
         window.setEnabled(false);
-        window.showStartFace(true);
-        window.feedback->imgPrevious->show();
-        window.feedback->lblPrevious->show();
-        window.lblCardReport->setText(QStringLiteral("Card 5 of 20"));
-        window.lblCardReport->hide();
+        window.board->showStartFace(true);
+        window.board->feedback->imgPrevious->show();
+        window.board->feedback->lblPrevious->show();
+        window.board->lblCardReport->setText(QStringLiteral("Card 5 of 20"));
+        window.board->lblCardReport->hide();
         program->session.state = gameRunning ? 1 : 0;
 
         QTest::mouseClick(windows.createdPage(page)->cmdSumClose, Qt::LeftButton);
@@ -319,11 +321,11 @@ private slots:
         QCOMPARE(window.setup->isVisible(), restored && tabsWanted);
         QVERIFY(window.isVisible());
         QCOMPARE(window.isEnabled(), restored);
-        QVERIFY(showsFace(window.cmdStart, restored ? window.imgStart : window.imgStop));
-        QCOMPARE(window.feedback->imgPrevious->isVisible(), !restored);
-        QCOMPARE(window.feedback->lblPrevious->isVisible(), !restored);
-        QCOMPARE(window.lblCardReport->text(), restored ? QStringLiteral("Card Counter") : QStringLiteral("Card 5 of 20"));
-        QCOMPARE(window.lblCardReport->isVisible(), restored);
+        QVERIFY(showsFace(window.board->cmdStart, restored ? window.board->imgStart : window.board->imgStop));
+        QCOMPARE(window.board->feedback->imgPrevious->isVisible(), !restored);
+        QCOMPARE(window.board->feedback->lblPrevious->isVisible(), !restored);
+        QCOMPARE(window.board->lblCardReport->text(), restored ? QStringLiteral("Card Counter") : QStringLiteral("Card 5 of 20"));
+        QCOMPARE(window.board->lblCardReport->isVisible(), restored);
     }
 
     void openReport_data()
@@ -437,7 +439,7 @@ private slots:
         QVERIFY(text.waitForFinished(30000));
         const QString printed = QString::fromUtf8(text.readAllStandardOutput());
         QVERIFY2(printed.contains(QStringLiteral("Robin")), qPrintable(printed));
-        QVERIFY(printed.contains(Program::versionLabel()));
+        QVERIFY(printed.contains(versionLabel()));
         QVERIFY(printed.contains(QStringLiteral("4 x 9 = 36")));
     }
 

@@ -378,7 +378,7 @@ private slots:
         useLanguage(language);
         GameDriver driver;
         MainWindow &window = *driver.window();
-        window.showStartFace(true);
+        window.board->showStartFace(true);
         const AnswerArea &marks = driver.boxes();
         const struct
         {
@@ -386,8 +386,8 @@ private slots:
             QString word;
             int id;
         } faces[] = {
-            {window.imgStart, MainWindow::tr("Start"), PictureId::StartFace},
-            {window.imgStop, window.cmdStart->accessibleName(), PictureId::StopFace},
+            {window.board->imgStart, MainWindow::tr("Start"), PictureId::StartFace},
+            {window.board->imgStop, window.board->cmdStart->accessibleName(), PictureId::StopFace},
             {marks.imgRight, marks.imgRight->accessibleName(), PictureId::RightButton},
             {marks.imgWrongEnter, marks.imgWrongEnter->accessibleName(), PictureId::WrongButton},
         };

@@ -80,7 +80,7 @@ private slots:
         setup.topMin = setup.bottomMin = minimum;
         setup.topMax = setup.bottomMax = 99;
         Recorder recorder;
-        printWorksheet(program, setup, QString(), recorder.hooks());
+        printWorksheet(program.platform, program.dialogs, setup, QString(), recorder.hooks());
 
         QStringList shown;
         for (const FakePlatform::Message &message : platform.messages)
@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(recorder.additionTicks, additionTicks);
         QCOMPARE(recorder.menu, menu);
         QCOMPARE(platform.printedFiles.size(), printed);
-        QVERIFY(!program.questionOpen());
+        QVERIFY(!program.dialogs.questionOpen());
     }
 
     void messageTexts()
@@ -100,7 +100,7 @@ private slots:
         WorksheetSetup setup;
         setup.cardCount = 25;
         Recorder recorder;
-        printWorksheet(program, setup, QString(), recorder.hooks());
+        printWorksheet(program.platform, program.dialogs, setup, QString(), recorder.hooks());
         QCOMPARE(platform.messages.size(), 2);
 
         const FakePlatform::Message noFunction = platform.messages[0];
@@ -129,7 +129,7 @@ private slots:
         setup.topMin = setup.bottomMin = 40;
         setup.topMax = setup.bottomMax = 60;
         Recorder recorder;
-        printWorksheet(program, setup, QString(), recorder.hooks());
+        printWorksheet(program.platform, program.dialogs, setup, QString(), recorder.hooks());
         QCOMPARE(platform.messages.size(), 2);
         QCOMPARE(platform.messages[1].buttons, Platform::Buttons::Ok);
         QVERIFY(platform.messages[1].text.contains(QStringLiteral("999")));

@@ -3,7 +3,8 @@
 #include <QObject>
 #include <QString>
 
-class Program;
+class Dialogs;
+class Platform;
 class QAction;
 
 // A parent's four-digit PIN over the setup. It keeps a child's curiosity out,
@@ -14,7 +15,7 @@ class SetupLock : public QObject
     Q_OBJECT
 public:
     // command is mnuLock; its caption tells which way it goes.
-    SetupLock(Program &program, QAction *command);
+    SetupLock(Platform &platform, Dialogs &dialogs, QAction *command);
 
     bool locked();
     // True when the setup may be changed; otherwise tells the child to ask a
@@ -37,7 +38,8 @@ private:
     void unlock();
     void tell(const QString &text);
 
-    Program &program;
+    Platform &platform;
+    Dialogs &dialogs;
     QAction *command;
     int wrongTries = 0;
     qint64 waitUntil = 0;

@@ -1,4 +1,4 @@
-#include "app/setuplock.h"
+#include "setup/setuplock.h"
 
 #include <QAction>
 #include <QCryptographicHash>
@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <array>
 
-#include "app/program.h"
+#include "platform/dialogs.h"
+#include "platform/product.h"
 
 namespace {
 
@@ -23,9 +24,10 @@ bool fourDigits(const QString &pin)
 
 } // namespace
 
-SetupLock::SetupLock(Program &program, QAction *command)
+SetupLock::SetupLock(Platform &platform, Dialogs &dialogs, QAction *command)
     : QObject(command)
-    , program(program)
+    , platform(platform)
+    , dialogs(dialogs)
     , command(command)
 {
     connect(command, &QAction::triggered, this, &SetupLock::toggle);
@@ -36,7 +38,7 @@ bool SetupLock::locked()
 {
     // A hash that is not one of ours (an edited settings file) locks nothing:
     // no PIN could ever open it.
-    return QByteArray::fromBase64(program.platform.userOption(hashKey()).toByteArray()).size()
+    return QByteArray::fromBase64(platform.userOption(hashKey()).toByteArray()).size()
         == QCryptographicHash::hashLength(QCryptographicHash::Sha256);
 }
 
@@ -74,14 +76,14 @@ void SetupLock::toggle()
 
 void SetupLock::lock()
 {
-    const std::optional<QString> pin = program.platform.askSecret(tr("Lock Setup"), tr("Choose a four-digit PIN:"));
+    const std::optional<QString> pin = platform.askSecret(tr("Lock Setup"), tr("Choose a four-digit PIN:"));
     if (!pin)
         return;
     if (!fourDigits(*pin)) {
         tell(tr("The PIN must be four digits. The setup is not locked."));
         return;
     }
-    const std::optional<QString> again = program.platform.askSecret(tr("Lock Setup"), tr("Type the PIN again:"));
+    const std::optional<QString> again = platform.askSecret(tr("Lock Setup"), tr("Type the PIN again:"));
     if (!again)
         return;
     if (*again != *pin) {
@@ -91,28 +93,28 @@ void SetupLock::lock()
     std::array<quint32, 4> words;
     QRandomGenerator::system()->fillRange(words.data(), words.size());
     const QByteArray salt(reinterpret_cast<const char *>(words.data()), sizeof words);
-    program.platform.setUserOption(saltKey(), salt.toBase64());
-    program.platform.setUserOption(hashKey(), pinHash(salt, *pin).toBase64());
+    platform.setUserOption(saltKey(), salt.toBase64());
+    platform.setUserOption(hashKey(), pinHash(salt, *pin).toBase64());
     wrongTries = 0;
 }
 
 void SetupLock::unlock()
 {
-    const qint64 now = program.platform.monotonicMs();
+    const qint64 now = platform.monotonicMs();
     if (waiting && now < waitUntil) {
         const qint64 seconds = (waitUntil - now + 999) / 1000;
         tell(tr("Too many wrong PINs. Try again in %1 s.").arg(seconds));
         return;
     }
     waiting = false;
-    const std::optional<QString> pin = program.platform.askSecret(tr("Unlock Setup"), tr("The PIN:"));
+    const std::optional<QString> pin = platform.askSecret(tr("Unlock Setup"), tr("The PIN:"));
     if (!pin)
         return;
-    const QByteArray salt = QByteArray::fromBase64(program.platform.userOption(saltKey()).toByteArray());
-    const QByteArray kept = QByteArray::fromBase64(program.platform.userOption(hashKey()).toByteArray());
+    const QByteArray salt = QByteArray::fromBase64(platform.userOption(saltKey()).toByteArray());
+    const QByteArray kept = QByteArray::fromBase64(platform.userOption(hashKey()).toByteArray());
     if (fourDigits(*pin) && pinHash(salt, *pin) == kept) {
-        program.platform.setUserOption(hashKey(), QString());
-        program.platform.setUserOption(saltKey(), QString());
+        platform.setUserOption(hashKey(), QString());
+        platform.setUserOption(saltKey(), QString());
         wrongTries = 0;
         return;
     }
@@ -123,11 +125,11 @@ void SetupLock::unlock()
     wrongTries = 0;
     waiting = true;
     // Timed on the clock that never jumps: setting the computer's clock does not shorten it.
-    waitUntil = program.platform.monotonicMs() + waitMs;
+    waitUntil = platform.monotonicMs() + waitMs;
     tell(tr("That is not the PIN. Try again in %1 s.").arg(waitMs / 1000));
 }
 
 void SetupLock::tell(const QString &text)
 {
-    program.ask(Program::programTitle(), text, Platform::Buttons::Ok, Platform::Icon::Information);
+    dialogs.ask(programTitle(), text, Platform::Buttons::Ok, Platform::Icon::Information);
 }
