@@ -13,9 +13,11 @@
 
 #include "platform/product.h"
 #include "ui/clicklabel.h"
-#include "app/program.h"
+#include "platform/platform.h"
+#include "resources/pictures.h"
 #include "app/zoomview.h"
 #include "game/cardview.h"
+#include "game/gamesession.h"
 #include "entry/keypad.h"
 #include "game/timerdisplay.h"
 #include "play/gameboard.h"
@@ -42,8 +44,12 @@ QAction *addUnderscoreLine(QMenu *menu, const QString &name)
 
 } // namespace
 
-MainWindow::MainWindow(Program &program)
-    : program(program)
+MainWindow::MainWindow(Platform &platform, Dialogs &dialogs, GameSettings &settings, const GameSession &session,
+                       PictureSet &pictures, double screenScale)
+    : platform(platform)
+    , session(session)
+    , pictures(pictures)
+    , screenScale(screenScale)
 {
     setObjectName(QStringLiteral("frmProgram"));
     buildMenus();
@@ -59,14 +65,14 @@ MainWindow::MainWindow(Program &program)
     imgBanner = makePicture(client, QStringLiteral("imgBanner"));
     imgBanner->setAccessibleName(programTitle());
 
-    board = std::make_unique<GameBoard>(client, program.pictures, program.screenScale);
+    board = std::make_unique<GameBoard>(client, pictures, screenScale);
     showPictures();
 
-    setup = new SetupPanel(program.settings, client);
+    setup = new SetupPanel(settings, client);
     setup->setFixedSize(400, 420);
     setup->attachMenu(mnuAdvanced, mnuBasic, mnuToolTips, mnuSetup);
     setup->attachKeypad(board->keypad);
-    lock = new SetupLock(program.platform, program.dialogs, mnuLock);
+    lock = new SetupLock(platform, dialogs, mnuLock);
     setup->setChangeGuard([this] { return lock->mayChange(); });
 }
 
@@ -115,7 +121,7 @@ void MainWindow::buildMenus()
 void MainWindow::layOut()
 {
     board->layOut();
-    const QSize screen = program.platform.screenSize();
+    const QSize screen = platform.screenSize();
     resize(screen);
     imgBanner->move(0, 0);
     setup->move(16, 112);
@@ -134,7 +140,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // Hidden windows (the help keeps its introduction) and an open About or
     // help window must not keep the program alive once its window is gone.
     event->accept();
-    program.platform.exitProgram();
+    platform.exitProgram();
 }
 
 // The zoomed design is a window of its own inside the view; it follows this
@@ -158,9 +164,9 @@ void MainWindow::setOptionsMenuEnabled(bool enabled)
 
 void MainWindow::showPictures()
 {
-    board->showPictures(program.session.state != 0);
-    QPixmap logo = program.pictures.byId(PictureId::Logo);
-    const double s = program.screenScale;
+    board->showPictures(session.state != 0);
+    QPixmap logo = pictures.byId(PictureId::Logo);
+    const double s = screenScale;
     if (s < 1) {
         const qreal ratio = logo.devicePixelRatio();
         logo = logo.scaledToWidth(scaled(logo.width(), s), Qt::SmoothTransformation);
@@ -172,8 +178,8 @@ void MainWindow::showPictures()
 
 void MainWindow::applyZoom(bool zoomed)
 {
-    program.platform.setUserOption(Program::zoomOption(), zoomed);
-    program.pictures = PictureSet::load(program.pictures.small, zoomed);
+    platform.setUserOption(zoomOption(), zoomed);
+    pictures = PictureSet::load(pictures.small, zoomed);
     showPictures();
     board->card->reloadPictures();
     setZoomed(zoomed);
@@ -187,7 +193,7 @@ void MainWindow::setZoomed(bool zoomed)
         takeCentralWidget();
         // The design as the documented window shows it on the smallest
         // display of its scale, less the menu bar.
-        const bool small = program.screenScale < 1;
+        const bool small = screenScale < 1;
         client->resize(small ? 800 : 1024, (small ? 600 : 768) - menuBar()->sizeHint().height());
         client->setEnabled(isEnabled());
         zoomView = new ZoomView(client, this);

@@ -4,8 +4,12 @@
 
 #include <memory>
 
+class Dialogs;
 class GameBoard;
-class Program;
+class PictureSet;
+class Platform;
+struct GameSession;
+struct GameSettings;
 class QAction;
 class QLabel;
 class QMenu;
@@ -19,7 +23,9 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindow(Program &program);
+    // pictures is the program's picture set, which Fit to Screen replaces.
+    MainWindow(Platform &platform, Dialogs &dialogs, GameSettings &settings, const GameSession &session,
+               PictureSet &pictures, double screenScale);
     ~MainWindow() override;
 
     // The start states and places of the start-up, by screenScale.
@@ -32,6 +38,8 @@ public:
     // back at its documented size and place, with the pictures to match.
     void applyZoom(bool zoomed);
     void setZoomed(bool zoomed);
+    // The user option of "Fit to Screen".
+    static QString zoomOption() { return QStringLiteral("fitToScreen"); }
     ZoomView *zoomView = nullptr; // while zoomed
 
     QWidget *client = nullptr; // the client area every position is measured in
@@ -72,5 +80,8 @@ private:
     void buildMenus();
     void showPictures();
 
-    Program &program;
+    Platform &platform;
+    const GameSession &session;
+    PictureSet &pictures;
+    const double screenScale;
 };

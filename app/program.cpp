@@ -233,10 +233,11 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     const bool wide = width >= wideScreenWidth;
     program->screenScale = wide ? 1.0 : 0.78;
     program->fontScale = wide ? 0.78 : 0.61;
-    const bool zoomed = platform.userOption(Program::zoomOption()).toBool();
+    const bool zoomed = platform.userOption(MainWindow::zoomOption()).toBool();
     program->pictures = PictureSet::load(!wide, zoomed);
 
-    program->mainWindow = std::make_unique<MainWindow>(*program);
+    program->mainWindow = std::make_unique<MainWindow>(platform, program->dialogs, program->settings, program->session,
+                                                       program->pictures, program->screenScale);
     MainWindow &window = *program->mainWindow;
     window.setWindowTitle(QStringLiteral("Sumdrop ") + versionLabel());
     // Only the icon drawn for this screen's density, and only once the window
@@ -250,7 +251,8 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     program->makeGame();
     program->connectMenus();
     window.show();
-    program->shellCommands = std::make_unique<Shell>(*program);
+    program->shellCommands = std::make_unique<Shell>(window, platform, program->dialogs,
+                                                     [owner = program.get()] { return owner->frmHelpIntro(); });
 
     const SettingsRecord settings = loadSettingsFile();
     window.setup->applySettings(settings);

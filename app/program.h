@@ -54,8 +54,6 @@ public:
     // frmProgress, made when first opened.
     ProgressWindow &frmProgress();
 
-    // The user option of "Fit to Screen".
-    static QString zoomOption() { return QStringLiteral("fitToScreen"); }
 
 private:
     friend std::unique_ptr<Program> startProgram(Platform &platform);

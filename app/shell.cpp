@@ -6,19 +6,21 @@
 #include "help/aboutwindow.h"
 #include "help/helpintro.h"
 #include "app/mainwindow.h"
-#include "app/program.h"
+#include "platform/dialogs.h"
 #include "platform/product.h"
 #include "ui/widgets.h"
 #include "setup/setuppanel.h"
 
-Shell::Shell(Program &program)
-    : program(program)
+Shell::Shell(MainWindow &window, Platform &platform, Dialogs &dialogs, std::function<HelpIntro *()> help)
+    : window(window)
+    , platform(platform)
+    , dialogs(dialogs)
+    , help(std::move(help))
 {
-    MainWindow *window = program.frmProgram();
-    connect(window->mnuQuit, &QAction::triggered, this, &Shell::quit);
-    connect(window->mnuAbout, &QAction::triggered, this, &Shell::showAbout);
-    connect(window->mnuContents, &QAction::triggered, this, &Shell::showInstructions);
-    connect(window->mnuWeb, &QAction::triggered, this, &Shell::openWebPage);
+    connect(window.mnuQuit, &QAction::triggered, this, &Shell::quit);
+    connect(window.mnuAbout, &QAction::triggered, this, &Shell::showAbout);
+    connect(window.mnuContents, &QAction::triggered, this, &Shell::showInstructions);
+    connect(window.mnuWeb, &QAction::triggered, this, &Shell::openWebPage);
 }
 
 Shell::~Shell()
@@ -33,12 +35,12 @@ AboutWindow *Shell::frmSplash() const
 
 void Shell::quit()
 {
-    const bool skipIntroHelp = program.frmHelpIntro()->chkStartupHelp->isChecked();
+    const bool skipIntroHelp = help()->chkStartupHelp->isChecked();
     // The program ends either way; a failed save leaves the old file whole.
     QString reason;
-    if (!saveSettingsFile(program.frmProgram()->setup->collectSettings(skipIntroHelp), settingsFileName, &reason))
-        program.dialogs.tellSaveFailed(tr("The settings could not be saved as %1."), settingsFileName, reason);
-    program.platform.exitProgram();
+    if (!saveSettingsFile(window.setup->collectSettings(skipIntroHelp), settingsFileName, &reason))
+        dialogs.tellSaveFailed(tr("The settings could not be saved as %1."), settingsFileName, reason);
+    platform.exitProgram();
 }
 
 void Shell::showAbout()
@@ -48,7 +50,7 @@ void Shell::showAbout()
         connect(about, &AboutWindow::webPageRequested, this, &Shell::openWebPage);
         // The window deletes itself; forget it now so that About never shows a dying one.
         connect(about, &AboutWindow::closing, this, [this] { about = nullptr; });
-        centreOver(about, program.frmProgram());
+        centreOver(about, &window);
     }
     about->show();
     about->raise();
@@ -58,12 +60,11 @@ void Shell::showAbout()
 
 void Shell::showInstructions()
 {
-    program.frmHelpIntro()->showIntroduction();
+    help()->showIntroduction();
 }
 
 void Shell::openWebPage()
 {
-    if (!program.platform.openUrl(QUrl(webAddress())))
-        program.dialogs.ask(programTitle(), tr("Site Not Found, Check your Internet Connection."),
-                            Platform::Buttons::Ok);
+    if (!platform.openUrl(QUrl(webAddress())))
+        dialogs.ask(programTitle(), tr("Site Not Found, Check your Internet Connection."), Platform::Buttons::Ok);
 }

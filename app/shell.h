@@ -3,8 +3,13 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class AboutWindow;
-class Program;
+class Dialogs;
+class HelpIntro;
+class MainWindow;
+class Platform;
 
 // The menu commands that are not part of a game: Quit, About, the
 // instructions and the product's web page.
@@ -12,7 +17,8 @@ class Shell : public QObject
 {
     Q_OBJECT
 public:
-    explicit Shell(Program &program);
+    // help gives the introduction, made when first asked for.
+    Shell(MainWindow &window, Platform &platform, Dialogs &dialogs, std::function<HelpIntro *()> help);
     ~Shell() override;
 
     // Saves the setup and ends the program at once; the only writer of the
@@ -28,6 +34,9 @@ public:
     AboutWindow *frmSplash() const;
 
 private:
-    Program &program;
+    MainWindow &window;
+    Platform &platform;
+    Dialogs &dialogs;
+    const std::function<HelpIntro *()> help;
     QPointer<AboutWindow> about;
 };

@@ -17,7 +17,7 @@ namespace {
 
 QVariantMap zoomKept()
 {
-    return {{Program::zoomOption(), true}};
+    return {{MainWindow::zoomOption(), true}};
 }
 
 } // namespace
@@ -67,7 +67,7 @@ void TestZoom::switchesBetweenGames()
     window.mnuZoom->trigger();
     QVERIFY(window.zoomView);
     QCOMPARE(window.centralWidget(), window.zoomView);
-    QCOMPARE(driver.platform.options.value(Program::zoomOption()), QVariant(true));
+    QCOMPARE(driver.platform.options.value(MainWindow::zoomOption()), QVariant(true));
     QCOMPARE(driver.card().picTopUnits->pixmap().devicePixelRatio(), 2.0);
     // Disabled behind a help window or a question, as the unzoomed window is.
     window.setEnabled(false);
@@ -88,7 +88,7 @@ void TestZoom::switchesBetweenGames()
     window.mnuZoom->trigger();
     QVERIFY(!window.zoomView);
     QCOMPARE(window.centralWidget(), window.client);
-    QCOMPARE(driver.platform.options.value(Program::zoomOption()), QVariant(false));
+    QCOMPARE(driver.platform.options.value(MainWindow::zoomOption()), QVariant(false));
     QCOMPARE(driver.card().imgCard->geometry(), QRect(539, 100, 390, 555));
     QCOMPARE(driver.card().picTopUnits->pixmap().devicePixelRatio(), 1.0);
     QVERIFY(shows(driver.card().picTopUnits, CardPictureId::digits[0].large));
