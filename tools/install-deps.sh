@@ -8,7 +8,7 @@ qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-speech-dev qt6-speech-spe
 fonts-dejavu-core fonts-liberation2
 xvfb xauth imagemagick xdotool poppler-utils
 clang libclang-rt-14-dev clang-tidy
-desktop-file-utils appstream dpkg-dev file"
+desktop-file-utils appstream dpkg-dev file python3"
 
 missing=""
 for package in $packages; do
