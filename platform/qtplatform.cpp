@@ -99,7 +99,8 @@ QtPlatform::~QtPlatform() = default;
 Platform::Answer QtPlatform::messageBox(const QString &title, const QString &text, Buttons buttons,
                                         Icon icon)
 {
-    QMessageBox box(toQt(icon), title, text);
+    // Over the window it answers, and kept in front of it by the window manager.
+    QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, QApplication::activeWindow());
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
