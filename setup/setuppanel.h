@@ -6,6 +6,7 @@
 
 #include "setup/settings.h"
 #include "setup/settingsbinding.h"
+#include "setup/setupcommands.h"
 #include "setup/setupcontrols.h"
 #include "setup/setuprules.h"
 #include "worksheet/worksheetgenerator.h"
@@ -49,9 +50,9 @@ public:
     void showAdvancedSetup();
     void showBasicSetup();
     void toggleToolTips();
-    bool toolTipsEnabled() const; // mnuToolTips reads "Disable Tool Tips"
+    bool toolTipsEnabled() const;
     void toggleSetupTabs();
-    bool setupTabsWanted() const; // mnuSetup reads "Hide Setup Tabs"
+    bool setupTabsWanted() const; // false once the command has hidden the tabs
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -59,16 +60,10 @@ protected:
 
 private:
     bool changeAllowed() const;
-    void setRangeMode(bool advanced);
-    void applyToolTips(bool on);
 
     GameSettings &settings;
     std::function<bool()> changeGuard;
     SetupRules rules;
+    SetupCommands commands;
     SettingsBinding binding;
-    QWidget *frmKeypad = nullptr;
-    QAction *mnuAdvanced = nullptr;
-    QAction *mnuBasic = nullptr;
-    QAction *mnuToolTips = nullptr;
-    QAction *mnuSetup = nullptr;
 };
