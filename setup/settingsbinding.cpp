@@ -6,7 +6,8 @@
 #include "setup/setupcontrols.h"
 #include "setup/setuprules.h"
 
-SettingsBinding::SettingsBinding(const QWidget &panel, SetupControls &controls, GameSettings &settings, SetupRules &rules)
+SettingsBinding::SettingsBinding(const QWidget &panel, SetupControls &controls, GameSettings &settings,
+                                 SetupRules &rules)
     : panel(panel)
     , c(controls)
     , settings(settings)

@@ -144,7 +144,7 @@ void TabBuilder::buildSetupTab()
 
     c.frmCardAmt = named<QGroupBox>(page, QStringLiteral("frmCardAmt"), tr("Number of Cards"));
     c.sldCardAmt = addSlider(frameGrid(c.frmCardAmt), 0, QStringLiteral("sldCardAmt"), 10, 100, 5, 5, c.lblCardAmt,
-                           QStringLiteral("lblCardAmt"));
+                             QStringLiteral("lblCardAmt"));
     layout->addWidget(c.frmCardAmt);
 
     c.chkSounds = named<QCheckBox>(page, QStringLiteral("chkSounds"), tr("Sounds"));
@@ -173,7 +173,7 @@ void TabBuilder::buildNumberRangeTab()
     auto *layout = pageLayout(page);
 
     c.Label4 = named<QLabel>(page, QStringLiteral("Label4"),
-                           tr("For multiplication, the bottom number will always be a single digit."));
+                             tr("For multiplication, the bottom number will always be a single digit."));
     c.Label4->setWordWrap(true);
     layout->addWidget(c.Label4);
 
@@ -229,19 +229,20 @@ void TabBuilder::buildMathFunctionsTab()
     // Kept in the per-user settings: the settings file's format is fixed.
     c.chkPractise = named<QCheckBox>(page, QStringLiteral("chkPractise"), tr("Practise Weak Facts"));
     c.chkPractise->setChecked(QSettings(QStringLiteral("Sumdrop"), QStringLiteral("Sumdrop"))
-                                .value(QStringLiteral("practiseWeakFacts"), false)
-                                .toBool());
+                                  .value(QStringLiteral("practiseWeakFacts"), false)
+                                  .toBool());
     QObject::connect(c.chkPractise, &QCheckBox::toggled, c.chkPractise, [](bool on) {
-        QSettings(QStringLiteral("Sumdrop"), QStringLiteral("Sumdrop")).setValue(QStringLiteral("practiseWeakFacts"), on);
+        QSettings(QStringLiteral("Sumdrop"), QStringLiteral("Sumdrop"))
+            .setValue(QStringLiteral("practiseWeakFacts"), on);
     });
     layout->addWidget(c.chkPractise);
 
     c.FrameDivRange = named<QGroupBox>(page, QStringLiteral("FrameDivRange"), tr("Divisor Range"));
     QGridLayout *grid = frameGrid(c.FrameDivRange);
     c.chk12 = named<QRadioButton>(c.FrameDivRange, QStringLiteral("chk12"),
-                                tr("Result will be from 1 to 12 with no remainder"));
+                                  tr("Result will be from 1 to 12 with no remainder"));
     c.chk10 = named<QRadioButton>(c.FrameDivRange, QStringLiteral("chk10"),
-                                tr("Result will be from 1 to 10 with no remainder"));
+                                  tr("Result will be from 1 to 10 with no remainder"));
     c.chk12->setChecked(true);
     grid->addWidget(c.chk12, 0, 0, 1, 3);
     grid->addWidget(c.chk10, 1, 0, 1, 3);
@@ -250,9 +251,9 @@ void TabBuilder::buildMathFunctionsTab()
     grid->addWidget(c.Label1, 2, 0);
     grid->addWidget(c.Label3, 3, 0);
     c.sldDivisor1 = addSlider(grid, 2, QStringLiteral("sldDivisor1"), 2, 9, 1, 1, c.lblDivisor1,
-                            QStringLiteral("lblDivisor1"));
+                              QStringLiteral("lblDivisor1"));
     c.sldDivisor2 = addSlider(grid, 3, QStringLiteral("sldDivisor2"), 2, 9, 1, 5, c.lblDivisor2,
-                            QStringLiteral("lblDivisor2"));
+                              QStringLiteral("lblDivisor2"));
     layout->addWidget(c.FrameDivRange);
     layout->addStretch();
 
@@ -265,9 +266,9 @@ void TabBuilder::buildAnswerFormatTab()
     auto *layout = pageLayout(page);
 
     c.optAnsFormatSingle = named<QRadioButton>(page, QStringLiteral("optAnsFormatSingle"),
-                                             tr("Single Entry Box"));
+                                               tr("Single Entry Box"));
     c.optAnsFormatSeparate = named<QRadioButton>(page, QStringLiteral("optAnsFormatSeparate"),
-                                               tr("Separate box for units, tens and  hundreds"));
+                                                 tr("Separate box for units, tens and  hundreds"));
     c.optAnsFormatSeparate->setChecked(true);
     layout->addWidget(c.optAnsFormatSingle);
     layout->addWidget(c.optAnsFormatSeparate);
@@ -298,14 +299,14 @@ void TabBuilder::buildTimerOptionsTab()
     c.chkCardTime = named<QCheckBox>(c.Frame1, QStringLiteral("chkCardTime"), tr("Card Time Limit"));
     grid->addWidget(c.chkCardTime, 0, 0, 1, 4);
     c.sldCardTime = addSlider(grid, 1, QStringLiteral("sldCardTime"), 2, 60, 1, 5, c.lblCardTime,
-                            QStringLiteral("lblCardTime"));
+                              QStringLiteral("lblCardTime"));
     c.lblSeconds = named<QLabel>(c.Frame1, QStringLiteral("lblSeconds"), tr("Seconds"));
     grid->addWidget(c.lblSeconds, 1, 3);
     grid->setRowMinimumHeight(2, 8);
     c.chkCountDown = named<QCheckBox>(c.Frame1, QStringLiteral("chkCountDown"), tr("Game Time Limit"));
     grid->addWidget(c.chkCountDown, 3, 0, 1, 4);
     c.sldCountDown = addSlider(grid, 4, QStringLiteral("sldCountDown"), 1, 30, 1, 5, c.lblCountDown,
-                             QStringLiteral("lblCountDown"));
+                               QStringLiteral("lblCountDown"));
     // The check boxes beside them say what they set, but not to a screen reader.
     c.sldCardTime->setAccessibleName(tr("Seconds for each card"));
     c.sldCountDown->setAccessibleName(tr("Minutes for the game"));
