@@ -131,6 +131,11 @@ void Program::makeGame()
     QObject::connect(&flow, &GameFlow::gameStarted, &recorder, &HistoryRecorder::startGame);
     QObject::connect(&flow, &GameFlow::cardJudged, &recorder, &HistoryRecorder::recordCard);
     QObject::connect(&flow, &GameFlow::gameEnded, &recorder, &HistoryRecorder::endGame);
+    // Kept in the per-user settings: the settings file's format is fixed.
+    const QString practiseOption = QStringLiteral("practiseWeakFacts");
+    setup.chkPractise->setChecked(platform.userOption(practiseOption).toBool());
+    QObject::connect(setup.chkPractise, &QCheckBox::toggled, &window,
+                     [this, practiseOption](bool on) { platform.setUserOption(practiseOption, on); });
     flow.setWeakFactSource(&recorder);
     flow.setFactsWonSource(&recorder);
     flow.setPlayerSource(new PlayerChoice(

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTabBar>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -62,6 +63,24 @@ int settingValue(const GameSettings &s, const QString &name)
     if (!values.contains(name))
         qFatal("no setting %s", qPrintable(name));
     return values.value(name);
+}
+
+QString panelText(const char *source)
+{
+    return QCoreApplication::translate("SetupPanel", source);
+}
+
+// The program's translation for the rest of a test (none for English), loaded
+// after the commands were given their captions.
+std::unique_ptr<QTranslator> useLanguage(const QString &code)
+{
+    if (code == QLatin1String("en"))
+        return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral(":/i18n/sumdrop_") + code) ||
+        !QCoreApplication::installTranslator(translator.get()))
+        qFatal("no translation %s", qPrintable(code));
+    return translator;
 }
 
 QStringList words(const char *text)
@@ -127,7 +146,9 @@ private slots:
     void clickRules();
     void timerOffKeepsChoices();
     void divisionOffAndOn();
+    void toolTips_data() { languages(); }
     void toolTips();
+    void setupTabsCommand_data() { languages(); }
     void setupTabsCommand();
 
     void rangePairs_data();
@@ -143,6 +164,12 @@ private slots:
     void savedPanelReadsBack();
 
 private:
+    static void languages()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QStringLiteral("en");
+        QTest::newRow("German") << QStringLiteral("de");
+    }
     template<typename T = QWidget>
     T *control(const QString &name) const
     {
@@ -522,6 +549,8 @@ void TestSetupPanel::divisionOffAndOn()
 
 void TestSetupPanel::toolTips()
 {
+    QFETCH(QString, language);
+    const auto translation = useLanguage(language);
     const auto toggle = [&] { f->mnuToolTips->trigger(); };
     const auto tipped = [&] {
         QStringList names;
@@ -535,24 +564,24 @@ void TestSetupPanel::toolTips()
     const QStringList all = words("chkAddition chkCardCountDisp chkCardTime chkCarry chkCountDown chkMultiplication "
                                   "chkPractise chkPrevCard chkSounds chkSubtraction chkSummary chkTimer chkVerbal frmBotDigits "
                                   "frmTopDigits optAnsFormatSeparate optAnsFormatSingle sldCardAmt");
-    const QString keypadTip = QStringLiteral("Use your mouse with this keypad to enter answers");
+    const QString keypadTip = panelText("Use your mouse with this keypad to enter answers");
     QVERIFY(tipped().isEmpty());
 
     toggle();
-    QCOMPARE(f->mnuToolTips->text(), QStringLiteral("Disable Tool Tips"));
+    QCOMPARE(f->mnuToolTips->text(), panelText("Disable Tool Tips"));
     QVERIFY(f->panel->toolTipsEnabled());
     QCOMPARE(tipped(), all);
     QCOMPARE(f->keypad.toolTip(), keypadTip);
     QCOMPARE(control(QStringLiteral("chkCardTime"))->toolTip(),
-             QStringLiteral("Set time limt for each card. Card will advance if answer is not entered before time "
-                            "elapsed."));
+             panelText("Set time limt for each card. Card will advance if answer is not entered before time "
+                       "elapsed."));
     QCOMPARE(control(QStringLiteral("optAnsFormatSeparate"))->toolTip(),
-             QStringLiteral("Use separate entry boxes from left to right. Goo for more complex problems"));
+             panelText("Use separate entry boxes from left to right. Goo for more complex problems"));
     QCOMPARE(control(QStringLiteral("frmTopDigits"))->toolTip(),
-             QStringLiteral("Select highest number for random problem"));
+             panelText("Select highest number for random problem"));
 
     toggle();
-    QCOMPARE(f->mnuToolTips->text(), QStringLiteral("Enable Tool Tips"));
+    QCOMPARE(f->mnuToolTips->text(), panelText("Enable Tool Tips"));
     QVERIFY(tipped().isEmpty());
     QVERIFY(f->keypad.toolTip().isEmpty());
 
@@ -565,9 +594,11 @@ void TestSetupPanel::toolTips()
 
 void TestSetupPanel::setupTabsCommand()
 {
+    QFETCH(QString, language);
+    const auto translation = useLanguage(language);
     const auto expect = [&](bool shown, const char *caption) {
         QCOMPARE(f->panel->isHidden(), !shown);
-        QCOMPARE(f->mnuSetup->text(), QString::fromLatin1(caption));
+        QCOMPARE(f->mnuSetup->text(), panelText(caption));
         QCOMPARE(f->panel->setupTabsWanted(), !qstrcmp(caption, "Hide Setup Tabs"));
     };
     f->mnuSetup->trigger();
