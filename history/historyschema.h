@@ -1,0 +1,14 @@
+#pragma once
+
+class HistoryConnection;
+
+namespace HistorySchema {
+
+// "SDHP" in the file's header: tells our history from other SQLite files.
+inline constexpr int applicationId = 0x53444850;
+inline constexpr int version = 2;
+
+// Brings the tables up from an older version, inside the caller's transaction.
+bool migrate(HistoryConnection &connection, int from);
+
+} // namespace HistorySchema
