@@ -1017,13 +1017,15 @@ private slots:
     {
         writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 7, 8, false, 1),
                                              cardOf(Operation::Addition, 60, 60, false, 1)});
+        QVariantMap kept;
         {
             GameDriver first(named(3));
             QVERIFY(!first.setup().chkPractise->isChecked());
             first.setup().chkPractise->setChecked(true);
+            kept = first.platform.options;
         }
-        GameDriver driver(named(3));
-        QVERIFY(driver.setup().chkPractise->isChecked()); // kept in the user's settings
+        GameDriver driver(named(3), QSize(1280, 1024), kept);
+        QVERIFY(driver.setup().chkPractise->isChecked()); // kept in the user's options
         driver.setup().txtName->setText(QStringLiteral("Ann"));
         driver.setup().sldTop->setValue(50); // 60 + 60 is out of range now
         driver.queue({0.2, 0.9});

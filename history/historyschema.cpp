@@ -1,0 +1,55 @@
+#include "history/historyschema.h"
+
+#include <QStringList>
+
+bool HistorySchema::migrate(const std::function<bool(const QString &sql)> &exec, int from)
+{
+    // One step per version; each leaves user_version at its own number.
+    if (from < 1) {
+        const QStringList schema = {
+            QStringLiteral("CREATE TABLE children (id INTEGER PRIMARY KEY, key TEXT NOT NULL UNIQUE, "
+                           "name TEXT NOT NULL, fluency REAL NOT NULL DEFAULT 6)"),
+            QStringLiteral("CREATE TABLE games (id INTEGER PRIMARY KEY, "
+                           "child_id INTEGER NOT NULL REFERENCES children(id) ON DELETE CASCADE, "
+                           "started TEXT NOT NULL, ended TEXT, card_count INTEGER NOT NULL, "
+                           "judged INTEGER NOT NULL DEFAULT 0, right_count INTEGER NOT NULL DEFAULT 0, "
+                           "completed INTEGER NOT NULL DEFAULT 0, operations INTEGER NOT NULL, "
+                           "advanced_range INTEGER NOT NULL, top_min INTEGER NOT NULL, top_max INTEGER NOT NULL, "
+                           "bottom_min INTEGER NOT NULL, bottom_max INTEGER NOT NULL, "
+                           "divisor_low INTEGER NOT NULL, divisor_high INTEGER NOT NULL, "
+                           "answer_format INTEGER NOT NULL, verbal INTEGER NOT NULL)"),
+            QStringLiteral("CREATE INDEX games_by_child ON games (child_id, started)"),
+            QStringLiteral("CREATE TABLE cards (id INTEGER PRIMARY KEY, "
+                           "game_id INTEGER NOT NULL REFERENCES games(id) ON DELETE CASCADE, "
+                           "operation INTEGER NOT NULL, top INTEGER NOT NULL, bottom INTEGER NOT NULL, "
+                           "answer INTEGER NOT NULL, given INTEGER, right INTEGER NOT NULL, "
+                           "ending INTEGER NOT NULL, seconds REAL NOT NULL, judged_at TEXT NOT NULL)"),
+            QStringLiteral("CREATE INDEX cards_by_game ON cards (game_id)"),
+            // Kept with every card, so that reading a child's facts does not
+            // read every card.
+            QStringLiteral("CREATE TABLE facts (child_id INTEGER NOT NULL REFERENCES children(id) ON DELETE CASCADE, "
+                           "operation INTEGER NOT NULL, top INTEGER NOT NULL, bottom INTEGER NOT NULL, "
+                           "tries INTEGER NOT NULL, right_count INTEGER NOT NULL, recent TEXT NOT NULL, "
+                           "times BLOB NOT NULL, PRIMARY KEY (child_id, operation, top, bottom)) WITHOUT ROWID"),
+            QStringLiteral("PRAGMA application_id = %1").arg(applicationId),
+            QStringLiteral("PRAGMA user_version = 1"),
+        };
+        for (const QString &sql : schema)
+            if (!exec(sql))
+                return false;
+    }
+    if (from < 2) {
+        // The newest row of a number is its sheet; id orders them by printing.
+        if (!exec(QStringLiteral("CREATE TABLE sheets (id INTEGER PRIMARY KEY, number INTEGER NOT NULL UNIQUE, "
+                                 "name TEXT NOT NULL, operations INTEGER NOT NULL, "
+                                 "advanced_range INTEGER NOT NULL, top_min INTEGER NOT NULL, "
+                                 "top_max INTEGER NOT NULL, bottom_min INTEGER NOT NULL, "
+                                 "bottom_max INTEGER NOT NULL, top_limit INTEGER NOT NULL, "
+                                 "bottom_limit INTEGER NOT NULL, divisor_low INTEGER NOT NULL, "
+                                 "divisor_high INTEGER NOT NULL, card_count INTEGER NOT NULL, "
+                                 "weak_facts TEXT NOT NULL)"))
+            || !exec(QStringLiteral("PRAGMA user_version = 2")))
+            return false;
+    }
+    return true;
+}
