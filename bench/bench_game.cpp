@@ -2,6 +2,7 @@
 // card to the next card dealt and laid out, and a whole 100-card game typed
 // through the real widgets with the sounds off. Games alternate with the
 // practice history writing each card and with its recorder disconnected.
+#include <cstdio>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -121,8 +122,13 @@ int main(int argc, char *argv[])
         if (recorded)
             gameTimes.push_back(double(whole.nsecsElapsed()) / 1e9);
         if (platform.messages.size() != 1
-            || platform.messages[0].text != QStringLiteral("You got 100 right out of 100. That's a score of 100%"))
+            // A recorded game also tells the facts it won.
+            || !platform.messages[0].text.startsWith(
+                QStringLiteral("You got 100 right out of 100. That's a score of 100%"))) {
+            for (const auto &message : platform.messages)
+                std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
             return 2;
+        }
     }
 
     const QString gamesText = QStringLiteral(" (%1 games of 100 cards, offscreen)").arg(games);
