@@ -185,9 +185,16 @@ QRect changedPixels(const QImage &before, const QImage &after)
 
 } // namespace
 
+constexpr char userLocale[] = "nl_NL.UTF-8";
+
 class TranslationTest : public QObject
 {
     Q_OBJECT
+
+public:
+    // The user's own language is one the program does not speak, so that
+    // following it cannot be mistaken for falling back to English.
+    static void initMain() { qputenv("LC_ALL", userLocale); }
 
 private slots:
     void cleanup() { useLanguage(QStringLiteral("en")); }
@@ -196,7 +203,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("language");
-        QTest::newRow("system") << QStringList{} << QLocale::system().name();
+        QTest::newRow("the user's own") << QStringList{} << QString::fromLatin1(userLocale).section(u'.', 0, 0);
         QTest::newRow("German") << QStringList{"--lang", "de"} << "de_DE";
         QTest::newRow("French of Canada") << QStringList{"--lang=fr_CA"} << "fr_CA";
         QTest::newRow("English") << QStringList{"--lang", "en"} << "en_US";
@@ -232,6 +239,7 @@ private slots:
         SettingsRecord withKeypad = GameDriver::defaultSetup();
         withKeypad.useKeypad = true;
         GameDriver driver(withKeypad, screen);
+        QVERIFY(driver.started());
         SetupPanel &setup = driver.setup();
         QStringList clipped;
         for (const bool advanced : {false, true}) {
@@ -333,6 +341,7 @@ private slots:
         QFETCH(QString, language);
         useLanguage(language);
         GameDriver driver;
+        QVERIFY(driver.started());
         using enum HelpTopicId;
         const struct
         {
@@ -377,6 +386,7 @@ private slots:
         QFETCH(QString, language);
         useLanguage(language);
         GameDriver driver;
+        QVERIFY(driver.started());
         MainWindow &window = *driver.window();
         window.showStartFace(true);
         const AnswerArea &marks = driver.boxes();
