@@ -385,7 +385,8 @@ void TestResources::soundPlugin()
         return;
     // No sound device here: what shows is the file the player was given, the
     // newest one cutting off the one before.
-    const QObject *effect = dynamic_cast<QObject *>(plugin.player())->findChild<QObject *>(QString(), Qt::FindDirectChildrenOnly);
+    const auto *player = dynamic_cast<QObject *>(plugin.player());
+    const QObject *effect = player->findChild<QObject *>(QString(), Qt::FindDirectChildrenOnly);
     QVERIFY(effect);
     for (const char *sound : {"cool.wav", "error.wav"}) {
         const QString path = QStringLiteral(SUMDROP_BUILD_ROOT "/") + QLatin1String(sound);
