@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -26,6 +25,7 @@
 #include "play/gametimers.h"
 #include "game/timerdisplay.h"
 #include "setup/setuppanel.h"
+#include "testfolder.h"
 
 // Whether a picture box shows the stored picture of that id, at its density.
 inline bool shows(const QLabel *label, int pictureId)
@@ -43,7 +43,7 @@ inline void useEmptyHistory(const QTemporaryDir &home)
     qputenv("XDG_DATA_HOME", data.toLocal8Bit());
 }
 
-// Starts the program in a fresh working directory with a chosen setup and
+// Starts the program in a fresh working folder with a chosen setup and
 // plays it through the real widgets. The number ranges are Basic 1 to 99, so
 // that a card's numbers can be forced through the random queue.
 class GameDriver
@@ -73,7 +73,7 @@ public:
     {
         platform.screen = screen;
         platform.options = userOptions;
-        if (!dir.isValid() || !QDir::setCurrent(dir.path()) || !saveSettingsFile(setup))
+        if (!folder.enter(&setup))
             return;
         program = startProgram(platform);
         if (program)
@@ -125,7 +125,7 @@ public:
 
     QWidget *focused() const { return window()->focusWidget(); }
 
-    QTemporaryDir dir;
+    TestFolder folder;
     FakePlatform platform;
     std::unique_ptr<Program> program;
 };

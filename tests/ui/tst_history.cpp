@@ -1015,7 +1015,7 @@ private slots:
             QCOMPARE(page->lblFactsWon->text(), told);
             QCOMPARE(page->lblFactsWon->isVisible(), !told.isEmpty());
             // The saved report keeps its format: rows and result line only.
-            const QString report = driver.dir.filePath(QStringLiteral("report.txt"));
+            const QString report = driver.folder.filePath(QStringLiteral("report.txt"));
             driver.platform.fileNames.push_back(report);
             driver.click(page->cmdSumSave);
             QVERIFY(QFile::exists(report));

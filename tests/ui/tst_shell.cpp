@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "help/aboutwindow.h"
@@ -25,6 +24,7 @@
 #include "history/progresswindow.h"
 #include "platform/qtplatform.h"
 #include "setup/setuppanel.h"
+#include "testfolder.h"
 #include "version.h"
 
 namespace {
@@ -64,9 +64,7 @@ class ShellTest : public QObject
 private slots:
     void init()
     {
-        workDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(workDir->isValid());
-        QDir::setCurrent(workDir->path());
+        QVERIFY(workDir.enter());
     }
 
     void cleanup()
@@ -642,7 +640,7 @@ private:
         QVERIFY(program.frmProgram()->isEnabled());
     }
 
-    std::unique_ptr<QTemporaryDir> workDir;
+    TestFolder workDir;
 };
 
 QTEST_MAIN(ShellTest)

@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -16,6 +15,7 @@
 #include "entry/keypad.h"
 #include "fakes/fakeplatform.h"
 #include "setup/setuppanel.h"
+#include "testfolder.h"
 #include "version.h"
 
 // Every start runs in a fresh working directory, where the settings file lives.
@@ -26,9 +26,7 @@ class StartupTest : public QObject
 private slots:
     void init()
     {
-        workDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(workDir->isValid());
-        QDir::setCurrent(workDir->path());
+        QVERIFY(workDir.enter());
     }
 
     void displayWidth_data()
@@ -271,7 +269,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> workDir;
+    TestFolder workDir;
 };
 
 QTEST_MAIN(StartupTest)

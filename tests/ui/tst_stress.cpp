@@ -6,14 +6,12 @@
 // SUMDROP_STRESS_TRACE=1 prints every event as it happens.
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -40,6 +38,7 @@
 #include "play/gameflow.h"
 #include "play/gametimers.h"
 #include "report/gamesummary.h"
+#include "testfolder.h"
 
 namespace {
 
@@ -149,7 +148,7 @@ public:
         , trace(trace)
         , watchdog(seed)
     {
-        QDir::setCurrent(dir.path());
+        entered = dir.enter();
         for (const auto &[name, bytes] : garbageFiles) {
             QFile file(dir.filePath(name));
             if (file.open(QIODevice::WriteOnly))
@@ -168,6 +167,8 @@ public:
     // events that led to it.
     QString run(int events)
     {
+        if (!entered)
+            return QStringLiteral("no working folder");
         for (int event = 0; event < events; ++event) {
             if (!program || platform->exitCount > 0 || event >= lifeEnds) {
                 const QString leftOver = endLife();
@@ -556,7 +557,8 @@ private:
 
     std::mt19937 engine;
     const bool trace;
-    QTemporaryDir dir;
+    TestFolder dir;
+    bool entered = false;
     std::unique_ptr<FakePlatform> platform;
     std::unique_ptr<Program> program;
     int lifeEnds = 0;

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "help/helpintro.h"
@@ -17,6 +16,7 @@
 #include "report/summarypage.h"
 #include "report/summarywindows.h"
 #include "setup/setuppanel.h"
+#include "testfolder.h"
 
 namespace {
 
@@ -92,9 +92,7 @@ class SummaryWindowsTest : public QObject
 private slots:
     void init()
     {
-        workDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(workDir->isValid());
-        QDir::setCurrent(workDir->path());
+        QVERIFY(workDir.enter());
         platform = std::make_unique<FakePlatform>();
         program = startProgram(*platform);
         QVERIFY(program);
@@ -104,7 +102,6 @@ private slots:
     {
         program.reset();
         platform.reset();
-        workDir.reset();
     }
 
     void windowsAreCreatedOnFirstShow()
@@ -355,7 +352,7 @@ private slots:
         QFETCH(int, rows);
         QFETCH(QString, result);
         QFETCH(int, messages);
-        const QString path = workDir->filePath(QStringLiteral("game.txt"));
+        const QString path = workDir.filePath(QStringLiteral("game.txt"));
         writeBytes(path, bytes);
         playGame(*program, 30);
         SummaryWindows &windows = program->summaryWindows();
@@ -399,16 +396,16 @@ private slots:
         playGame(*program, 4);
         SummaryWindows &windows = program->summaryWindows();
         windows.showPage(1);
-        platform->fileNames.push_back(chosen.isEmpty() ? QString() : workDir->filePath(chosen));
+        platform->fileNames.push_back(chosen.isEmpty() ? QString() : workDir.filePath(chosen));
         QTest::mouseClick(windows.createdPage(1)->cmdSumSave, Qt::LeftButton);
 
         QCOMPARE(platform->fileDialogs.size(), 1);
         QCOMPARE(platform->fileDialogs[0], qMakePair(QStringLiteral("Text Files (*.txt)"), QStringLiteral("*.txt")));
-        const QStringList reports = QDir(workDir->path()).entryList({QStringLiteral("*.txt")}, QDir::Files);
+        const QStringList reports = QDir(workDir.path()).entryList({QStringLiteral("*.txt")}, QDir::Files);
         QCOMPARE(reports, written.isEmpty() ? QStringList() : QStringList{written});
         if (written.isEmpty())
             return;
-        QFile file(workDir->filePath(written));
+        QFile file(workDir.filePath(written));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().count("\r\n"), 5);
     }
@@ -506,7 +503,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> workDir;
+    TestFolder workDir;
     std::unique_ptr<FakePlatform> platform;
     std::unique_ptr<Program> program;
 };

@@ -58,8 +58,7 @@ class WorksheetMenuTest : public QObject
 private slots:
     void init()
     {
-        workDir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(workDir->path());
+        QVERIFY(workDir.enter());
     }
 
     void printsFromTheMenu_data()
@@ -218,7 +217,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> workDir;
+    TestFolder workDir;
 };
 
 QTEST_MAIN(WorksheetMenuTest)
