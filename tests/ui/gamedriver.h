@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -25,7 +26,24 @@
 #include "play/gametimers.h"
 #include "game/timerdisplay.h"
 #include "setup/setuppanel.h"
-#include "testfolder.h"
+
+// A fresh folder made the working directory, where the program finds and
+// keeps its settings file; entering again leaves the last one for a new one.
+class TestFolder
+{
+public:
+    // False when the folder cannot be made or entered, or the setup given not written into it.
+    bool enter(const SettingsRecord *setup = nullptr)
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        return dir->isValid() && QDir::setCurrent(dir->path()) && (!setup || saveSettingsFile(*setup));
+    }
+    QString path() const { return dir->path(); }
+    QString filePath(const QString &name) const { return dir->filePath(name); }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+};
 
 // Whether a picture box shows the stored picture of that id, at its density.
 inline bool shows(const QLabel *label, int pictureId)

@@ -8,23 +8,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QThread>
-#include <QtTest>
 
 #include <cstdio>
 #include <random>
 
-#include "app/mainwindow.h"
-#include "app/program.h"
-#include "entry/answerarea.h"
-#include "fakes/fakeplatform.h"
-#include "play/gameflow.h"
 #include "history/progresswindow.h"
-#include "setup/setuppanel.h"
-#include "testfolder.h"
+#include "gamedriver.h"
 
 int main(int argc, char *argv[])
 {

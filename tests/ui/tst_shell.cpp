@@ -1,30 +1,18 @@
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSignalSpy>
-#include <QtTest>
 
 #include "help/aboutwindow.h"
-#include "ui/clicklabel.h"
 #include "help/helpintro.h"
 #include "help/helptopic.h"
-#include "app/mainwindow.h"
-#include "app/program.h"
 #include "app/shell.h"
 #include "core/filesizelimit.h"
-#include "entry/keypad.h"
-#include "fakes/fakeplatform.h"
 #include "history/progresswindow.h"
 #include "platform/qtplatform.h"
-#include "setup/setuppanel.h"
-#include "testfolder.h"
+#include "gamedriver.h"
 #include "version.h"
 
 namespace {

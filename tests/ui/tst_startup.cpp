@@ -1,21 +1,9 @@
-#include <QCheckBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
-#include <QPushButton>
 #include <QTimer>
-#include <QtTest>
 
-#include "ui/clicklabel.h"
 #include "help/helpintro.h"
-#include "app/mainwindow.h"
-#include "app/program.h"
-#include "entry/keypad.h"
-#include "fakes/fakeplatform.h"
-#include "setup/setuppanel.h"
-#include "testfolder.h"
+#include "gamedriver.h"
 #include "version.h"
 
 // Every start runs in a fresh working directory, where the settings file lives.

@@ -7,38 +7,25 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTimer>
-#include <QtTest>
 
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
-#include <memory>
 #include <mutex>
 #include <optional>
 #include <random>
 #include <thread>
 #include <tuple>
 
-#include "ui/clicklabel.h"
 #include "help/helpintro.h"
 #include "help/helptopic.h"
-#include "app/mainwindow.h"
-#include "app/program.h"
-#include "entry/answerarea.h"
-#include "entry/keypad.h"
-#include "fakes/fakeplatform.h"
-#include "play/gameflow.h"
-#include "play/gametimers.h"
 #include "report/gamesummary.h"
-#include "testfolder.h"
+#include "gamedriver.h"
 
 namespace {
 

@@ -1,22 +1,12 @@
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QProcess>
-#include <QPushButton>
-#include <QtTest>
 
 #include "help/helpintro.h"
-#include "app/mainwindow.h"
-#include "app/program.h"
-#include "entry/feedbackview.h"
-#include "fakes/fakeplatform.h"
 #include "game/gamesession.h"
 #include "report/summarypage.h"
 #include "report/summarywindows.h"
-#include "setup/setuppanel.h"
-#include "testfolder.h"
+#include "gamedriver.h"
 
 namespace {
 
