@@ -20,7 +20,7 @@ public:
     }
 
 private:
-    QSoundEffect effect;
+    QSoundEffect effect{this}; // a child, so that a test can see what it was given
 };
 
 #include "soundplugin.moc"

@@ -13,6 +13,7 @@
 
 #include "ui/clicklabel.h"
 #include "app/mainwindow.h"
+#include "platform/product.h"
 #include "play/gameboard.h"
 #include "app/program.h"
 #include "ui/widgets.h"
@@ -27,6 +28,24 @@
 #include "play/gametimers.h"
 #include "game/timerdisplay.h"
 #include "setup/setuppanel.h"
+
+// A fresh folder made the working directory, where the program finds and
+// keeps its settings file; entering again leaves the last one for a new one.
+class TestFolder
+{
+public:
+    // False when the folder cannot be made or entered, or the setup given not written into it.
+    bool enter(const SettingsRecord *setup = nullptr)
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        return dir->isValid() && QDir::setCurrent(dir->path()) && (!setup || saveSettingsFile(*setup));
+    }
+    QString path() const { return dir->path(); }
+    QString filePath(const QString &name) const { return dir->filePath(name); }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+};
 
 // Whether a picture box shows the stored picture of that id, at its density.
 inline bool shows(const QLabel *label, int pictureId)
@@ -44,7 +63,7 @@ inline void useEmptyHistory(const QTemporaryDir &home)
     qputenv("XDG_DATA_HOME", data.toLocal8Bit());
 }
 
-// Starts the program in a fresh working directory with a chosen setup and
+// Starts the program in a fresh working folder with a chosen setup and
 // plays it through the real widgets. The number ranges are Basic 1 to 99, so
 // that a card's numbers can be forced through the random queue.
 class GameDriver
@@ -67,17 +86,20 @@ public:
         return setup;
     }
 
+    // A test checks started() before it drives anything: a check here could
+    // only end the constructor, and the test would go on without a program.
     explicit GameDriver(const SettingsRecord &setup = defaultSetup(), QSize screen = QSize(1280, 1024),
                         const QVariantMap &userOptions = {})
     {
-        QDir::setCurrent(dir.path());
-        QVERIFY(saveSettingsFile(setup));
         platform.screen = screen;
         platform.options = userOptions;
+        if (!folder.enter(&setup))
+            return;
         program = startProgram(platform);
-        QVERIFY(program);
-        window()->activateWindow();
+        if (program)
+            window()->activateWindow();
     }
+    bool started() const { return program != nullptr; }
 
     MainWindow *window() const { return program->frmProgram(); }
     SetupPanel &setup() const { return *window()->setup; }
@@ -123,7 +145,7 @@ public:
 
     QWidget *focused() const { return window()->focusWidget(); }
 
-    QTemporaryDir dir;
+    TestFolder folder;
     FakePlatform platform;
     std::unique_ptr<Program> program;
 };

@@ -8,25 +8,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
-#include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QThread>
-#include <QtTest>
 
 #include <cstdio>
 #include <random>
 
-#include "app/mainwindow.h"
-#include "play/gameboard.h"
-#include "app/program.h"
-#include "entry/answerarea.h"
-#include "fakes/fakeplatform.h"
-#include "play/gameflow.h"
 #include "history/progresswindow.h"
-#include "setup/setuppanel.h"
+#include "gamedriver.h"
 
 int main(int argc, char *argv[])
 {
@@ -38,8 +26,6 @@ int main(int argc, char *argv[])
     std::mt19937 engine(argc > 5 ? QString::fromLocal8Bit(argv[5]).toUInt() : 1);
     std::uniform_real_distribution<double> uniform(0, 1);
 
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
     SettingsRecord setup;
     setup.cardCount = cards;
     setup.useAddition = operations.contains(QLatin1Char('a'));
@@ -53,13 +39,16 @@ int main(int argc, char *argv[])
     setup.answerFormat = 2; // single box
     setup.skipIntroHelp = true;
     setup.showSummary = true; // ends without a message box
-    if (!saveSettingsFile(setup))
+    TestFolder folder;
+    if (!folder.enter(&setup))
         return 100;
     FakePlatform platform;
     if (argc > 6)
         platform.clock = QDateTime::currentDateTime().addDays(-QString::fromLocal8Bit(argv[6]).toInt());
     platform.queuedRandom.source = [&] { return uniform(engine); };
     const auto program = startProgram(platform);
+    if (!program)
+        return 101;
     program->frmProgram()->setup->txtName->setText(name);
     int judged = 0;
     QObject::connect(&program->game(), &GameFlow::cardJudged, [&judged](const CardRecord &) {

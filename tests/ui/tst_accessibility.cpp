@@ -110,6 +110,7 @@ private slots:
             return;
         }
         GameDriver driver(GameDriver::defaultSetup(), QSize(1280, 1024), {{CardReader::speakOption(), ticked}});
+        QVERIFY(driver.started());
         QCheckBox *box = driver.setup().chkSpeak;
         QCOMPARE(box->isChecked(), ticked);
         driver.queueAddition(32, 6);
@@ -127,6 +128,7 @@ private slots:
     void everyControlHasAName()
     {
         GameDriver driver;
+        QVERIFY(driver.started());
         MainWindow &window = *driver.window();
         driver.program->frmHelpIntro()->showIntroduction();
         window.mnuAbout->trigger();

@@ -129,6 +129,7 @@ private slots:
         QFETCH(bool, submitted);
 
         GameDriver driver;
+        QVERIFY(driver.started());
         prepare(driver, box, direction, hundreds);
         driver.setup().chkKeypad->setChecked(keypad);
         QSignalSpy submissions(&driver.game().entry(), &AnswerEntry::answerSubmitted);
@@ -145,6 +146,7 @@ private slots:
     void typedAnswerLandsUnitsFirst()
     {
         GameDriver driver;
+        QVERIFY(driver.started());
         prepare(driver, Units, 0, QString());
         digitBox(driver, Tens)->clear();
         digitBox(driver, Units)->clear();
@@ -180,6 +182,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, submitted);
         GameDriver driver;
+        QVERIFY(driver.started());
         driver.setup().chkKeypad->setChecked(keypad);
         const bool single = box == QStringLiteral("txtAnswerSingle");
         driver.session().entryMode = single ? 1 : 0;
@@ -203,6 +206,7 @@ private slots:
         SettingsRecord setup = GameDriver::defaultSetup();
         setup.showCarryBoxes = true;
         GameDriver driver(setup);
+        QVERIFY(driver.started());
         driver.queueAddition(58, 67);
         driver.clickStart();
         AnswerArea &boxes = driver.boxes();
@@ -247,6 +251,7 @@ private slots:
         QFETCH(int, digitsEntered);
         QFETCH(QString, keys);
         GameDriver driver;
+        QVERIFY(driver.started());
         driver.session().cardOperation = Operation::Addition;
         driver.game().entry().prepareAnswerArea();
         digitBox(driver, Units)->setText(units);
@@ -304,6 +309,7 @@ private slots:
         setup.useKeypad = keypad;
         setup.verbalMode = verbal;
         GameDriver driver(setup);
+        QVERIFY(driver.started());
         driver.session().cardOperation = qint16(operation);
         for (QLineEdit *box : {driver.boxes().txtAnswerSingle, driver.boxes().txtAnswerHund,
                                driver.boxes().txtAnswerTens, driver.boxes().txtAnswerUnits})

@@ -14,13 +14,16 @@ private:
     {
         SettingsRecord setup = GameDriver::defaultSetup();
         setup.useDivision = true;
-        return std::make_unique<GameDriver>(setup, QSize(width, 768));
+        auto driver = std::make_unique<GameDriver>(setup, QSize(width, 768));
+        return driver->started() ? std::move(driver) : nullptr;
     }
 
     // 56 / 7 = 8, then 12 + 34, both answered in the single box.
     std::unique_ptr<GameDriver> divisionThenAddition(int width)
     {
         auto driver = mixedGame(width);
+        if (!driver)
+            return nullptr;
         driver->setup().optAnsFormatSingle->setChecked(true);
         driver->setup().chk10->setChecked(true);
         driver->queue({GameDriver::pick(2, 2)});
@@ -59,6 +62,7 @@ private slots:
         setup.useSubtraction = operation == Operation::Subtraction;
         setup.useMultiplication = operation == Operation::Multiplication;
         GameDriver driver(setup, QSize(width, 768));
+        QVERIFY(driver.started());
         if (operation == Operation::Subtraction)
             driver.queueSubtraction(top, bottom);
         else if (operation == Operation::Multiplication)
@@ -98,6 +102,7 @@ private slots:
         QFETCH(int, quotient);
         QFETCH(QList<int>, ids);
         auto driver = mixedGame(width);
+        QVERIFY(driver);
         driver->setup().chk12->setChecked(true);
         driver->queue({GameDriver::pick(2, 2)});
         driver->queueDivision(divisor, quotient, 12);
@@ -141,6 +146,7 @@ private slots:
         QFETCH(QRect, division);
         QFETCH(QRect, stacked);
         auto driver = divisionThenAddition(width);
+        QVERIFY(driver);
         auto *widget = driver->window()->findChild<QWidget *>(name);
         QCOMPARE(widget->geometry(), division);
         QVERIFY(widget->isVisible());
@@ -169,6 +175,7 @@ private slots:
         QFETCH(double, division);
         QFETCH(double, stacked);
         auto driver = divisionThenAddition(width);
+        QVERIFY(driver);
         QCOMPARE(driver->boxes().txtAnswerSingle->font().pointSizeF(), division);
         driver->typeSingle(QStringLiteral("8"));
         QCOMPARE(driver->boxes().txtAnswerSingle->font().pointSizeF(), stacked);
@@ -197,6 +204,7 @@ private slots:
         setup.useSubtraction = operation == Operation::Subtraction;
         setup.useMultiplication = operation == Operation::Multiplication;
         GameDriver driver(setup);
+        QVERIFY(driver.started());
         driver.queue({0.5, 0.5});
         driver.clickStart();
         QCOMPARE(driver.boxes().lblCarry->pos(), caption);

@@ -116,6 +116,7 @@ private slots:
         setup.useDivision = division;
         setup.soundsOn = true;
         GameDriver driver(setup);
+        QVERIFY(driver.started());
         driver.setup().txtName->setText(name);
         driver.setup().chk12->setChecked(true);
 
@@ -223,6 +224,7 @@ private slots:
         SettingsRecord setup = GameDriver::defaultSetup();
         setup.cardCount = count;
         GameDriver driver(setup);
+        QVERIFY(driver.started());
         QCOMPARE(driver.program->settings.cardCount, count);
         for (int n = 1; n <= count; ++n)
             driver.queueAddition(n, 1);
@@ -252,6 +254,7 @@ private slots:
         SettingsRecord setup = GameDriver::defaultSetup();
         setup.useAddition = false;
         GameDriver driver(setup);
+        QVERIFY(driver.started());
         driver.platform.answers.push_back(Platform::Answer(answer));
         driver.queueAddition(12, 7);
         driver.clickStart();
@@ -301,6 +304,7 @@ private slots:
         setup.bottomMin = 5;
         setup.bottomMax = 9;
         GameDriver driver(setup);
+        QVERIFY(driver.started());
         for (int n = 0; n < 10; ++n)
             driver.platform.queuedRandom.values.insert(driver.platform.queuedRandom.values.end(), draws.begin(),
                                                        draws.end());
@@ -350,6 +354,7 @@ private slots:
         SettingsRecord setup = GameDriver::defaultSetup();
         setup.showSummary = summaryOption;
         GameDriver driver(setup);
+        QVERIFY(driver.started());
         for (int n = 1; n <= 6; ++n)
             driver.queueAddition(20 + n, n);
         driver.clickStart();
@@ -422,6 +427,7 @@ private slots:
         setup.timerOn = true;
         setup.soundsOn = true;
         GameDriver driver(setup);
+        QVERIFY(driver.started());
         driver.queueAddition(31, 6);
         driver.queueAddition(40, 2);
         driver.clickStart();
@@ -460,6 +466,7 @@ private slots:
         setup.useAddition = false;
         setup.useSubtraction = true;
         GameDriver driver(setup);
+        QVERIFY(driver.started());
         const QPixmap minus = driver.program->pictures.minus();
         driver.queueSubtraction(52, 17);
         driver.clickStart();

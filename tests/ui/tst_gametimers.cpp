@@ -28,6 +28,8 @@ private:
         setup.showSummary = summary;
         setup.soundsOn = true;
         auto driver = std::make_unique<GameDriver>(setup);
+        if (!driver->started())
+            return nullptr;
         SetupPanel &panel = driver->setup();
         if (limit == Limit::Game) {
             panel.chkCountDown->setChecked(true);
@@ -58,6 +60,7 @@ private slots:
     void cardLimit()
     {
         auto driver = timedGame(Limit::Card, 10);
+        QVERIFY(driver);
         QLineEdit *cardTime = driver->clocks().txtCardTime;
         QVERIFY(cardTime->isVisible());
         // The clock's large bold face, given only as it first shows.
@@ -104,6 +107,7 @@ private slots:
         QFETCH(int, minutes);
         QFETCH(bool, summary);
         auto driver = timedGame(Limit::Game, minutes, summary);
+        QVERIFY(driver);
         QLineEdit *total = driver->clocks().txtTotalTime;
         QCOMPARE(total->text(), QStringLiteral("%1:0").arg(minutes));
         tick(*driver);
@@ -137,6 +141,7 @@ private slots:
     void countUp()
     {
         auto driver = timedGame(Limit::None, 0);
+        QVERIFY(driver);
         QCOMPARE(driver->clocks().txtTotalTime->text(), QStringLiteral("0:0"));
         QCOMPARE(driver->clocks().txtCardTime->text(), QStringLiteral("0:0"));
         tick(*driver, 5);
@@ -162,6 +167,7 @@ private slots:
     {
         QFETCH(int, limit);
         auto driver = timedGame(Limit(limit), 2, false, false);
+        QVERIFY(driver);
         tick(*driver, 200);
         QCOMPARE(driver->session().state, qint16(1));
         QCOMPARE(driver->session().cardNumber, 1.0);
@@ -184,6 +190,7 @@ private slots:
         QFETCH(int, limit);
         QFETCH(int, amount);
         auto driver = timedGame(Limit(limit), amount);
+        QVERIFY(driver);
         tick(*driver);
         const QString total = driver->clocks().txtTotalTime->text();
         const QString card = driver->clocks().txtCardTime->text();
@@ -219,6 +226,7 @@ private slots:
         QFETCH(int, ticks);
         QFETCH(QString, time);
         auto driver = timedGame(Limit(limit), 5);
+        QVERIFY(driver);
         tick(*driver, ticks);
         driver->clickStart();
         QCOMPARE(driver->session().state, qint16(0));
@@ -240,6 +248,7 @@ private slots:
     {
         QFETCH(bool, summary);
         auto driver = timedGame(Limit::Game, 1, summary);
+        QVERIFY(driver);
         MainWindow *window = driver->window();
         driver->typeSeparate(11);
         window->mnuContents->trigger();

@@ -209,6 +209,7 @@ private slots:
     void recordsEveryCardOnceJudged()
     {
         GameDriver driver(named(3));
+        QVERIFY(driver.started());
         QVERIFY(!QFile::exists(historyPath())); // start-up leaves the file alone
         driver.setup().txtName->setText(QStringLiteral("  Zoë "));
         driver.platform.clock = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC);
@@ -257,6 +258,7 @@ private slots:
         setup.verbalMode = verbal;
         setup.timerOn = action == QStringLiteral("time");
         GameDriver driver(setup);
+        QVERIFY(driver.started());
         if (setup.timerOn) {
             driver.setup().chkCardTime->setChecked(true);
             driver.setup().sldCardTime->setValue(5);
@@ -347,6 +349,7 @@ private slots:
 
         {
             GameDriver driver(named(5));
+            QVERIFY(driver.started());
             play(driver, {{1, 2, true}, {3, 4, false}});
             QVERIFY(driver.platform.messages.isEmpty()); // nothing over the child's card
             QCOMPARE(driver.session().cardNumber, 3.0); // the game goes on
@@ -397,6 +400,7 @@ private slots:
             other = lockedByAnotherCopy();
         }
         GameDriver driver(named(5));
+        QVERIFY(driver.started());
         // A minute and more between cards: a lock held that long is no pause.
         play(driver, {{1, 2, true}, {3, 4, true}, {5, 6, false}}, 40000);
         QVERIFY(driver.platform.messages.isEmpty());
@@ -422,6 +426,7 @@ private slots:
         writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 1, 1, true, 1)});
         QSqlDatabase other = lockedByAnotherCopy();
         GameDriver driver(named(5));
+        QVERIFY(driver.started());
         QElapsedTimer waited;
         waited.start();
         play(driver, {{1, 2, true}, {3, 4, true}, {5, 6, false}});
@@ -442,6 +447,7 @@ private slots:
     void forgottenMidGame()
     {
         GameDriver driver(named(5));
+        QVERIFY(driver.started());
         driver.setup().txtName->setText(QStringLiteral("Anna"));
         play(driver, {{1, 2, true}, {3, 4, true}});
         QVERIFY(HistoryStore(historyPath()).forget(QStringLiteral("anna")));
@@ -537,6 +543,7 @@ private slots:
         writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 7, 8, false, 2)});
         rowsOf(historyPath(), sql);
         GameDriver driver(named(5));
+        QVERIFY(driver.started());
         driver.setup().txtName->setText(QStringLiteral("Ann"));
         const QString csv = home.filePath(QStringLiteral("ann.csv"));
         driver.platform.fileNames.push_back(csv);
@@ -647,6 +654,7 @@ private slots:
             cards.append(cardOf(Operation::Addition, i, 2, true, 1));
         writeHistory(name, cards);
         GameDriver driver(named(5));
+        QVERIFY(driver.started());
         driver.setup().txtName->setText(name);
         driver.window()->mnuProgress->trigger();
         const QString csv = home.filePath(QStringLiteral("out.csv"));
@@ -672,6 +680,7 @@ private slots:
     {
         writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 7, 8, false, 2)});
         GameDriver driver(named(5));
+        QVERIFY(driver.started());
         driver.setup().txtName->setText(QStringLiteral("Ann"));
         driver.window()->mnuProgress->trigger();
         ProgressWindow &window = driver.program->frmProgress();
@@ -690,6 +699,7 @@ private slots:
     {
         {
             GameDriver driver(named(5));
+            QVERIFY(driver.started());
             play(driver, {{2, 3, true}});
         }
         QCOMPARE(rowsOf(historyPath(), QStringLiteral("SELECT ended IS NOT NULL, completed FROM games")),
@@ -770,6 +780,7 @@ private slots:
         using Op = QList<CardRecord>;
         writeHistory(QStringLiteral("Ben"), Op{cardOf(Operation::Multiplication, 3, 3, true, 1)});
         GameDriver driver(named(4));
+        QVERIFY(driver.started());
         driver.setup().txtName->setText(QStringLiteral("ann"));
         driver.platform.clock = QDateTime(QDate(2026, 12, 8), QTime(10, 0), Qt::UTC);
         play(driver, {{7, 8, false}, {7, 8, true}, {2, 3, true}, {2, 3, true}}, 4000);
@@ -893,6 +904,7 @@ private slots:
         writeChildren({QStringLiteral("Tom"), QStringLiteral("Anna"), QStringLiteral("Maximilian"),
                        QStringLiteral("Tim"), QStringLiteral("Bo")});
         GameDriver driver(named(3));
+        QVERIFY(driver.started());
         driver.setup().txtName->setText(typed);
         driver.platform.answers.push_back(answer);
         play(driver, {{2, 3, true}});
@@ -926,6 +938,7 @@ private slots:
         if (children)
             writeChildren({QStringLiteral("Anna"), QStringLiteral(""), QStringLiteral("Ben")});
         GameDriver driver(named(3));
+        QVERIFY(driver.started());
         driver.platform.choices.push_back(choice == -2 ? std::nullopt : std::optional<int>(choice));
         driver.queueAddition(2, 3);
         driver.clickStart();
@@ -947,6 +960,7 @@ private slots:
     {
         writeChildren({QStringLiteral("Annika"), QStringLiteral("Ben"), QStringLiteral("anna")});
         GameDriver driver(named(3), QSize(1280, 1024), {{QStringLiteral("lastPlayer"), QStringLiteral("Ben")}});
+        QVERIFY(driver.started());
         QLineEdit *box = driver.setup().txtName;
         QCOMPARE(box->text(), QStringLiteral("Ben"));
         QVERIFY(!box->completer());
@@ -988,6 +1002,7 @@ private slots:
         SettingsRecord setup = named(10);
         setup.showSummary = summary;
         GameDriver driver(setup);
+        QVERIFY(driver.started());
         driver.setup().txtName->setText(QStringLiteral("Ann"));
         QList<std::tuple<int, int, bool>> cards{{7, 8, true}};
         for (int top = 1; top < 10; ++top)
@@ -1000,7 +1015,7 @@ private slots:
             QCOMPARE(page->lblFactsWon->text(), told);
             QCOMPARE(page->lblFactsWon->isVisible(), !told.isEmpty());
             // The saved report keeps its format: rows and result line only.
-            const QString report = driver.dir.filePath(QStringLiteral("report.txt"));
+            const QString report = driver.folder.filePath(QStringLiteral("report.txt"));
             driver.platform.fileNames.push_back(report);
             driver.click(page->cmdSumSave);
             QVERIFY(QFile::exists(report));
@@ -1020,11 +1035,13 @@ private slots:
         QVariantMap kept;
         {
             GameDriver first(named(3));
+            QVERIFY(first.started());
             QVERIFY(!first.setup().chkPractise->isChecked());
             first.setup().chkPractise->setChecked(true);
             kept = first.platform.options;
         }
         GameDriver driver(named(3), QSize(1280, 1024), kept);
+        QVERIFY(driver.started());
         QVERIFY(driver.setup().chkPractise->isChecked()); // kept in the user's options
         driver.setup().txtName->setText(QStringLiteral("Ann"));
         driver.setup().sldTop->setValue(50); // 60 + 60 is out of range now

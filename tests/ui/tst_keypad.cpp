@@ -29,6 +29,8 @@ private:
         setup.useKeypad = true;
         setup.showCarryBoxes = true;
         auto driver = std::make_unique<GameDriver>(setup, QSize(width, 1024));
+        if (!driver->started())
+            return nullptr;
         driver->setup().chk10->setChecked(true); // quotients up to 10
         if (sign == '-')
             driver->queueSubtraction(top, bottom);
@@ -166,6 +168,7 @@ private slots:
         QFETCH(QString, after);
         const QStringList words = card.split(QLatin1Char(' '));
         auto driver = game(words[0], words.size() > 1);
+        QVERIFY(driver);
         press(*driver, keys);
         QCOMPARE(look(*driver), after);
     }
@@ -174,6 +177,7 @@ private slots:
     void carriesDoNotCount()
     {
         auto driver = game(QStringLiteral("58+67"));
+        QVERIFY(driver);
         driver->queueAddition(10, 10);
         press(*driver, QStringLiteral("5 C 1 2 C 1 1 N"));
         QCOMPARE(driver->session().givenAnswer, 125.0);
@@ -197,6 +201,7 @@ private slots:
         QFETCH(int, width);
         QFETCH(QList<int>, ids);
         auto driver = game(QStringLiteral("52-17"), false, true, width);
+        QVERIFY(driver);
         const CardView &card = driver->card();
         for (int round = 0; round < 2; ++round) {
             press(*driver, QStringLiteral("C"));
@@ -225,6 +230,7 @@ private slots:
         QFETCH(QString, stopped);
         QFETCH(QString, key);
         auto driver = game(QStringLiteral("58+67"));
+        QVERIFY(driver);
         press(*driver, stopped);
         driver->clickStart(); // Stop, Yes
         driver->setup().chkAddition->setChecked(false);
@@ -249,6 +255,7 @@ private slots:
     {
         QFETCH(QString, keys);
         auto driver = game(QStringLiteral("58+67"), false, false);
+        QVERIFY(driver);
         const Keypad &keypad = driver->keypad();
         for (const QString &key : keys.split(QLatin1Char(' '))) {
             click(*driver, key);

@@ -100,6 +100,7 @@ private slots:
         setup.showCarryBoxes = true;
         setup.showSummary = true;
         GameDriver driver(setup, screen);
+        QVERIFY(driver.started());
         QVERIFY2(overlaps(*driver.window()).isEmpty(), qPrintable(overlaps(*driver.window()).join(u',')));
 
         driver.queueAddition(58, 67);

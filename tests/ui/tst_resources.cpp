@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <QUrl>
 
 #include "platform/soundbackend.h"
 #include "resources/facewords.h"
@@ -380,8 +381,18 @@ void TestResources::soundPlugin()
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Sumdrop: no sound")));
     const SoundPlugin plugin({folder.path()});
     QCOMPARE(plugin.player() != nullptr, loads);
-    if (plugin.player()) // with no sound device here this only shows that playing does not fail
-        plugin.player()->play(QStringLiteral(SUMDROP_BUILD_ROOT "/cool.wav"));
+    if (!plugin.player())
+        return;
+    // No sound device here: what shows is the file the player was given, the
+    // newest one cutting off the one before.
+    const auto *player = dynamic_cast<QObject *>(plugin.player());
+    const QObject *effect = player->findChild<QObject *>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(effect);
+    for (const char *sound : {"cool.wav", "error.wav"}) {
+        const QString path = QStringLiteral(SUMDROP_BUILD_ROOT "/") + QLatin1String(sound);
+        plugin.player()->play(path);
+        QCOMPARE(effect->property("source").toUrl(), QUrl::fromLocalFile(path));
+    }
 }
 
 QTEST_MAIN(TestResources)

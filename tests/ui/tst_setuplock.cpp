@@ -72,12 +72,14 @@ private slots:
         QVariantMap kept;
         {
             GameDriver first;
+            QVERIFY(first.started());
             first.platform.secrets = {QStringLiteral("2468"), QStringLiteral("2468")};
             first.window()->mnuLock->trigger();
             QCOMPARE(first.window()->mnuLock->text(), QStringLiteral("Unlock Setup..."));
             kept = first.platform.options;
         }
         GameDriver driver(GameDriver::defaultSetup(), QSize(1280, 1024), kept);
+        QVERIFY(driver.started());
         MainWindow &window = *driver.window();
         SetupPanel &setup = driver.setup();
         QCOMPARE(window.mnuLock->text(), QStringLiteral("Unlock Setup..."));
@@ -186,6 +188,7 @@ private slots:
         QFETCH(bool, locked);
         QFETCH(QString, told);
         GameDriver driver;
+        QVERIFY(driver.started());
         for (const QString &step : steps) {
             if (step.startsWith(QLatin1Char('+'))) {
                 driver.platform.monotonic += step.mid(1).toLongLong();

@@ -31,6 +31,7 @@ void TestSharpScreen::picturesShowEveryPixel()
     QFETCH(QString, name);
     QCOMPARE(qApp->devicePixelRatio(), 2.0);
     GameDriver driver;
+    QVERIFY(driver.started());
     driver.queueAddition(47, 38);
     driver.queueAddition(56, 29);
     driver.clickStart();
@@ -51,6 +52,7 @@ void TestSharpScreen::picturesShowEveryPixel()
 void TestSharpScreen::helpPicturesKeepTheirSize()
 {
     GameDriver driver;
+    QVERIFY(driver.started());
     HelpIntro &intro = *driver.program->frmHelpIntro();
     intro.showIntroduction();
     QCOMPARE(intro.Picture1->pixmap().devicePixelRatio(), 2.0);

@@ -1,32 +1,19 @@
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include "help/aboutwindow.h"
 #include "platform/product.h"
-#include "ui/clicklabel.h"
 #include "help/helpintro.h"
 #include "help/helptopic.h"
-#include "app/mainwindow.h"
-#include "play/gameboard.h"
-#include "app/program.h"
 #include "app/shell.h"
 #include "core/filesizelimit.h"
-#include "entry/keypad.h"
-#include "fakes/fakeplatform.h"
 #include "history/progresswindow.h"
 #include "platform/qtplatform.h"
-#include "setup/setuppanel.h"
+#include "gamedriver.h"
 #include "version.h"
 
 namespace {
@@ -66,9 +53,7 @@ class ShellTest : public QObject
 private slots:
     void init()
     {
-        workDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(workDir->isValid());
-        QDir::setCurrent(workDir->path());
+        QVERIFY(workDir.enter());
     }
 
     void cleanup()
@@ -644,7 +629,7 @@ private:
         QVERIFY(program.frmProgram()->isEnabled());
     }
 
-    std::unique_ptr<QTemporaryDir> workDir;
+    TestFolder workDir;
 };
 
 QTEST_MAIN(ShellTest)

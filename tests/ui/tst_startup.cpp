@@ -1,23 +1,9 @@
-#include <QCheckBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
 
-#include "ui/clicklabel.h"
 #include "help/helpintro.h"
-#include "app/mainwindow.h"
-#include "play/gameboard.h"
-#include "app/program.h"
-#include "entry/keypad.h"
-#include "fakes/fakeplatform.h"
-#include "platform/product.h"
-#include "setup/setuppanel.h"
+#include "gamedriver.h"
 #include "version.h"
 
 // Every start runs in a fresh working directory, where the settings file lives.
@@ -28,9 +14,7 @@ class StartupTest : public QObject
 private slots:
     void init()
     {
-        workDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(workDir->isValid());
-        QDir::setCurrent(workDir->path());
+        QVERIFY(workDir.enter());
     }
 
     void displayWidth_data()
@@ -273,7 +257,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> workDir;
+    TestFolder workDir;
 };
 
 QTEST_MAIN(StartupTest)

@@ -1,24 +1,13 @@
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QProcess>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include "help/helpintro.h"
-#include "app/mainwindow.h"
-#include "play/gameboard.h"
-#include "app/program.h"
-#include "entry/feedbackview.h"
-#include "fakes/fakeplatform.h"
 #include "game/gamesession.h"
 #include "platform/product.h"
 #include "report/summarypage.h"
 #include "report/summarywindows.h"
-#include "setup/setuppanel.h"
+#include "gamedriver.h"
 
 namespace {
 
@@ -94,9 +83,7 @@ class SummaryWindowsTest : public QObject
 private slots:
     void init()
     {
-        workDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(workDir->isValid());
-        QDir::setCurrent(workDir->path());
+        QVERIFY(workDir.enter());
         platform = std::make_unique<FakePlatform>();
         program = startProgram(*platform);
         QVERIFY(program);
@@ -106,7 +93,6 @@ private slots:
     {
         program.reset();
         platform.reset();
-        workDir.reset();
     }
 
     void windowsAreCreatedOnFirstShow()
@@ -357,7 +343,7 @@ private slots:
         QFETCH(int, rows);
         QFETCH(QString, result);
         QFETCH(int, messages);
-        const QString path = workDir->filePath(QStringLiteral("game.txt"));
+        const QString path = workDir.filePath(QStringLiteral("game.txt"));
         writeBytes(path, bytes);
         playGame(*program, 30);
         SummaryWindows &windows = program->summaryWindows();
@@ -401,16 +387,16 @@ private slots:
         playGame(*program, 4);
         SummaryWindows &windows = program->summaryWindows();
         windows.showPage(1);
-        platform->fileNames.push_back(chosen.isEmpty() ? QString() : workDir->filePath(chosen));
+        platform->fileNames.push_back(chosen.isEmpty() ? QString() : workDir.filePath(chosen));
         QTest::mouseClick(windows.createdPage(1)->cmdSumSave, Qt::LeftButton);
 
         QCOMPARE(platform->fileDialogs.size(), 1);
         QCOMPARE(platform->fileDialogs[0], qMakePair(QStringLiteral("Text Files (*.txt)"), QStringLiteral("*.txt")));
-        const QStringList reports = QDir(workDir->path()).entryList({QStringLiteral("*.txt")}, QDir::Files);
+        const QStringList reports = QDir(workDir.path()).entryList({QStringLiteral("*.txt")}, QDir::Files);
         QCOMPARE(reports, written.isEmpty() ? QStringList() : QStringList{written});
         if (written.isEmpty())
             return;
-        QFile file(workDir->filePath(written));
+        QFile file(workDir.filePath(written));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().count("\r\n"), 5);
     }
@@ -508,7 +494,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> workDir;
+    TestFolder workDir;
     std::unique_ptr<FakePlatform> platform;
     std::unique_ptr<Program> program;
 };

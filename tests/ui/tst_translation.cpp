@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
 #include <optional>
 
@@ -170,6 +172,58 @@ QString captionOf(GameDriver &driver, const QString &name)
     return caption.remove(dots).simplified();
 }
 
+// The source texts that a language's file turns into other words.
+QSet<QString> translatedSources(const QString &language)
+{
+    QFile file(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../translations/sumdrop_%1.ts").arg(language));
+    QSet<QString> sources;
+    if (!file.open(QIODevice::ReadOnly))
+        return sources;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.name() == QLatin1String("translation")
+                   && xml.attributes().value(QLatin1String("type")).isEmpty()) { // finished
+            const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (!translation.isEmpty() && translation != source)
+                sources.insert(source);
+        }
+    }
+    return sources;
+}
+
+// The words an object shows a person: its text or title, tool tip, tabs and items.
+QStringList shownTexts(const QObject *object)
+{
+    QStringList texts;
+    if (const auto *widget = qobject_cast<const QWidget *>(object)) {
+        texts << widget->windowTitle() << widget->toolTip();
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            texts << label->text();
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            texts << button->text();
+        else if (const auto *box = qobject_cast<const QGroupBox *>(widget))
+            texts << box->title();
+        else if (const auto *menu = qobject_cast<const QMenu *>(widget))
+            texts << menu->title();
+        else if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
+            texts << edit->placeholderText();
+        else if (const auto *tabs = qobject_cast<const QTabBar *>(widget))
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                texts << tabs->tabText(tab) << tabs->tabToolTip(tab);
+        else if (const auto *list = qobject_cast<const QComboBox *>(widget))
+            for (int item = 0; item < list->count(); ++item)
+                texts << list->itemText(item);
+    } else if (const auto *action = qobject_cast<const QAction *>(object)) {
+        texts << action->text() << action->toolTip();
+    }
+    return texts;
+}
+
 // The box around the pixels that differ between two pictures of one size.
 QRect changedPixels(const QImage &before, const QImage &after)
 {
@@ -185,9 +239,16 @@ QRect changedPixels(const QImage &before, const QImage &after)
 
 } // namespace
 
+constexpr char userLocale[] = "nl_NL.UTF-8";
+
 class TranslationTest : public QObject
 {
     Q_OBJECT
+
+public:
+    // The user's own language is one the program does not speak, so that
+    // following it cannot be mistaken for falling back to English.
+    static void initMain() { qputenv("LC_ALL", userLocale); }
 
 private slots:
     void cleanup() { useLanguage(QStringLiteral("en")); }
@@ -196,7 +257,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("language");
-        QTest::newRow("system") << QStringList{} << QLocale::system().name();
+        QTest::newRow("the user's own") << QStringList{} << QString::fromLatin1(userLocale).section(u'.', 0, 0);
         QTest::newRow("German") << QStringList{"--lang", "de"} << "de_DE";
         QTest::newRow("French of Canada") << QStringList{"--lang=fr_CA"} << "fr_CA";
         QTest::newRow("English") << QStringList{"--lang", "en"} << "en_US";
@@ -232,6 +293,7 @@ private slots:
         SettingsRecord withKeypad = GameDriver::defaultSetup();
         withKeypad.useKeypad = true;
         GameDriver driver(withKeypad, screen);
+        QVERIFY(driver.started());
         SetupPanel &setup = driver.setup();
         QStringList clipped;
         for (const bool advanced : {false, true}) {
@@ -285,6 +347,42 @@ private slots:
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("\n"))));
     }
 
+    // Nothing a person reads stays English where the language has its words.
+    void everyTextTranslated_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : shippedLanguages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void everyTextTranslated()
+    {
+        QFETCH(QString, language);
+        const QSet<QString> translated = translatedSources(language);
+        QVERIFY2(translated.size() > 300, qPrintable(QString::number(translated.size())));
+        useLanguage(language);
+        GameDriver driver;
+        QVERIFY(driver.started());
+        driver.window()->mnuAdvanced->trigger();
+        driver.window()->mnuAbout->trigger();
+        driver.program->frmProgress().showProgress();
+        for (int page = 1; page <= GameSummary::pageCount; ++page)
+            driver.program->summaryWindows().showPage(page);
+        driver.program->frmHelpIntro()->showIntroduction();
+        QStringList english;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible())
+                continue;
+            const QList<QObject *> objects = window->findChildren<QObject *>() << window;
+            for (const QObject *object : objects)
+                for (const QString &text : shownTexts(object))
+                    if (translated.contains(text))
+                        english << window->objectName() + QLatin1Char('/') + object->objectName() + QStringLiteral(": ")
+                                       + text;
+        }
+        english.removeDuplicates();
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(u'\n')));
+    }
+
     // Dates a person reads are written the language's way; English keeps
     // the user's own short date.
     void datesInTheLanguage_data()
@@ -333,6 +431,7 @@ private slots:
         QFETCH(QString, language);
         useLanguage(language);
         GameDriver driver;
+        QVERIFY(driver.started());
         using enum HelpTopicId;
         const struct
         {
@@ -377,6 +476,7 @@ private slots:
         QFETCH(QString, language);
         useLanguage(language);
         GameDriver driver;
+        QVERIFY(driver.started());
         MainWindow &window = *driver.window();
         window.board->showStartFace(true);
         const AnswerArea &marks = driver.boxes();

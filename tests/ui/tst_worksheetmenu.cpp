@@ -58,8 +58,7 @@ class WorksheetMenuTest : public QObject
 private slots:
     void init()
     {
-        workDir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(workDir->path());
+        QVERIFY(workDir.enter());
     }
 
     void printsFromTheMenu_data()
@@ -112,6 +111,7 @@ private slots:
     void weakSheetsAndReprints()
     {
         GameDriver driver;
+        QVERIFY(driver.started());
         MainWindow &window = *driver.window();
         FakePlatform &platform = driver.platform;
         driver.setup().txtName->setText(QStringLiteral("Ann"));
@@ -183,6 +183,7 @@ private slots:
         const QByteArray saved = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", blocker.fileName().toLocal8Bit() + "/data"); // a path under a file stops root too
         GameDriver driver;
+        QVERIFY(driver.started());
         driver.platform.messages.clear();
         driver.window()->mnuWorksheet->trigger();
         qputenv("XDG_DATA_HOME", saved);
@@ -201,6 +202,7 @@ private slots:
         garbage.write(QByteArray(8192, 'x'));
         garbage.close();
         GameDriver driver;
+        QVERIFY(driver.started());
         driver.platform.messages.clear();
         driver.platform.numbers = {123456};
         driver.window()->mnuReprint->trigger();
@@ -215,7 +217,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> workDir;
+    TestFolder workDir;
 };
 
 QTEST_MAIN(WorksheetMenuTest)

@@ -39,6 +39,7 @@ void TestZoom::fillsTheScreenCentred()
     QFETCH(QSize, screen);
     QFETCH(bool, larger);
     GameDriver driver(GameDriver::defaultSetup(), screen, zoomKept());
+    QVERIFY(driver.started());
     MainWindow &window = *driver.window();
     QVERIFY(window.mnuZoom->isChecked());
     ZoomView *view = window.zoomView;
@@ -60,6 +61,7 @@ void TestZoom::fillsTheScreenCentred()
 void TestZoom::switchesBetweenGames()
 {
     GameDriver driver(GameDriver::defaultSetup(), QSize(1920, 1080));
+    QVERIFY(driver.started());
     MainWindow &window = *driver.window();
     QVERIFY(!window.mnuZoom->isChecked());
     QVERIFY(!window.zoomView);
