@@ -99,7 +99,10 @@ FileVerdict inspectHistoryFile(const QString &file, bool forWriting)
         return {}; // made by us, or by a copy that was stopped before its first write
     const Header header = headerOf(first);
     const auto notOurs = [](const QString &why) { return failed(why, State::NotOurs); };
-    if (!header.database)
+    // SQLite writes only these page sizes and opens no file with another.
+    const bool sqlitePageSize =
+        header.pageSize >= 512 && header.pageSize <= 65536 && (header.pageSize & (header.pageSize - 1)) == 0;
+    if (!header.database || !sqlitePageSize)
         return notOurs(QCoreApplication::translate("HistoryStore", "it is not a database"));
     const bool fresh = header.application == 0 && header.version == 0 && header.schemaCells == 0;
     if (!fresh && header.application != quint32(HistorySchema::applicationId))

@@ -293,6 +293,7 @@ private slots:
         QTest::newRow("another program's SQLite file") << "foreign" << "is damaged or is not a Sumdrop file";
         QTest::newRow("another database's log beside ours") << "log" << "is damaged or is not a Sumdrop file";
         QTest::newRow("a newer history") << "newer" << "was made by a newer Sumdrop. Sumdrop leaves";
+        QTest::newRow("a page size no SQLite writes, a long log") << "pagesize" << "is damaged or is not a Sumdrop file";
         QTest::newRow("a link") << "link" << "it is a link, not a file";
         QTest::newRow("a link to nowhere") << "dangling" << "it is a link, not a file";
     }
@@ -326,7 +327,18 @@ private slots:
             rowsOf(path, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
         }
         QFile::remove(path + QStringLiteral("-shm"));
-        if (kind == QStringLiteral("log")) {
+        if (kind == QStringLiteral("pagesize")) {
+            // Page size 0 in the file and its log: a log read frame by frame would take 24 bytes a step.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.seek(16);
+            file.write(QByteArray(2, '\0'));
+            file.close();
+            QFile wal(log);
+            QVERIFY(wal.open(QIODevice::WriteOnly));
+            wal.write(QByteArray::fromHex("377f0682002de21800000000"));
+            wal.write(QByteArray(64 * 1024 * 1024, '\0'));
+        } else if (kind == QStringLiteral("log")) {
             // A log that another database left, still holding its pages.
             QFile::remove(log);
             QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
