@@ -24,6 +24,8 @@ struct GameSetup
     int divisorHigh = 0;
     int answerFormat = 0;
     bool verbal = false;
+
+    bool operator==(const GameSetup &) const = default;
 };
 
 struct ChildEntry
