@@ -10,7 +10,7 @@ import re
 import sys
 
 # Top to bottom. A folder may include folders further down the list only.
-LAYERS = [['app'], ['help'], ['play'], ['report'], ['entry'], ['worksheet'], ['history'], ['setup'],
+LAYERS = [['app'], ['help'], ['classroom'], ['play'], ['report'], ['entry'], ['worksheet'], ['history'], ['setup'],
           ['game'], ['ui'], ['platform', 'resources']]
 NOT_PRODUCT = {'tests', 'bench', 'fuzz', 'tools', 'translations', 'dist'}
 
