@@ -3,8 +3,12 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QTextStream>
 #include <QTranslator>
 
+#include <cstdlib>
+
+#include "classroom/classdatabase.h"
 #include "version.h"
 
 namespace {
@@ -19,6 +23,10 @@ QCommandLineOption describeOptions(QCommandLineParser &parser)
                                   QCoreApplication::translate("Language", "Use the language CODE, such as de, fr or es."),
                                   QStringLiteral("CODE"));
     parser.addOption(lang);
+    parser.addOption({QStringLiteral("init-class"),
+                      QCoreApplication::translate("Language",
+                                                  "Set up a class on the PostgreSQL server CONNINFO, then end."),
+                      QStringLiteral("CONNINFO")});
     return lang;
 }
 
@@ -54,7 +62,20 @@ void answerCommandLine(int &argc, char **argv)
     describeOptions(parser);
     // What this cannot read may be the window system's own options: it is
     // read again once the application has taken those out.
-    if (!parser.parse(arguments) || !asksForAnswer(parser))
+    if (!parser.parse(arguments))
+        return;
+    if (parser.isSet(QStringLiteral("init-class")) && !asksForAnswer(parser)) {
+        // For a school's IT person, where there may be no display.
+        bool done = false;
+        {
+            QCoreApplication answering(argc, argv);
+            installLanguage(answering, languageFromCommandLine(QCoreApplication::arguments()));
+            QTextStream out(stdout);
+            done = ClassDatabase::initClassAt(parser.value(QStringLiteral("init-class")), out);
+        }
+        std::exit(done ? 0 : 1);
+    }
+    if (!asksForAnswer(parser))
         return;
     QCoreApplication answering(argc, argv);
     languageFromCommandLine(QCoreApplication::arguments());

@@ -9,8 +9,9 @@ class QCoreApplication;
 QStringList shippedLanguages();
 
 // Before any application object exists: --help and --version are answered
-// (in the language --lang chooses) and end the program, so that they work
-// where there is no display. Anything else returns at once.
+// (in the language --lang chooses), and --init-class CONNINFO sets up a
+// class server, and end the program, so that they work where there is no
+// display. Anything else returns at once.
 void answerCommandLine(int &argc, char **argv);
 
 // Reads the command line: --help and --version answer in the chosen language

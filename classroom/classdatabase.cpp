@@ -299,12 +299,12 @@ bool initClass(QSqlDatabase &db, QTextStream &out)
         if (!run(query, QStringLiteral("SELECT 1 FROM pg_roles WHERE rolname = ?"), {role}))
             return failed();
         if (query.next()) {
-            out << text("The role %1 exists already and is used as it is.").arg(role) << Qt::endl;
+            out << text("The role %1 exists already and is used as it is.").arg(quoted(role)) << Qt::endl;
             continue;
         }
         if (!run(query, QStringLiteral("CREATE ROLE %1 NOLOGIN").arg(quoted(role))))
             return failed();
-        out << text("Created the role %1.").arg(role) << Qt::endl;
+        out << text("Created the role %1.").arg(quoted(role)) << Qt::endl;
     }
     // Pupils add rows and read them; the tx columns are the server's own.
     const QString p = quoted(pupil);
@@ -329,13 +329,30 @@ bool initClass(QSqlDatabase &db, QTextStream &out)
     for (const QString &sql : grants)
         if (!run(query, sql))
             return failed();
-    out << text("%1 may add games and cards and read them; %2 may also forget a child.").arg(pupil, teacher)
+    out << text("%1 may add games and cards and read them; %2 may also forget a child.").arg(p, t)
         << Qt::endl;
     if (!db.commit())
         return fail(text("Failed: %1 Nothing was changed.").arg(errorOf(db)));
-    out << text("Done: %1 is a Sumdrop class. Give each login the role %2 or %3.").arg(database, pupil, teacher)
+    out << text("Done: %1 is a Sumdrop class. Give each login the role %2 or %3.").arg(database, p, t)
         << Qt::endl;
     return true;
+}
+
+bool initClassAt(const QString &conninfo, QTextStream &out)
+{
+    const QString name = QStringLiteral("class-init-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    bool done = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        const ClassCheck check = ClassConnection::open(db, conninfo);
+        if (check.state == ClassState::Ours)
+            done = initClass(db, out);
+        else
+            out << ClassConnection::describe(check) << Qt::endl;
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return done;
 }
 
 ClassCheck checkClass(QSqlDatabase &db)

@@ -28,6 +28,10 @@ QString teacherRole(const QString &database);
 // tables.
 bool initClass(QSqlDatabase &db, QTextStream &out);
 
+// For the command line: connects to conninfo and sets up the class there,
+// saying on out what was done or what stood in the way.
+bool initClassAt(const QString &conninfo, QTextStream &out);
+
 // What db is: Ours (with the class's name and counts), Empty, NotOurs,
 // Newer, or Failed with the server's words.
 ClassCheck checkClass(QSqlDatabase &db);

@@ -1,4 +1,5 @@
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -180,6 +181,22 @@ private slots:
                  QStringList({name + "_pupil", name + "_teacher"}));
         QVERIFY(ClassDatabase::sendBatch(c.db, batch).sent);
         QCOMPARE(count(name, QStringLiteral("sumdrop.cards")), 3);
+    }
+
+    // The IT person's command: a class made once, never twice.
+    void commandLine()
+    {
+        const QString name = freshDatabase(false) + QLatin1String(" 'b\"");
+        QVERIFY(server->createDatabase(name));
+        const QString conninfo = QStringLiteral("host=%1 user=postgres dbname='%2'")
+                                     .arg(server->socketFolder(), QString(name).replace(u'\'', QLatin1String("\\'")));
+        for (const int exitCode : {0, 1}) {
+            QProcess program;
+            program.start(QStringLiteral(SUMDROP_PROGRAM), {QStringLiteral("--init-class"), conninfo});
+            QVERIFY(program.waitForFinished(30000));
+            QVERIFY2(program.exitCode() == exitCode, program.readAll().constData());
+        }
+        QCOMPARE(ClassDatabase::testConnection(conninfo).state, ClassState::Ours);
     }
 
     // What a teacher is told when the connection cannot be made.
