@@ -1,16 +1,10 @@
 #include "classroom/classconnection.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <QSqlError>
 #include <QStringList>
 
 namespace {
-
-QString text(const char *source)
-{
-    return QCoreApplication::translate("ClassServer", source);
-}
 
 struct Word
 {
@@ -40,7 +34,8 @@ std::optional<QList<Word>> wordsOf(const QString &conninfo, QString *why)
             word.key += conninfo[i++];
         skipSpace();
         if (word.key.isEmpty() || i >= n || conninfo[i] != u'=')
-            return fail(text("Write the connection as key=value words, such as host=school-db dbname=class4b."));
+            return fail(
+                ClassServer::tr("Write the connection as key=value words, such as host=school-db dbname=class4b."));
         ++i;
         skipSpace();
         const bool quoted = i < n && conninfo[i] == u'\'';
@@ -59,7 +54,7 @@ std::optional<QList<Word>> wordsOf(const QString &conninfo, QString *why)
             word.value += conninfo[i++];
         }
         if (!closed)
-            return fail(text("A quote in the connection string is not closed."));
+            return fail(ClassServer::tr("A quote in the connection string is not closed."));
         words.append(word);
     }
     return words;
@@ -77,17 +72,17 @@ std::optional<QString> connectOptions(const QString &conninfo, QString *why)
         return std::nullopt;
     };
     if (conninfo.contains(u';') || conninfo.contains(QChar(0)))
-        return fail(text("The connection string may not hold a semicolon."));
+        return fail(ClassServer::tr("The connection string may not hold a semicolon."));
     const auto words = wordsOf(conninfo, why);
     if (!words)
         return std::nullopt;
     if (words->isEmpty())
-        return fail(text("The connection string is empty."));
+        return fail(ClassServer::tr("The connection string is empty."));
     QStringList keys;
     QStringList options;
     for (const Word &word : *words) {
         if (word.key == QLatin1String("password"))
-            return fail(text("Sumdrop keeps no password: put it in the password file ~/.pgpass instead."));
+            return fail(ClassServer::tr("Sumdrop keeps no password: put it in the password file ~/.pgpass instead."));
         keys.append(word.key);
         QString value = word.value;
         value.replace(u'\\', QLatin1String("\\\\")).replace(u'\'', QLatin1String("\\'"));
@@ -173,23 +168,23 @@ QString describe(const ClassCheck &check)
     const QLocale locale;
     switch (check.state) {
     case ClassState::Ours:
-        return text("Connected: class %1, %2 children, %3 cards")
+        return ClassServer::tr("Connected: class %1, %2 children, %3 cards")
             .arg(check.className, locale.toString(check.children), locale.toString(check.cards));
     case ClassState::Empty:
-        return text("This database is not a Sumdrop class yet: set it up with sumdrop --init-class.");
-    case ClassState::NotOurs: return text("This database is not a Sumdrop class.");
+        return ClassServer::tr("This database is not a Sumdrop class yet: set it up with sumdrop --init-class.");
+    case ClassState::NotOurs: return ClassServer::tr("This database is not a Sumdrop class.");
     case ClassState::Newer:
-        return text("This class was set up by a newer Sumdrop: update Sumdrop on this computer.");
-    case ClassState::NotFound: return text("Server not found: %1").arg(check.detail);
-    case ClassState::Unreachable: return text("The server does not answer: %1").arg(check.detail);
-    case ClassState::PasswordRefused: return text("Password refused: %1").arg(check.detail);
-    case ClassState::NoDatabase: return text("Database missing: %1").arg(check.detail);
+        return ClassServer::tr("This class was set up by a newer Sumdrop: update Sumdrop on this computer.");
+    case ClassState::NotFound: return ClassServer::tr("Server not found: %1").arg(check.detail);
+    case ClassState::Unreachable: return ClassServer::tr("The server does not answer: %1").arg(check.detail);
+    case ClassState::PasswordRefused: return ClassServer::tr("Password refused: %1").arg(check.detail);
+    case ClassState::NoDatabase: return ClassServer::tr("Database missing: %1").arg(check.detail);
     case ClassState::Unusable: return check.detail;
     case ClassState::NoDriver:
-        return text("Qt's PostgreSQL driver is not installed (package libqt6sql6-psql).");
+        return ClassServer::tr("Qt's PostgreSQL driver is not installed (package libqt6sql6-psql).");
     case ClassState::Failed: break;
     }
-    return text("The class server failed: %1").arg(check.detail);
+    return ClassServer::tr("The class server failed: %1").arg(check.detail);
 }
 
 } // namespace ClassConnection

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 
 #include <optional>
+
+// Whose texts the class server's side shows.
+class ClassServer
+{
+    Q_DECLARE_TR_FUNCTIONS(ClassServer)
+};
 
 // How a class server is reached, and what it said when it was.
 enum class ClassState {

@@ -1,6 +1,5 @@
 #include "classroom/classdatabase.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlError>
@@ -16,11 +15,6 @@
 using HistoryRows::wholeOf;
 
 namespace {
-
-QString text(const char *source)
-{
-    return QCoreApplication::translate("ClassServer", source);
-}
 
 // The setup's numbers and the bounds the server holds them to.
 struct SetupColumn
@@ -50,7 +44,8 @@ QString quoted(const QString &identifier)
 
 bool isUuid(const QString &uuid)
 {
-    static const QRegularExpression form(QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
+    static const QRegularExpression form(
+        QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
     return form.match(uuid).hasMatch();
 }
 
@@ -158,7 +153,10 @@ QString setupChecks()
 {
     QStringList checks;
     for (const SetupColumn &column : setupColumns)
-        checks.append(QStringLiteral("CHECK (%1 BETWEEN %2 AND %3)").arg(QLatin1String(column.name)).arg(column.low).arg(column.high));
+        checks.append(QStringLiteral("CHECK (%1 BETWEEN %2 AND %3)")
+                          .arg(QLatin1String(column.name))
+                          .arg(column.low)
+                          .arg(column.high));
     return checks.join(QLatin1String(", "));
 }
 
@@ -214,19 +212,19 @@ bool initClass(QSqlDatabase &db, QTextStream &out)
     const auto failed = [&] {
         const QString why = errorOf(query);
         db.rollback();
-        return fail(text("Failed: %1 Nothing was changed.").arg(why));
+        return fail(ClassServer::tr("Failed: %1 Nothing was changed.").arg(why));
     };
     if (!run(query, QStringLiteral("SELECT current_database(), current_user")) || !query.next())
         return failed();
     const QString database = query.value(0).toString();
-    out << text("Setting up the class %1 as %2.").arg(database, query.value(1).toString()) << Qt::endl;
+    out << ClassServer::tr("Setting up the class %1 as %2.").arg(database, query.value(1).toString()) << Qt::endl;
     const QString pupil = pupilRole(database);
     const QString teacher = teacherRole(database);
     // Longer names would be cut by the server, and might meet another class's.
     if (teacher.toUtf8().size() > 63)
-        return fail(text("The database name %1 is too long for the names of its roles.").arg(database));
+        return fail(ClassServer::tr("The database name %1 is too long for the names of its roles.").arg(database));
     if (!db.transaction())
-        return fail(text("Failed: %1 Nothing was changed.").arg(errorOf(db)));
+        return fail(ClassServer::tr("Failed: %1 Nothing was changed.").arg(errorOf(db)));
     if (!run(query, QStringLiteral("SELECT string_agg(c.relname, ', ' ORDER BY c.relname), "
                                    "bool_or(c.relname = 'info') FROM pg_class c "
                                    "JOIN pg_namespace n ON n.oid = c.relnamespace "
@@ -239,8 +237,8 @@ bool initClass(QSqlDatabase &db, QTextStream &out)
         QString className;
         QString detail;
         if (markerState(db, &className, &detail) == ClassState::Ours)
-            return fail(text("This database is a Sumdrop class already. Nothing was changed."));
-        return fail(text("The schema sumdrop already holds tables (%1). Nothing was changed.").arg(tables));
+            return fail(ClassServer::tr("This database is a Sumdrop class already. Nothing was changed."));
+        return fail(ClassServer::tr("The schema sumdrop already holds tables (%1). Nothing was changed.").arg(tables));
     }
     const QString setupNumbers = [] {
         QStringList columns;
@@ -294,17 +292,18 @@ bool initClass(QSqlDatabase &db, QTextStream &out)
     if (!run(query, QStringLiteral("INSERT INTO sumdrop.info (application, version, class_name) VALUES (?, ?, ?)"),
              {marker, schemaVersion, database}))
         return failed();
-    out << text("Created the schema sumdrop and its tables info, children, games, game_ends and cards.") << Qt::endl;
+    out << ClassServer::tr("Created the schema sumdrop and its tables info, children, games, game_ends and cards.")
+        << Qt::endl;
     for (const QString &role : {pupil, teacher}) {
         if (!run(query, QStringLiteral("SELECT 1 FROM pg_roles WHERE rolname = ?"), {role}))
             return failed();
         if (query.next()) {
-            out << text("The role %1 exists already and is used as it is.").arg(quoted(role)) << Qt::endl;
+            out << ClassServer::tr("The role %1 exists already and is used as it is.").arg(quoted(role)) << Qt::endl;
             continue;
         }
         if (!run(query, QStringLiteral("CREATE ROLE %1 NOLOGIN").arg(quoted(role))))
             return failed();
-        out << text("Created the role %1.").arg(quoted(role)) << Qt::endl;
+        out << ClassServer::tr("Created the role %1.").arg(quoted(role)) << Qt::endl;
     }
     // Pupils add rows and read them; the tx columns are the server's own.
     const QString p = quoted(pupil);
@@ -329,11 +328,11 @@ bool initClass(QSqlDatabase &db, QTextStream &out)
     for (const QString &sql : grants)
         if (!run(query, sql))
             return failed();
-    out << text("%1 may add games and cards and read them; %2 may also forget a child.").arg(p, t)
+    out << ClassServer::tr("%1 may add games and cards and read them; %2 may also forget a child.").arg(p, t)
         << Qt::endl;
     if (!db.commit())
-        return fail(text("Failed: %1 Nothing was changed.").arg(errorOf(db)));
-    out << text("Done: %1 is a Sumdrop class. Give each login the role %2 or %3.").arg(database, p, t)
+        return fail(ClassServer::tr("Failed: %1 Nothing was changed.").arg(errorOf(db)));
+    out << ClassServer::tr("Done: %1 is a Sumdrop class. Give each login the role %2 or %3.").arg(database, p, t)
         << Qt::endl;
     return true;
 }
@@ -472,7 +471,8 @@ SendResult sendBatch(QSqlDatabase &db, const SharedBatch &batch)
         && insertRows(db, QStringLiteral("games"),
                       QStringList{QStringLiteral("uuid"), QStringLiteral("child_key"), QStringLiteral("child_name"),
                                   QStringLiteral("machine"), QStringLiteral("started"), QStringLiteral("operations")}
-                          + setupColumnNames() + QStringList{QStringLiteral("advanced_range"), QStringLiteral("verbal")},
+                          + setupColumnNames()
+                          + QStringList{QStringLiteral("advanced_range"), QStringLiteral("verbal")},
                       placeholders(gameTypes), games, &result.error)
         && insertRows(db, QStringLiteral("game_ends"),
                       {QStringLiteral("game"), QStringLiteral("ended"), QStringLiteral("completed")},
@@ -550,8 +550,8 @@ FetchResult fetchCards(QSqlDatabase &db, const QStringList &childKeys, const QSt
     if (!run(query,
              QStringLiteral("SELECT g.uuid::text, g.child_key, g.child_name, g.machine, g.started, g.operations, %1, "
                             "g.advanced_range, g.verbal, e.ended, e.completed FROM sumdrop.games g "
-                            "LEFT JOIN sumdrop.game_ends e ON e.game = g.uuid WHERE %2 AND (e.tx >= CAST(? AS xid8) "
-                            "OR EXISTS (SELECT 1 FROM sumdrop.cards c WHERE c.game = g.uuid AND c.tx >= CAST(? AS xid8)))")
+                            "LEFT JOIN sumdrop.game_ends e ON e.game = g.uuid WHERE %2 AND (e.tx >= CAST(? AS xid8) OR "
+                            "EXISTS (SELECT 1 FROM sumdrop.cards c WHERE c.game = g.uuid AND c.tx >= CAST(? AS xid8)))")
                  .arg(setupNames.join(QLatin1String(", ")), where),
              values + QVariantList{from, from}))
         return failed();

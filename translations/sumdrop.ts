@@ -164,6 +164,109 @@
     </message>
 </context>
 <context>
+    <name>ClassServer</name>
+    <message>
+        <source>Write the connection as key=value words, such as host=school-db dbname=class4b.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quote in the connection string is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection string may not hold a semicolon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection string is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sumdrop keeps no password: put it in the password file ~/.pgpass instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected: class %1, %2 children, %3 cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This database is not a Sumdrop class yet: set it up with sumdrop --init-class.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This database is not a Sumdrop class.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This class was set up by a newer Sumdrop: update Sumdrop on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server not found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database missing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed (package libqt6sql6-psql).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class server failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed: %1 Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting up the class %1 as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database name %1 is too long for the names of its roles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This database is a Sumdrop class already. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The schema sumdrop already holds tables (%1). Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created the schema sumdrop and its tables info, children, games, game_ends and cards.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The role %1 exists already and is used as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created the role %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may add games and cards and read them; %2 may also forget a child.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done: %1 is a Sumdrop class. Give each login the role %2 or %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FeedbackView</name>
     <message>
         <source>previous card</source>
@@ -740,6 +843,10 @@
     </message>
     <message>
         <source>Use the language CODE, such as de, fr or es.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set up a class on the PostgreSQL server CONNINFO, then end.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

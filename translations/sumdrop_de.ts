@@ -164,6 +164,109 @@
     </message>
 </context>
 <context>
+    <name>ClassServer</name>
+    <message>
+        <source>Write the connection as key=value words, such as host=school-db dbname=class4b.</source>
+        <translation>Schreiben Sie die Verbindung als Wörter der Form Schlüssel=Wert, etwa host=school-db dbname=class4b.</translation>
+    </message>
+    <message>
+        <source>A quote in the connection string is not closed.</source>
+        <translation>Ein Anführungszeichen in der Verbindungszeichenfolge ist nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>The connection string may not hold a semicolon.</source>
+        <translation>Die Verbindungszeichenfolge darf kein Semikolon enthalten.</translation>
+    </message>
+    <message>
+        <source>The connection string is empty.</source>
+        <translation>Die Verbindungszeichenfolge ist leer.</translation>
+    </message>
+    <message>
+        <source>Sumdrop keeps no password: put it in the password file ~/.pgpass instead.</source>
+        <translation>Sumdrop speichert kein Passwort: Tragen Sie es stattdessen in die Passwortdatei ~/.pgpass ein.</translation>
+    </message>
+    <message>
+        <source>Connected: class %1, %2 children, %3 cards</source>
+        <translation>Verbunden: Klasse %1, %2 Kinder, %3 Karten</translation>
+    </message>
+    <message>
+        <source>This database is not a Sumdrop class yet: set it up with sumdrop --init-class.</source>
+        <translation>Diese Datenbank ist noch keine Sumdrop-Klasse: Richten Sie sie mit sumdrop --init-class ein.</translation>
+    </message>
+    <message>
+        <source>This database is not a Sumdrop class.</source>
+        <translation>Diese Datenbank ist keine Sumdrop-Klasse.</translation>
+    </message>
+    <message>
+        <source>This class was set up by a newer Sumdrop: update Sumdrop on this computer.</source>
+        <translation>Diese Klasse wurde von einem neueren Sumdrop eingerichtet: Aktualisieren Sie Sumdrop auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>Server not found: %1</source>
+        <translation>Server nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>The server does not answer: %1</source>
+        <translation>Der Server antwortet nicht: %1</translation>
+    </message>
+    <message>
+        <source>Password refused: %1</source>
+        <translation>Passwort abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Database missing: %1</source>
+        <translation>Datenbank fehlt: %1</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed (package libqt6sql6-psql).</source>
+        <translation>Der PostgreSQL-Treiber von Qt ist nicht installiert (Paket libqt6sql6-psql).</translation>
+    </message>
+    <message>
+        <source>The class server failed: %1</source>
+        <translation>Der Klassenserver hat einen Fehler gemeldet: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1 Nothing was changed.</source>
+        <translation>Fehlgeschlagen: %1 Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Setting up the class %1 as %2.</source>
+        <translation>Die Klasse %1 wird als %2 eingerichtet.</translation>
+    </message>
+    <message>
+        <source>The database name %1 is too long for the names of its roles.</source>
+        <translation>Der Datenbankname %1 ist zu lang für die Namen ihrer Rollen.</translation>
+    </message>
+    <message>
+        <source>This database is a Sumdrop class already. Nothing was changed.</source>
+        <translation>Diese Datenbank ist bereits eine Sumdrop-Klasse. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The schema sumdrop already holds tables (%1). Nothing was changed.</source>
+        <translation>Das Schema sumdrop enthält bereits Tabellen (%1). Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Created the schema sumdrop and its tables info, children, games, game_ends and cards.</source>
+        <translation>Das Schema sumdrop und seine Tabellen info, children, games, game_ends und cards wurden angelegt.</translation>
+    </message>
+    <message>
+        <source>The role %1 exists already and is used as it is.</source>
+        <translation>Die Rolle %1 existiert bereits und wird unverändert verwendet.</translation>
+    </message>
+    <message>
+        <source>Created the role %1.</source>
+        <translation>Die Rolle %1 wurde angelegt.</translation>
+    </message>
+    <message>
+        <source>%1 may add games and cards and read them; %2 may also forget a child.</source>
+        <translation>%1 darf Spiele und Karten hinzufügen und lesen; %2 darf außerdem ein Kind vergessen.</translation>
+    </message>
+    <message>
+        <source>Done: %1 is a Sumdrop class. Give each login the role %2 or %3.</source>
+        <translation>Fertig: %1 ist eine Sumdrop-Klasse. Geben Sie jeder Anmeldung die Rolle %2 oder %3.</translation>
+    </message>
+</context>
+<context>
     <name>FeedbackView</name>
     <message>
         <source>previous card</source>
@@ -743,6 +846,10 @@
     <message>
         <source>Use the language CODE, such as de, fr or es.</source>
         <translation>Die Sprache CODE verwenden, zum Beispiel de, fr oder es.</translation>
+    </message>
+    <message>
+        <source>Set up a class on the PostgreSQL server CONNINFO, then end.</source>
+        <translation>Eine Klasse auf dem PostgreSQL-Server CONNINFO einrichten, dann beenden.</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,109 @@
     </message>
 </context>
 <context>
+    <name>ClassServer</name>
+    <message>
+        <source>Write the connection as key=value words, such as host=school-db dbname=class4b.</source>
+        <translation>Escriba la conexión como palabras clave=valor, por ejemplo host=school-db dbname=class4b.</translation>
+    </message>
+    <message>
+        <source>A quote in the connection string is not closed.</source>
+        <translation>Una comilla de la cadena de conexión no está cerrada.</translation>
+    </message>
+    <message>
+        <source>The connection string may not hold a semicolon.</source>
+        <translation>La cadena de conexión no puede contener un punto y coma.</translation>
+    </message>
+    <message>
+        <source>The connection string is empty.</source>
+        <translation>La cadena de conexión está vacía.</translation>
+    </message>
+    <message>
+        <source>Sumdrop keeps no password: put it in the password file ~/.pgpass instead.</source>
+        <translation>Sumdrop no guarda contraseñas: póngala en el archivo de contraseñas ~/.pgpass.</translation>
+    </message>
+    <message>
+        <source>Connected: class %1, %2 children, %3 cards</source>
+        <translation>Conectado: clase %1, %2 niños, %3 tarjetas</translation>
+    </message>
+    <message>
+        <source>This database is not a Sumdrop class yet: set it up with sumdrop --init-class.</source>
+        <translation>Esta base de datos aún no es una clase de Sumdrop: configúrela con sumdrop --init-class.</translation>
+    </message>
+    <message>
+        <source>This database is not a Sumdrop class.</source>
+        <translation>Esta base de datos no es una clase de Sumdrop.</translation>
+    </message>
+    <message>
+        <source>This class was set up by a newer Sumdrop: update Sumdrop on this computer.</source>
+        <translation>Esta clase la configuró un Sumdrop más reciente: actualice Sumdrop en este ordenador.</translation>
+    </message>
+    <message>
+        <source>Server not found: %1</source>
+        <translation>Servidor no encontrado: %1</translation>
+    </message>
+    <message>
+        <source>The server does not answer: %1</source>
+        <translation>El servidor no responde: %1</translation>
+    </message>
+    <message>
+        <source>Password refused: %1</source>
+        <translation>Contraseña rechazada: %1</translation>
+    </message>
+    <message>
+        <source>Database missing: %1</source>
+        <translation>Falta la base de datos: %1</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed (package libqt6sql6-psql).</source>
+        <translation>El controlador PostgreSQL de Qt no está instalado (paquete libqt6sql6-psql).</translation>
+    </message>
+    <message>
+        <source>The class server failed: %1</source>
+        <translation>El servidor de clase falló: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1 Nothing was changed.</source>
+        <translation>Error: %1 No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Setting up the class %1 as %2.</source>
+        <translation>Configurando la clase %1 como %2.</translation>
+    </message>
+    <message>
+        <source>The database name %1 is too long for the names of its roles.</source>
+        <translation>El nombre de base de datos %1 es demasiado largo para los nombres de sus roles.</translation>
+    </message>
+    <message>
+        <source>This database is a Sumdrop class already. Nothing was changed.</source>
+        <translation>Esta base de datos ya es una clase de Sumdrop. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The schema sumdrop already holds tables (%1). Nothing was changed.</source>
+        <translation>El esquema sumdrop ya contiene tablas (%1). No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Created the schema sumdrop and its tables info, children, games, game_ends and cards.</source>
+        <translation>Se crearon el esquema sumdrop y sus tablas info, children, games, game_ends y cards.</translation>
+    </message>
+    <message>
+        <source>The role %1 exists already and is used as it is.</source>
+        <translation>El rol %1 ya existe y se usa tal como está.</translation>
+    </message>
+    <message>
+        <source>Created the role %1.</source>
+        <translation>Se creó el rol %1.</translation>
+    </message>
+    <message>
+        <source>%1 may add games and cards and read them; %2 may also forget a child.</source>
+        <translation>%1 puede añadir partidas y tarjetas y leerlas; %2 además puede olvidar a un niño.</translation>
+    </message>
+    <message>
+        <source>Done: %1 is a Sumdrop class. Give each login the role %2 or %3.</source>
+        <translation>Listo: %1 es una clase de Sumdrop. Dé a cada inicio de sesión el rol %2 o %3.</translation>
+    </message>
+</context>
+<context>
     <name>FeedbackView</name>
     <message>
         <source>previous card</source>
@@ -743,6 +846,10 @@
     <message>
         <source>Use the language CODE, such as de, fr or es.</source>
         <translation>Usar el idioma CODE, por ejemplo de, fr o es.</translation>
+    </message>
+    <message>
+        <source>Set up a class on the PostgreSQL server CONNINFO, then end.</source>
+        <translation>Configurar una clase en el servidor PostgreSQL CONNINFO y terminar.</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,109 @@
     </message>
 </context>
 <context>
+    <name>ClassServer</name>
+    <message>
+        <source>Write the connection as key=value words, such as host=school-db dbname=class4b.</source>
+        <translation>Écrivez la connexion sous forme de mots clé=valeur, par exemple host=school-db dbname=class4b.</translation>
+    </message>
+    <message>
+        <source>A quote in the connection string is not closed.</source>
+        <translation>Un guillemet de la chaîne de connexion n’est pas fermé.</translation>
+    </message>
+    <message>
+        <source>The connection string may not hold a semicolon.</source>
+        <translation>La chaîne de connexion ne peut pas contenir de point-virgule.</translation>
+    </message>
+    <message>
+        <source>The connection string is empty.</source>
+        <translation>La chaîne de connexion est vide.</translation>
+    </message>
+    <message>
+        <source>Sumdrop keeps no password: put it in the password file ~/.pgpass instead.</source>
+        <translation>Sumdrop ne conserve aucun mot de passe : placez-le plutôt dans le fichier de mots de passe ~/.pgpass.</translation>
+    </message>
+    <message>
+        <source>Connected: class %1, %2 children, %3 cards</source>
+        <translation>Connecté : classe %1, %2 enfants, %3 cartes</translation>
+    </message>
+    <message>
+        <source>This database is not a Sumdrop class yet: set it up with sumdrop --init-class.</source>
+        <translation>Cette base de données n’est pas encore une classe Sumdrop : configurez-la avec sumdrop --init-class.</translation>
+    </message>
+    <message>
+        <source>This database is not a Sumdrop class.</source>
+        <translation>Cette base de données n’est pas une classe Sumdrop.</translation>
+    </message>
+    <message>
+        <source>This class was set up by a newer Sumdrop: update Sumdrop on this computer.</source>
+        <translation>Cette classe a été configurée par un Sumdrop plus récent : mettez Sumdrop à jour sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Server not found: %1</source>
+        <translation>Serveur introuvable : %1</translation>
+    </message>
+    <message>
+        <source>The server does not answer: %1</source>
+        <translation>Le serveur ne répond pas : %1</translation>
+    </message>
+    <message>
+        <source>Password refused: %1</source>
+        <translation>Mot de passe refusé : %1</translation>
+    </message>
+    <message>
+        <source>Database missing: %1</source>
+        <translation>Base de données absente : %1</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed (package libqt6sql6-psql).</source>
+        <translation>Le pilote PostgreSQL de Qt n’est pas installé (paquet libqt6sql6-psql).</translation>
+    </message>
+    <message>
+        <source>The class server failed: %1</source>
+        <translation>Le serveur de classe a échoué : %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1 Nothing was changed.</source>
+        <translation>Échec : %1 Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Setting up the class %1 as %2.</source>
+        <translation>Configuration de la classe %1 en tant que %2.</translation>
+    </message>
+    <message>
+        <source>The database name %1 is too long for the names of its roles.</source>
+        <translation>Le nom de base de données %1 est trop long pour les noms de ses rôles.</translation>
+    </message>
+    <message>
+        <source>This database is a Sumdrop class already. Nothing was changed.</source>
+        <translation>Cette base de données est déjà une classe Sumdrop. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The schema sumdrop already holds tables (%1). Nothing was changed.</source>
+        <translation>Le schéma sumdrop contient déjà des tables (%1). Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Created the schema sumdrop and its tables info, children, games, game_ends and cards.</source>
+        <translation>Le schéma sumdrop et ses tables info, children, games, game_ends et cards ont été créés.</translation>
+    </message>
+    <message>
+        <source>The role %1 exists already and is used as it is.</source>
+        <translation>Le rôle %1 existe déjà et est utilisé tel quel.</translation>
+    </message>
+    <message>
+        <source>Created the role %1.</source>
+        <translation>Le rôle %1 a été créé.</translation>
+    </message>
+    <message>
+        <source>%1 may add games and cards and read them; %2 may also forget a child.</source>
+        <translation>%1 peut ajouter des parties et des cartes et les lire ; %2 peut aussi oublier un enfant.</translation>
+    </message>
+    <message>
+        <source>Done: %1 is a Sumdrop class. Give each login the role %2 or %3.</source>
+        <translation>Terminé : %1 est une classe Sumdrop. Donnez à chaque connexion le rôle %2 ou %3.</translation>
+    </message>
+</context>
+<context>
     <name>FeedbackView</name>
     <message>
         <source>previous card</source>
@@ -743,6 +846,10 @@
     <message>
         <source>Use the language CODE, such as de, fr or es.</source>
         <translation>Utiliser la langue CODE, par exemple de, fr ou es.</translation>
+    </message>
+    <message>
+        <source>Set up a class on the PostgreSQL server CONNINFO, then end.</source>
+        <translation>Configurer une classe sur le serveur PostgreSQL CONNINFO, puis quitter.</translation>
     </message>
 </context>
 <context>
