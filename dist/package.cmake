@@ -14,8 +14,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.sumdrop.example/")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded as a plugin, so shlibdeps cannot see it: the practice history needs it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+# Loaded as plugins, so shlibdeps cannot see them: the practice history needs
+# SQLite's, a class server PostgreSQL's.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql")
 # The fonts the card texts are drawn with; others look worse but work. Cards
 # are read aloud through the speech dispatcher's plugin when it is there.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-dejavu-core, qt6-speech-speechd-plugin")

@@ -15,6 +15,7 @@ dpkg-deb --field "$deb" Package Version Section Maintainer Depends
 # The sound plugin is loaded late, but its libraries must still be declared.
 dpkg-deb --field "$deb" Depends | grep -q libqt6multimedia6 || { echo "the package does not depend on Qt Multimedia"; exit 1; }
 dpkg-deb --field "$deb" Depends | grep -q libqt6sql6-sqlite || { echo "the package does not depend on the SQLite driver"; exit 1; }
+dpkg-deb --field "$deb" Depends | grep -q libqt6sql6-psql || { echo "the package does not depend on the PostgreSQL driver"; exit 1; }
 
 scratch=$(mktemp -d)
 installed=no

@@ -3,7 +3,7 @@
 set -eu
 
 packages="cmake ninja-build g++ make ccache
-qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libqt6sql6-sqlite
+qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libqt6sql6-sqlite libqt6sql6-psql postgresql-15 util-linux
 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev
 fonts-dejavu-core fonts-liberation2
 xvfb xauth imagemagick xdotool poppler-utils
