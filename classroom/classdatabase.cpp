@@ -101,7 +101,9 @@ ClassState markerState(QSqlDatabase &db, QString *className, QString *detail)
     if (!run(query, QStringLiteral("SELECT application, version::bigint, class_name::text FROM sumdrop.info"))) {
         *detail = errorOf(query);
         const ClassState state = ClassConnection::stateOfError(*detail);
-        return state == ClassState::Failed ? ClassState::NotOurs : state;
+        // A login outside the class's roles is told so, not that it is not a class.
+        const bool denied = query.lastError().nativeErrorCode() == QLatin1String("42501");
+        return state == ClassState::Failed && !denied ? ClassState::NotOurs : state;
     }
     if (!query.next() || query.value(0).toString() != ClassDatabase::marker)
         return ClassState::NotOurs;

@@ -76,9 +76,10 @@ PgServer::PgServer()
 
 PgServer::~PgServer()
 {
-    if (running)
-        stop();
-    if (running)
+    // Also a server that came up although its start was reported failed.
+    running = running || isRunning();
+    stop();
+    if (isRunning())
         kill();
 }
 

@@ -202,40 +202,50 @@ private slots:
     // What a teacher is told when the connection cannot be made.
     void connectionProblems_data()
     {
+        // SERVER: the test's server; CLASS: a class on it; pw_user logs in
+        // by password, and libpq's file holds the password given.
         QTest::addColumn<QString>("conninfo");
+        QTest::addColumn<QString>("password");
         QTest::addColumn<ClassState>("state");
         QTest::addColumn<QString>("says");
-        QTest::newRow("unknown host") << "host=nowhere.invalid dbname=x" << ClassState::NotFound << "nowhere.invalid";
-        QTest::newRow("unknown service") << "service=no_such_class" << ClassState::NotFound << "no_such_class";
-        QTest::newRow("no server") << "host=/nonexistent dbname=x" << ClassState::Unreachable << "/nonexistent";
-        QTest::newRow("missing database") << "SERVER dbname=no_such_db user=postgres" << ClassState::NoDatabase << "no_such_db";
-        QTest::newRow("wrong password") << "SERVER dbname=postgres user=pw_user" << ClassState::PasswordRefused
-                                        << "pw_user";
-        QTest::newRow("unknown login") << "SERVER dbname=postgres user=nobody_here" << ClassState::PasswordRefused
-                                       << "nobody_here";
-        QTest::newRow("password kept") << "SERVER dbname=postgres password=secret" << ClassState::Unusable
+        const QString wrong = QStringLiteral("wrong");
+        QTest::newRow("unknown host") << "host=nowhere.invalid dbname=x" << wrong << ClassState::NotFound
+                                      << "nowhere.invalid";
+        QTest::newRow("unknown service") << "service=no_such_class" << wrong << ClassState::NotFound << "no_such_class";
+        QTest::newRow("no server") << "host=/nonexistent dbname=x" << wrong << ClassState::Unreachable << "/nonexistent";
+        QTest::newRow("missing database") << "SERVER dbname=no_such_db user=postgres" << wrong << ClassState::NoDatabase
+                                          << "no_such_db";
+        QTest::newRow("wrong password") << "SERVER dbname=postgres user=pw_user" << wrong
+                                        << ClassState::PasswordRefused << "pw_user";
+        QTest::newRow("unknown login") << "SERVER dbname=postgres user=nobody_here" << wrong
+                                       << ClassState::PasswordRefused << "nobody_here";
+        QTest::newRow("login outside the class") << "SERVER dbname=CLASS user=pw_user" << "right" << ClassState::Failed
+                                                 << "permission denied";
+        QTest::newRow("password kept") << "SERVER dbname=postgres password=secret" << wrong << ClassState::Unusable
                                        << "~/.pgpass";
-        QTest::newRow("uri") << "postgresql://school-db/class4b" << ClassState::Unusable << "key=value";
-        QTest::newRow("semicolon") << "SERVER dbname='a;b'" << ClassState::Unusable << "semicolon";
-        QTest::newRow("open quote") << "SERVER dbname='class" << ClassState::Unusable << "quote";
+        QTest::newRow("uri") << "postgresql://school-db/class4b" << wrong << ClassState::Unusable << "key=value";
+        QTest::newRow("semicolon") << "SERVER dbname='a;b'" << wrong << ClassState::Unusable << "semicolon";
+        QTest::newRow("open quote") << "SERVER dbname='class" << wrong << ClassState::Unusable << "quote";
     }
 
     void connectionProblems()
     {
         QFETCH(QString, conninfo);
+        QFETCH(QString, password);
         QFETCH(ClassState, state);
         QFETCH(QString, says);
         conninfo.replace(QLatin1String("SERVER"), QStringLiteral("host=") + server->socketFolder());
+        if (conninfo.contains(QLatin1String("CLASS")))
+            conninfo.replace(QLatin1String("CLASS"), freshDatabase(true));
         bool ok = true;
         server->sql(QStringLiteral("postgres"),
                     QStringLiteral("DO $$ BEGIN IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'pw_user') "
                                    "THEN CREATE ROLE pw_user LOGIN PASSWORD 'right' IN ROLE password_users; END IF; END $$"),
                     &ok);
         QVERIFY(ok);
-        // The password libpq finds in its file is the wrong one.
         QTemporaryFile passwords;
         QVERIFY(passwords.open());
-        passwords.write("*:*:*:pw_user:wrong\n");
+        passwords.write("*:*:*:pw_user:" + password.toUtf8() + '\n');
         passwords.flush();
         qputenv("PGPASSFILE", QFile::encodeName(passwords.fileName()));
         QElapsedTimer timer;
