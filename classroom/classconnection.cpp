@@ -119,13 +119,17 @@ ClassCheck open(QSqlDatabase &db, const QString &conninfo)
     db.close();
     db.setConnectOptions(*options);
     if (!db.open()) {
-        const QSqlError error = db.lastError();
-        check.detail = (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed();
+        check.detail = errorText(db.lastError());
         check.state = stateOfError(check.detail);
         return check;
     }
     check.state = ClassState::Ours;
     return check;
+}
+
+QString errorText(const QSqlError &error)
+{
+    return (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed();
 }
 
 ClassState stateOfError(const QString &message)

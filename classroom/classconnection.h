@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 #include <optional>
@@ -52,6 +53,8 @@ std::optional<QString> connectOptions(const QString &conninfo, QString *why = nu
 // returned check says why; on success its state is Ours (not yet checked).
 ClassCheck open(QSqlDatabase &db, const QString &conninfo);
 
+// The server's or libpq's words for an error, else the driver's.
+QString errorText(const QSqlError &error);
 // What a failure means, from libpq's words (which stay in the detail).
 ClassState stateOfError(const QString &message);
 // Whether retrying cannot help until someone changes the configuration.

@@ -54,21 +54,20 @@ bool isPlausibleTime(const QDateTime &time)
     return time.isValid() && time.toUTC().date().year() >= 1900 && time.toUTC().date().year() <= 9999;
 }
 
-bool isShortText(const QString &text)
+// The server's text holds no NUL, and a batch it refuses would never leave.
+bool isStorableText(const QString &text)
 {
-    return text.size() <= longestText;
+    return text.size() <= longestText && !text.contains(QChar(0));
 }
 
 QString errorOf(const QSqlQuery &query)
 {
-    const QSqlError error = query.lastError();
-    return (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed();
+    return ClassConnection::errorText(query.lastError());
 }
 
 QString errorOf(const QSqlDatabase &db)
 {
-    const QSqlError error = db.lastError();
-    return (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed();
+    return ClassConnection::errorText(db.lastError());
 }
 
 bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
@@ -227,8 +226,7 @@ bool initClass(QSqlDatabase &db, QTextStream &out)
         return fail(ClassServer::tr("The database name %1 is too long for the names of its roles.").arg(database));
     if (!db.transaction())
         return fail(ClassServer::tr("Failed: %1 Nothing was changed.").arg(errorOf(db)));
-    if (!run(query, QStringLiteral("SELECT string_agg(c.relname, ', ' ORDER BY c.relname), "
-                                   "bool_or(c.relname = 'info') FROM pg_class c "
+    if (!run(query, QStringLiteral("SELECT string_agg(c.relname, ', ' ORDER BY c.relname) FROM pg_class c "
                                    "JOIN pg_namespace n ON n.oid = c.relnamespace "
                                    "WHERE n.nspname = 'sumdrop' AND c.relkind IN ('r', 'p', 'v', 'm', 'f')"))
         || !query.next())
@@ -386,7 +384,8 @@ bool isSendable(const SharedGame &game)
     for (const SetupColumn &column : setupColumns)
         if (setup.*column.field < column.low || setup.*column.field > column.high)
             return false;
-    return isUuid(game.uuid) && isShortText(game.childKey) && isShortText(game.machine) && isShortText(setup.child)
+    return isUuid(game.uuid) && isStorableText(game.childKey) && isStorableText(game.machine)
+        && isStorableText(setup.child)
         && isPlausibleTime(setup.started) && (!game.ended || isPlausibleTime(*game.ended))
         && setup.operations >= 0 && setup.operations <= largestOperations;
 }

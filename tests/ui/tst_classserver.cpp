@@ -316,6 +316,7 @@ private slots:
         QTest::newRow("no time") << 3;
         QTest::newRow("game not a uuid") << 4;
         QTest::newRow("card count out of range") << 5;
+        QTest::newRow("name with a NUL") << 6;
     }
 
     void refusedRows()
@@ -336,7 +337,8 @@ private slots:
             for (SharedCard &each : bad.cards)
                 each.gameUuid = bad.games[0].uuid;
             break;
-        default: bad.games[0].setup.cardCount = -5; break;
+        case 5: bad.games[0].setup.cardCount = -5; break;
+        default: bad.games[0].setup.child = QStringLiteral("Di") + QChar(0); break;
         }
         const bool wholeGame = spoil >= 4;
         const SharedBatch both{good.games + bad.games, good.cards + bad.cards};
