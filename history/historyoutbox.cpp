@@ -271,6 +271,7 @@ bool HistoryOutbox::importShared(const SharedBatch &fromServer)
                            {timeText(*game.ended), game.completed, id}))
                 return false;
         }
+        QSet<std::pair<qint64, Fact>> taken;
         for (const SharedCard &card : std::as_const(cards)) {
             if (!isSound(card))
                 continue;
@@ -285,7 +286,12 @@ bool HistoryOutbox::importShared(const SharedBatch &fromServer)
                 continue;
             if (!writes.addCard(*game, recordOf(card), card.uuid, true))
                 return false;
+            taken.insert({*game, card.fact});
         }
+        // Another machine's cards may be older than those played here.
+        for (const auto &[game, fact] : std::as_const(taken))
+            if (!writes.keepRecentInTimeOrder(game, fact))
+                return false;
         return true;
     });
 }

@@ -78,6 +78,8 @@ bool HistorySchema::migrate(const std::function<bool(const QString &sql, const Q
             QStringLiteral("CREATE UNIQUE INDEX games_by_uuid ON games (uuid)"),
             QStringLiteral("CREATE UNIQUE INDEX cards_by_uuid ON cards (uuid)"),
             QStringLiteral("CREATE INDEX cards_unsent ON cards (id) WHERE sent = 0"),
+            // A fact's cards of every child, for one taken in out of turn.
+            QStringLiteral("CREATE INDEX cards_by_fact ON cards (operation, top, bottom)"),
             QStringLiteral("CREATE INDEX games_end_unsent ON games (id) WHERE end_sent = 0 AND ended IS NOT NULL"),
             QStringLiteral("CREATE TABLE machine (only INTEGER PRIMARY KEY CHECK (only = 1), uuid TEXT NOT NULL, "
                            "name TEXT NOT NULL)"),

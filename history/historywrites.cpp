@@ -148,6 +148,28 @@ bool HistoryWrites::updateFactRecord(qint64 game, const CardRecord &card)
                   {child, key[1], key[2], key[3], newTries, newRight, recentText(recent), bytesOf(times)});
 }
 
+bool HistoryWrites::keepRecentInTimeOrder(qint64 game, const Fact &fact)
+{
+    QSqlQuery query = db.query();
+    const QVariantList key = {game, fact.operation, fact.top, fact.bottom};
+    if (!db.run(query,
+                QStringLiteral("SELECT c.right, c.seconds FROM cards c JOIN games g ON g.id = c.game_id "
+                               "WHERE g.child_id = (SELECT child_id FROM games WHERE id = ?) AND c.operation = ? "
+                               "AND c.top = ? AND c.bottom = ? ORDER BY c.judged_at DESC, c.id DESC LIMIT ?"),
+                key + QVariantList{recentAttempts}))
+        return false;
+    QList<Attempt> recent;
+    while (query.next()) {
+        const double seconds = query.value(1).toDouble();
+        if (isPlausibleSeconds(seconds))
+            recent.prepend({query.value(0).toBool(), seconds});
+    }
+    return db.run(query,
+                  QStringLiteral("UPDATE facts SET recent = ? WHERE child_id = (SELECT child_id FROM games WHERE id = ?) "
+                                 "AND operation = ? AND top = ? AND bottom = ?"),
+                  QVariantList{recentText(recent)} + key);
+}
+
 bool HistoryWrites::endGame(qint64 game, const QDateTime &ended, bool completed)
 {
     if (!db.open(true))

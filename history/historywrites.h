@@ -30,6 +30,9 @@ public:
     qint64 addGame(const GameSetup &setup, const QString &uuid, const QString &machine = QString());
     // The card, the game's counts and the fact's record, as a card judged.
     bool addCard(qint64 game, const CardRecord &card, const QString &uuid, bool sent = false);
+    // The fact's last attempts taken again by the time they were judged, for
+    // cards added after later ones.
+    bool keepRecentInTimeOrder(qint64 game, const Fact &fact);
 
 private:
     qint64 childId(const QString &child);
