@@ -214,6 +214,13 @@ bool HistoryConnection::checkAndPrepare()
         QSqlQuery again = query();
         if (!again.exec(QStringLiteral("PRAGMA user_version")) || !again.next())
             return false;
-        return HistorySchema::migrate([this](const QString &sql) { return exec(sql); }, again.value(0).toInt());
+        const int from = again.value(0).toInt();
+        again.finish();
+        return HistorySchema::migrate(
+            [this](const QString &sql, const QVariantList &values) {
+                QSqlQuery statement = query();
+                return run(statement, sql, values);
+            },
+            from);
     });
 }

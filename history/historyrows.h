@@ -39,6 +39,8 @@ std::optional<int> wholeOf(const QVariant &value, qint64 low, qint64 high);
 QString notNull(const QString &text);
 // Children are matched by name, trimmed and without regard to case.
 QString childKey(const QString &name);
+// A UUID as QUuid writes it without braces: lower-case 8-4-4-4-12 hex.
+bool isUuidText(const QString &text);
 
 } // namespace HistoryRows
 

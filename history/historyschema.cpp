@@ -1,9 +1,21 @@
 #include "history/historyschema.h"
 
 #include <QStringList>
+#include <QSysInfo>
+#include <QUuid>
 
-bool HistorySchema::migrate(const std::function<bool(const QString &sql)> &exec, int from)
+namespace {
+
+// A random (version 4) UUID as QUuid writes it, made by SQLite for each row.
+const QString randomUuid = QStringLiteral(
+    "lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' || substr(hex(randomblob(2)), 2) || '-' "
+    "|| substr('89ab', 1 + abs(random() % 4), 1) || substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))");
+
+} // namespace
+
+bool HistorySchema::migrate(const std::function<bool(const QString &sql, const QVariantList &values)> &run, int from)
 {
+    const auto exec = [&run](const QString &sql) { return run(sql, {}); };
     // One step per version; each leaves user_version at its own number.
     if (from < 1) {
         const QStringList schema = {
@@ -49,6 +61,35 @@ bool HistorySchema::migrate(const std::function<bool(const QString &sql)> &exec,
                                  "divisor_high INTEGER NOT NULL, card_count INTEGER NOT NULL, "
                                  "weak_facts TEXT NOT NULL)"))
             || !exec(QStringLiteral("PRAGMA user_version = 2")))
+            return false;
+    }
+    if (from < 3) {
+        // Games and cards are known by UUID wherever they travel; a card is
+        // sent to the class server once, and so is a game's end, which may
+        // come after its cards. A game's machine is null when played here.
+        const QStringList schema = {
+            QStringLiteral("ALTER TABLE games ADD COLUMN uuid TEXT"),
+            QStringLiteral("ALTER TABLE games ADD COLUMN machine TEXT"),
+            QStringLiteral("ALTER TABLE games ADD COLUMN end_sent INTEGER NOT NULL DEFAULT 0"),
+            QStringLiteral("ALTER TABLE cards ADD COLUMN uuid TEXT"),
+            QStringLiteral("ALTER TABLE cards ADD COLUMN sent INTEGER NOT NULL DEFAULT 0"),
+            QStringLiteral("UPDATE games SET uuid = %1").arg(randomUuid),
+            QStringLiteral("UPDATE cards SET uuid = %1").arg(randomUuid),
+            QStringLiteral("CREATE UNIQUE INDEX games_by_uuid ON games (uuid)"),
+            QStringLiteral("CREATE UNIQUE INDEX cards_by_uuid ON cards (uuid)"),
+            QStringLiteral("CREATE INDEX cards_unsent ON cards (id) WHERE sent = 0"),
+            // A fact's cards of every child, for one taken in out of turn.
+            QStringLiteral("CREATE INDEX cards_by_fact ON cards (operation, top, bottom)"),
+            QStringLiteral("CREATE INDEX games_end_unsent ON games (id) WHERE end_sent = 0 AND ended IS NOT NULL"),
+            QStringLiteral("CREATE TABLE machine (only INTEGER PRIMARY KEY CHECK (only = 1), uuid TEXT NOT NULL, "
+                           "name TEXT NOT NULL)"),
+        };
+        for (const QString &sql : schema)
+            if (!exec(sql))
+                return false;
+        if (!run(QStringLiteral("INSERT INTO machine VALUES (1, ?, ?)"),
+                 {QUuid::createUuid().toString(QUuid::WithoutBraces), QSysInfo::machineHostName()})
+            || !exec(QStringLiteral("PRAGMA user_version = 3")))
             return false;
     }
     return true;

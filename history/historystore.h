@@ -12,6 +12,7 @@
 
 #include "game/gamesession.h"
 #include "history/historyconnection.h"
+#include "history/historyoutbox.h"
 #include "history/historyreads.h"
 #include "history/historyrecords.h"
 #include "history/historyrows.h"
@@ -111,10 +112,28 @@ public:
         return writes.forget(child, progress);
     }
 
+    // The class server's side. Cards wait, oldest first, until markSent;
+    // each batch brings every game its cards belong to, and games whose end
+    // has not been sent. Rows the program could not have written are left
+    // out for good.
+    SharedBatch unsentBatch(int maxCards) { return outbox.unsentBatch(maxCards); }
+    // In one transaction: the batch's cards, and the ends it carried, are sent.
+    bool markSent(const SharedBatch &batch) { return outbox.markSent(batch); }
+    int unsentCount() { return outbox.unsentCount(); }
+    // In one transaction: the games and cards this file does not have yet,
+    // counted in the facts as cards played here, and never sent back. What
+    // the program could not have written is skipped.
+    bool importShared(const SharedBatch &fromServer) { return outbox.importShared(fromServer); }
+    // Every child on record, by childKey().
+    QStringList childKeys() { return outbox.childKeys(); }
+    // This machine as its games name it: its host name when the file was made.
+    QString machineName() { return outbox.machineName(); }
+
 private:
     HistoryConnection db;
     RowChecks checks;
     HistoryReads reads{db, checks};
     SheetArchive archive{db, checks};
     HistoryWrites writes{db, reads, archive};
+    HistoryOutbox outbox{db, checks, writes};
 };

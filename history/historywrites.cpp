@@ -1,5 +1,6 @@
 #include "history/historywrites.h"
 
+#include <QUuid>
 #include <QVariantList>
 
 #include <algorithm>
@@ -11,6 +12,15 @@
 #include "history/sheetarchive.h"
 
 using namespace HistoryRows;
+
+namespace {
+
+QString newUuid()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+} // namespace
 
 HistoryWrites::HistoryWrites(HistoryConnection &connection, HistoryReads &reads, SheetArchive &sheets)
     : db(connection)
@@ -38,38 +48,49 @@ bool HistoryWrites::recordCard(qint64 &game, const GameSetup &setup, const CardR
         // again under the child's name.
         if (id != 0 && (!db.run(query, QStringLiteral("SELECT 1 FROM games WHERE id = ?"), {id}) || !query.next()))
             id = 0;
-        if (id == 0) {
-            if (!db.run(query,
-                        QStringLiteral("INSERT INTO children (key, name) VALUES (?, ?) "
-                                       "ON CONFLICT (key) DO UPDATE SET name = excluded.name"),
-                        {childKey(setup.child), notNull(setup.child.trimmed())}))
-                return false;
-            const qint64 child = childId(setup.child);
-            if (!db.run(query,
-                        QStringLiteral("INSERT INTO games (child_id, started, card_count, operations, advanced_range, "
-                                       "top_min, top_max, bottom_min, bottom_max, divisor_low, divisor_high, "
-                                       "answer_format, verbal) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                        {child, timeText(setup.started), setup.cardCount, setup.operations, setup.advancedRange,
-                         setup.topMin, setup.topMax, setup.bottomMin, setup.bottomMax, setup.divisorLow,
-                         setup.divisorHigh, setup.answerFormat, setup.verbal}))
-                return false;
-            id = query.lastInsertId().toLongLong();
-        }
-        const QVariant given = card.hasGiven && card.ending == CardEnding::Typed ? QVariant(qint64(card.given))
-                                                                                 : QVariant();
-        return db.run(query,
-                      QStringLiteral("INSERT INTO cards (game_id, operation, top, bottom, answer, given, right, ending, "
-                                     "seconds, judged_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                      {id, card.operation, qint64(card.top), qint64(card.bottom), qint64(card.answer), given,
-                       card.right, qint16(card.ending), card.seconds, timeText(card.judgedAt)})
-            && db.run(query,
-                      QStringLiteral("UPDATE games SET judged = judged + 1, right_count = right_count + ? WHERE id = ?"),
-                      {card.right ? 1 : 0, id})
-            && updateFactRecord(id, card);
+        if (id == 0)
+            id = addGame(setup, newUuid());
+        return id != 0 && addCard(id, card, newUuid());
     });
     if (written)
         game = id;
     return written;
+}
+
+qint64 HistoryWrites::addGame(const GameSetup &setup, const QString &uuid, const QString &machine)
+{
+    QSqlQuery query = db.query();
+    const QString child = machine.isNull() ? QStringLiteral("INSERT INTO children (key, name) VALUES (?, ?) "
+                                                            "ON CONFLICT (key) DO UPDATE SET name = excluded.name")
+                                           : QStringLiteral("INSERT INTO children (key, name) VALUES (?, ?) "
+                                                            "ON CONFLICT (key) DO NOTHING");
+    if (!db.run(query, child, {childKey(setup.child), notNull(setup.child.trimmed())}))
+        return 0;
+    if (!db.run(query,
+                QStringLiteral("INSERT INTO games (child_id, started, card_count, operations, advanced_range, "
+                               "top_min, top_max, bottom_min, bottom_max, divisor_low, divisor_high, "
+                               "answer_format, verbal, uuid, machine) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                {childId(setup.child), timeText(setup.started), setup.cardCount, setup.operations,
+                 setup.advancedRange, setup.topMin, setup.topMax, setup.bottomMin, setup.bottomMax, setup.divisorLow,
+                 setup.divisorHigh, setup.answerFormat, setup.verbal, uuid, machine}))
+        return 0;
+    return query.lastInsertId().toLongLong();
+}
+
+bool HistoryWrites::addCard(qint64 game, const CardRecord &card, const QString &uuid, bool sent)
+{
+    QSqlQuery query = db.query();
+    const QVariant given = card.hasGiven && card.ending == CardEnding::Typed ? QVariant(qint64(card.given))
+                                                                             : QVariant();
+    return db.run(query,
+                  QStringLiteral("INSERT INTO cards (game_id, operation, top, bottom, answer, given, right, ending, "
+                                 "seconds, judged_at, uuid, sent) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                  {game, card.operation, qint64(card.top), qint64(card.bottom), qint64(card.answer), given,
+                   card.right, qint16(card.ending), card.seconds, timeText(card.judgedAt), uuid, sent ? 1 : 0})
+        && db.run(query,
+                  QStringLiteral("UPDATE games SET judged = judged + 1, right_count = right_count + ? WHERE id = ?"),
+                  {card.right ? 1 : 0, game})
+        && updateFactRecord(game, card);
 }
 
 bool HistoryWrites::updateFactRecord(qint64 game, const CardRecord &card)
@@ -127,13 +148,36 @@ bool HistoryWrites::updateFactRecord(qint64 game, const CardRecord &card)
                   {child, key[1], key[2], key[3], newTries, newRight, recentText(recent), bytesOf(times)});
 }
 
+bool HistoryWrites::keepRecentInTimeOrder(qint64 game, const Fact &fact)
+{
+    QSqlQuery query = db.query();
+    const QVariantList key = {game, fact.operation, fact.top, fact.bottom};
+    if (!db.run(query,
+                QStringLiteral("SELECT c.right, c.seconds FROM cards c JOIN games g ON g.id = c.game_id "
+                               "WHERE g.child_id = (SELECT child_id FROM games WHERE id = ?) AND c.operation = ? "
+                               "AND c.top = ? AND c.bottom = ? ORDER BY c.judged_at DESC, c.id DESC LIMIT ?"),
+                key + QVariantList{recentAttempts}))
+        return false;
+    QList<Attempt> recent;
+    while (query.next()) {
+        const double seconds = query.value(1).toDouble();
+        if (isPlausibleSeconds(seconds))
+            recent.prepend({query.value(0).toBool(), seconds});
+    }
+    return db.run(query,
+                  QStringLiteral("UPDATE facts SET recent = ? WHERE child_id = (SELECT child_id FROM games WHERE id = ?) "
+                                 "AND operation = ? AND top = ? AND bottom = ?"),
+                  QVariantList{recentText(recent)} + key);
+}
+
 bool HistoryWrites::endGame(qint64 game, const QDateTime &ended, bool completed)
 {
     if (!db.open(true))
         return false;
     return db.transaction([&] {
         QSqlQuery query = db.query();
-        return db.run(query, QStringLiteral("UPDATE games SET ended = ?, completed = ? WHERE id = ?"),
+        // An end not yet sent, also of a game whose cards were.
+        return db.run(query, QStringLiteral("UPDATE games SET ended = ?, completed = ?, end_sent = 0 WHERE id = ?"),
                       {timeText(ended), completed, game});
     });
 }

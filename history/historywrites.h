@@ -24,6 +24,16 @@ public:
     bool setFluencySeconds(const QString &child, double seconds);
     bool forget(const QString &child, const std::function<bool(qint64, qint64)> &progress);
 
+    // Inside the caller's transaction. A game played elsewhere (machine not
+    // null) keeps the child's spelling here; one played here sets it. The
+    // game's id, or 0 on failure.
+    qint64 addGame(const GameSetup &setup, const QString &uuid, const QString &machine = QString());
+    // The card, the game's counts and the fact's record, as a card judged.
+    bool addCard(qint64 game, const CardRecord &card, const QString &uuid, bool sent = false);
+    // The fact's last attempts taken again by the time they were judged, for
+    // cards added after later ones.
+    bool keepRecentInTimeOrder(qint64 game, const Fact &fact);
+
 private:
     qint64 childId(const QString &child);
     bool updateFactRecord(qint64 game, const CardRecord &card);

@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSysInfo>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -109,6 +110,50 @@ CardRecord cardOf(qint16 operation, int top, int bottom, bool right, double seco
     card.seconds = seconds;
     card.judgedAt = QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC);
     return card;
+}
+
+// What the rules read of a child's facts, comparable as text.
+QString factsText(const FactRecords &records)
+{
+    QStringList lines;
+    for (const FactRecord &record : records)
+        lines.append(QStringLiteral("%1: %2 of %3, %4 s, %5")
+                         .arg(factText(record.fact))
+                         .arg(record.right)
+                         .arg(record.tries)
+                         .arg(record.medianSeconds)
+                         .arg(HistoryRows::recentText(record.recent)));
+    lines.sort();
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString newUuid()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+// One game of another machine with one card, as a class server returns it.
+SharedBatch sharedGame(const QString &child)
+{
+    SharedGame game;
+    game.uuid = newUuid();
+    game.setup.child = child;
+    game.childKey = HistoryStore::childKey(child);
+    game.machine = QStringLiteral("room-2");
+    game.setup.started = QDateTime(QDate(2026, 12, 2), QTime(9, 0), Qt::UTC);
+    game.setup.operations = 15;
+    game.setup.cardCount = 10;
+    game.ended = game.setup.started.addSecs(60);
+    game.completed = true;
+    SharedCard card;
+    card.uuid = newUuid();
+    card.gameUuid = game.uuid;
+    card.judgedAt = game.setup.started.addSecs(10);
+    card.fact = {Operation::Addition, 7, 8};
+    card.answer = card.given.emplace(15);
+    card.right = true;
+    card.seconds = 2.5;
+    return {{game}, {card}};
 }
 
 } // namespace
@@ -1062,6 +1107,202 @@ private slots:
         QCOMPARE(driver.session().top, 7.0);
         QCOMPARE(driver.session().bottom, 8.0);
         QVERIFY(driver.platform.messages.isEmpty());
+    }
+
+    // A history of the version before: each game and card gets a UUID of
+    // its own, nothing is lost, and all of it waits to be sent.
+    void migratesToUuids()
+    {
+        writeHistory(QStringLiteral("Ann"), {cardOf(Operation::Addition, 7, 8, false, 2),
+                                             cardOf(Operation::Multiplication, 6, 7, true, 3)});
+        writeHistory(QStringLiteral("Ben"), {cardOf(Operation::Addition, 7, 8, true, 1)});
+        const QString path = historyPath();
+        const QString facts = factsText(HistoryStore(path).factRecords(QStringLiteral("Ann")));
+        for (const char *sql : {"DROP INDEX games_by_uuid", "DROP INDEX cards_by_uuid", "DROP INDEX cards_unsent",
+                                "DROP INDEX games_end_unsent", "DROP INDEX cards_by_fact", "ALTER TABLE games DROP COLUMN uuid",
+                                "ALTER TABLE games DROP COLUMN machine", "ALTER TABLE games DROP COLUMN end_sent",
+                                "ALTER TABLE cards DROP COLUMN uuid", "ALTER TABLE cards DROP COLUMN sent",
+                                "DROP TABLE machine", "PRAGMA user_version = 2"})
+            rowsOf(path, QString::fromLatin1(sql));
+        QCOMPARE(valueOf(path, QStringLiteral("SELECT count(*) FROM pragma_table_info('cards') WHERE name = 'uuid'")),
+                 QVariant(0));
+        HistoryStore store(path);
+        QCOMPARE(store.unsentCount(), 3);
+        QCOMPARE(valueOf(path, QStringLiteral("PRAGMA user_version")).toInt(), 3);
+        QSet<QString> uuids;
+        for (const QVariantList &row : rowsOf(path, QStringLiteral("SELECT uuid FROM games UNION ALL "
+                                                                   "SELECT uuid FROM cards UNION ALL "
+                                                                   "SELECT uuid FROM machine"))) {
+            const QString uuid = row[0].toString();
+            QVERIFY2(HistoryRows::isUuidText(uuid) && QUuid(uuid).version() == QUuid::Random
+                         && QUuid(uuid).variant() == QUuid::DCE,
+                     qPrintable(uuid));
+            uuids.insert(uuid);
+        }
+        QCOMPARE(uuids.size(), 6);
+        QCOMPARE(factsText(store.factRecords(QStringLiteral("Ann"))), facts);
+        QCOMPARE(store.machineName(), QSysInfo::machineHostName());
+        QCOMPARE(store.childKeys(), (QStringList{QStringLiteral("ann"), QStringLiteral("ben")}));
+    }
+
+    // Each card is offered until the server has it, and then never again;
+    // a game's end that comes after its cards is offered once on its own;
+    // rows the program could not have written are never offered.
+    void sendsEachCardOnce()
+    {
+        HistoryStore store(historyPath());
+        GameSetup setup;
+        setup.child = QStringLiteral("Zoë");
+        setup.started = QDateTime(QDate(2026, 12, 1), QTime(8, 59), Qt::UTC);
+        setup.operations = 15;
+        setup.cardCount = 10;
+        qint64 game = 0;
+        for (int top = 1; top <= 3; ++top)
+            QVERIFY(store.recordCard(game, setup, cardOf(Operation::Addition, top, 4, top != 2, top)));
+        const SharedBatch first = store.unsentBatch(2);
+        QCOMPARE(first.cards.size(), 2);
+        QCOMPARE(first.games.size(), 1);
+        QCOMPARE(first.games[0].setup, setup);
+        QCOMPARE(first.games[0].childKey, QStringLiteral("zoë"));
+        QCOMPARE(first.games[0].machine, store.machineName());
+        QVERIFY(!first.games[0].ended);
+        SharedCard expected = first.cards[1];
+        expected.fact = {Operation::Addition, 2, 4};
+        expected.answer = 6;
+        expected.given = 7;
+        expected.right = false;
+        expected.seconds = 2;
+        expected.judgedAt = cardOf(Operation::Addition, 2, 4, false, 2).judgedAt;
+        QCOMPARE(first.cards[1], expected);
+        QCOMPARE(first.cards[1].gameUuid, first.games[0].uuid);
+        QVERIFY(store.markSent(first));
+        const SharedBatch second = store.unsentBatch(10);
+        QCOMPARE(second.cards.size(), 1);
+        QCOMPARE(second.cards[0].fact.top, 3);
+        QVERIFY(store.markSent(second));
+        QVERIFY(store.unsentBatch(10).isEmpty());
+        QCOMPARE(store.unsentCount(), 0);
+
+        const QDateTime ended = setup.started.addSecs(90);
+        QVERIFY(store.endGame(game, ended, true));
+        const SharedBatch end = store.unsentBatch(10);
+        QCOMPARE(end.cards.size(), 0);
+        QCOMPARE(end.games.size(), 1);
+        QCOMPARE(end.games[0].ended, std::optional<QDateTime>(ended));
+        QVERIFY(end.games[0].completed);
+        QVERIFY(store.markSent(end));
+        QVERIFY(store.unsentBatch(10).isEmpty());
+
+        const QString card = QStringLiteral(
+            "INSERT INTO cards (game_id, operation, top, bottom, answer, given, right, ending, seconds, judged_at, "
+            "uuid) VALUES (%1, 15, 2, 2, %2, 4, 1, 0, 1.0, '2026-12-01T09:00:00.000Z', %3)");
+        rowsOf(historyPath(), card.arg(game).arg(5).arg(QStringLiteral("'%1'").arg(newUuid())));
+        rowsOf(historyPath(), card.arg(game).arg(4).arg(QStringLiteral("NULL")));
+        QVERIFY(store.recordCard(game, setup, cardOf(Operation::Addition, 9, 9, true, 1)));
+        QCOMPARE(store.unsentCount(), 3);
+        const SharedBatch last = store.unsentBatch(10);
+        QCOMPARE(last.cards.size(), 1);
+        QCOMPARE(last.cards[0].fact.top, 9);
+        QCOMPARE(store.unsentCount(), 1);
+        QVERIFY(store.markSent(last));
+        QVERIFY(store.unsentBatch(10).isEmpty());
+        QCOMPARE(store.unsentCount(), 0);
+    }
+
+    // Two machines that recorded the same child: each takes in the other's
+    // cards, twice without harm, and then knows the child's facts as one
+    // machine that had seen every card.
+    void importsOtherMachines()
+    {
+        QList<CardRecord> cards = {cardOf(Operation::Addition, 7, 8, false, 4),
+                                   cardOf(Operation::Multiplication, 6, 7, true, 2),
+                                   cardOf(Operation::Addition, 7, 8, true, 3),
+                                   cardOf(Operation::Addition, 7, 8, true, 1),
+                                   cardOf(Operation::Multiplication, 6, 7, false, 9),
+                                   cardOf(Operation::Addition, 3, 3, true, 2)};
+        for (qsizetype i = 0; i < cards.size(); ++i)
+            cards[i].judgedAt = cards[i].judgedAt.addSecs(10 * i);
+        const auto play = [](HistoryStore &store, const QString &child, const QList<CardRecord> &played) {
+            GameSetup setup;
+            setup.child = child;
+            setup.started = played.first().judgedAt.addSecs(-5);
+            qint64 game = 0;
+            for (const CardRecord &card : played)
+                QVERIFY(store.recordCard(game, setup, card));
+            QVERIFY(store.endGame(game, played.last().judgedAt, true));
+        };
+        HistoryStore one(home.filePath(QStringLiteral("one.sqlite")));
+        HistoryStore two(home.filePath(QStringLiteral("two.sqlite")));
+        HistoryStore both(home.filePath(QStringLiteral("both.sqlite")));
+        for (HistoryStore *store : {&one, &two, &both})
+            QVERIFY(QFile::remove(store->path()) || !QFile::exists(store->path()));
+        play(one, QStringLiteral("Ann"), cards.mid(0, 3));
+        play(two, QStringLiteral(" ANN"), cards.mid(3));
+        play(both, QStringLiteral("Ann"), cards.mid(0, 3));
+        play(both, QStringLiteral("Ann"), cards.mid(3));
+        const SharedBatch fromOne = one.unsentBatch(100);
+        const SharedBatch fromTwo = two.unsentBatch(100);
+        for (int time = 0; time < 2; ++time) {
+            QVERIFY(one.importShared(fromTwo));
+            QVERIFY(two.importShared(fromOne));
+        }
+        const QString facts = factsText(both.factRecords(QStringLiteral("ann")));
+        QCOMPARE(factsText(one.factRecords(QStringLiteral("ann"))), facts);
+        QCOMPARE(factsText(two.factRecords(QStringLiteral("ann"))), facts);
+        QCOMPARE(one.cardCount(QStringLiteral("Ann")), 6);
+        QCOMPARE(one.children().value(0).name, QStringLiteral("Ann")); // the spelling typed here
+        // What was taken in is not sent back.
+        const SharedBatch again = one.unsentBatch(100);
+        QCOMPARE(again.cards, fromOne.cards);
+        QCOMPARE(again.games, fromOne.games);
+        QCOMPARE(one.unsentCount(), 3);
+    }
+
+    // A server's rows that the program could not have recorded are skipped;
+    // any name is kept as it was typed.
+    void importsOnlySoundRows_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<int>("kept");
+        const QStringList names = {
+            "as recorded", "a name with quotes, a semicolon and SQL", "card UUID in capitals", "card UUID cut short",
+            "card of a game not sent", "card with a divisor of 0", "card with the wrong answer",
+            "card of endless seconds", "card ended in no known way", "marked card with a typed answer",
+            "card judged at no time", "game of another child's key", "game with a name of 1,000 letters",
+            "game UUID with braces", "game started in the year 20000"};
+        for (int i = 0; i < names.size(); ++i)
+            QTest::newRow(qPrintable(names[i])) << i << (i < 2 ? 1 : 0);
+    }
+    void importsOnlySoundRows()
+    {
+        QFETCH(int, change);
+        QFETCH(int, kept);
+        SharedBatch batch = sharedGame(QStringLiteral("Ann"));
+        SharedGame &game = batch.games[0];
+        SharedCard &card = batch.cards[0];
+        const QString sql = QStringLiteral("O'Brien\"; DROP TABLE cards; -- Zoë");
+        switch (change) {
+        case 1: game.setup.child = sql, game.childKey = HistoryStore::childKey(sql); break;
+        case 2: card.uuid = card.uuid.toUpper(); break;
+        case 3: card.uuid.chop(1); break;
+        case 4: card.gameUuid = newUuid(); break;
+        case 5: card.fact = {Operation::Division, 10, 0}, card.answer = 0; break;
+        case 6: card.answer = 16; break;
+        case 7: card.seconds = qInf(); break;
+        case 8: card.ending = CardEnding(9); break;
+        case 9: card.ending = CardEnding::MarkedRight; break;
+        case 10: card.judgedAt = QDateTime(); break;
+        case 11: game.childKey = QStringLiteral("ben"); break;
+        case 12: game.setup.child = QString(1000, QLatin1Char('a')), game.childKey = game.setup.child; break;
+        case 13: game.uuid = QLatin1Char('{') + game.uuid + QLatin1Char('}'), card.gameUuid = game.uuid; break;
+        case 14: game.setup.started = QDateTime(QDate(20000, 1, 1), QTime(0, 0), Qt::UTC); break;
+        }
+        HistoryStore store(historyPath());
+        QVERIFY(store.importShared(batch));
+        QCOMPARE(store.cardCount(game.setup.child), kept);
+        QCOMPARE(store.children().size(), change < 11 ? 1 : 0);
+        QCOMPARE(store.children().value(0).name, change < 11 ? game.setup.child : QString());
+        QCOMPARE(store.unsentBatch(10).cards.size(), 0);
     }
 };
 
