@@ -10,6 +10,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     installLanguage(application, languageFromCommandLine(QApplication::arguments()));
     QtPlatform platform;
-    const auto program = startProgram(platform);
+    const auto program = startProgram(platform, classServerFromCommandLine(QApplication::arguments()));
     return program ? application.exec() : 0;
 }

@@ -27,6 +27,11 @@ QCommandLineOption describeOptions(QCommandLineParser &parser)
                       QCoreApplication::translate("Language",
                                                   "Set up a class on the PostgreSQL server CONNINFO, then end."),
                       QStringLiteral("CONNINFO")});
+    parser.addOption(QCommandLineOption(
+        classServerSwitch(),
+        QCoreApplication::translate("Language", "Share the practice with the class server CONNINFO, a PostgreSQL "
+                                                "connection string, for this run."),
+        QStringLiteral("CONNINFO")));
     return lang;
 }
 
@@ -47,6 +52,19 @@ QStringList allLanguageCodes()
 }
 
 } // namespace
+
+QString classServerSwitch()
+{
+    return QStringLiteral("class-server");
+}
+
+QString classServerFromCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.parse(arguments);
+    return parser.value(classServerSwitch()).trimmed();
+}
 
 QStringList shippedLanguages()
 {

@@ -20,6 +20,11 @@ void answerCommandLine(int &argc, char **argv);
 // speak falls back to English with a warning.
 QLocale languageFromCommandLine(const QStringList &arguments);
 
+// --class-server CONNINFO: the class server for this run, before the one the
+// settings name; empty when not given.
+QString classServerSwitch();
+QString classServerFromCommandLine(const QStringList &arguments);
+
 // Makes locale the program's language: its texts, Qt's own buttons and
 // dialogs, and the voice that reads the cards. English needs no translation.
 void installLanguage(QCoreApplication &application, const QLocale &locale);

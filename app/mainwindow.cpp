@@ -109,6 +109,7 @@ void MainWindow::buildMenus()
     mnuAnswerKey = addCommand(mnuOptions, QStringLiteral("mnuAnswerKey"), tr("Print Answer Key With Worksheets"));
     mnuPreview = addCommand(mnuOptions, QStringLiteral("mnuPreview"), tr("Preview Before Printing"));
     mnuLock = addCommand(mnuOptions, QStringLiteral("mnuLock"), QString());
+    mnuClassServer = addCommand(mnuOptions, QStringLiteral("mnuClassServer"), tr("Class Server..."));
 
     mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -116,6 +117,11 @@ void MainWindow::buildMenus()
     mnuAbout = addCommand(mnuHelp, QStringLiteral("mnuAbout"), tr("About"));
     addUnderscoreLine(mnuHelp, QStringLiteral("mnuSpacer1"));
     mnuWeb = addCommand(mnuHelp, QStringLiteral("mnuWeb"), tr("Sumdrop On The Web"));
+
+    lblClassStatus = makeNamed<QLabel>(menuBar(), QStringLiteral("lblClassStatus"));
+    lblClassStatus->setContentsMargins(8, 0, 8, 0);
+    lblClassStatus->hide();
+    menuBar()->setCornerWidget(lblClassStatus, Qt::TopRightCorner);
 }
 
 void MainWindow::layOut()

@@ -61,12 +61,15 @@ public:
     QAction *mnuAnswerKey = nullptr;
     QAction *mnuPreview = nullptr;
     QAction *mnuLock = nullptr;
+    QAction *mnuClassServer = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuContents = nullptr;
     QAction *mnuAbout = nullptr;
     QAction *mnuWeb = nullptr;
 
     QLabel *imgBanner = nullptr;
+    // At the menu bar's end, while a class server is in use.
+    QLabel *lblClassStatus = nullptr;
     std::unique_ptr<GameBoard> board;
     SetupPanel *setup = nullptr;
     SetupLock *lock = nullptr;

@@ -10,6 +10,8 @@
 #include "app/fonts.h"
 #include "app/mainwindow.h"
 #include "app/shell.h"
+#include "classroom/classserverdialog.h"
+#include "classroom/classsync.h"
 #include "entry/answerentry.h"
 #include "entry/feedbackview.h"
 #include "game/cardview.h"
@@ -162,7 +164,59 @@ void Program::connectMenus()
                      [&window] { window.mnuProgress->setEnabled(false); });
     QObject::connect(gameFlow.get(), &GameFlow::gameEnded, &window,
                      [&window] { window.mnuProgress->setEnabled(true); });
+    QObject::connect(gameFlow.get(), &GameFlow::gameEnded, &window, [this] { tellClassProblems(); });
+    QObject::connect(window.mnuClassServer, &QAction::triggered, &window, [this] { chooseClassServer(); });
     connectPrinting();
+}
+
+void Program::useClassServer(const QString &conninfo)
+{
+    MainWindow &window = *mainWindow;
+    sync.reset();
+    window.lblClassStatus->hide();
+    if (conninfo.isEmpty())
+        return;
+    HistoryRecorder &recorder = *historyRecorder;
+    sync = std::make_unique<ClassSync>(
+        conninfo, [&recorder] { return recorder.store(); }, [&recorder] { return recorder.gameRunning(); });
+    QObject::connect(&recorder, &HistoryRecorder::recorded, sync.get(), &ClassSync::cardsRecorded);
+    QObject::connect(gameFlow.get(), &GameFlow::gameEnded, sync.get(), &ClassSync::syncNow);
+    QObject::connect(sync.get(), &ClassSync::statusChanged, window.lblClassStatus, [&window](const QString &text) {
+        window.lblClassStatus->setText(text);
+        window.lblClassStatus->setAccessibleName(text);
+        window.lblClassStatus->show();
+    });
+    QObject::connect(sync.get(), &ClassSync::problem, &window, [this](const QString &text) {
+        classProblems.append(text);
+        tellClassProblems();
+    });
+    // The connection is made after the window is up, never before.
+    ClassSync *started = sync.get();
+    afterFirstPaint(&window, [started] { started->syncNow(); });
+}
+
+// A class server that cannot work is told once, and never over a card.
+void Program::tellClassProblems()
+{
+    if (historyRecorder->gameRunning())
+        return;
+    while (!classProblems.isEmpty())
+        dialogs.ask(programTitle(), classProblems.takeFirst(), Platform::Buttons::OkByClick, Platform::Icon::Warning);
+}
+
+void Program::chooseClassServer()
+{
+    if (!mainWindow->lock->mayChange())
+        return;
+    auto *dialog = new ClassServerDialog(platform.userOption(classServerOption()).toString(), mainWindow.get());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, mainWindow.get(), [this, dialog] {
+        platform.setUserOption(classServerOption(), dialog->conninfo());
+        useClassServer(dialog->conninfo());
+        if (sync)
+            sync->syncNow();
+    });
+    dialog->open();
 }
 
 // The worksheet commands and the printing options, kept for the user.
@@ -218,7 +272,7 @@ void Program::connectPrinting()
     }
 }
 
-std::unique_ptr<Program> startProgram(Platform &platform)
+std::unique_ptr<Program> startProgram(Platform &platform, const QString &classServer)
 {
     installFontSubstitutes();
     auto program = std::make_unique<Program>(platform);
@@ -270,5 +324,7 @@ std::unique_ptr<Program> startProgram(Platform &platform)
     program->skipIntroHelpAtStart = settings.skipIntroHelp;
     if (!settings.skipIntroHelp)
         program->frmHelpIntro()->showIntroduction();
+    program->useClassServer(
+        classServer.isEmpty() ? platform.userOption(Program::classServerOption()).toString().trimmed() : classServer);
     return program;
 }

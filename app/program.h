@@ -19,6 +19,7 @@ class ProgressWindow;
 class MainWindow;
 class Shell;
 class SummaryWindows;
+class ClassSync;
 
 // The composition root: owns the program-wide records and the windows for the
 // whole run, makes every feature and connects them. A test makes a fresh one.
@@ -53,10 +54,16 @@ public:
     HistoryRecorder &history() { return *historyRecorder; }
     // frmProgress, made when first opened.
     ProgressWindow &frmProgress();
-
+    // Null without a class server.
+    ClassSync *classSync() { return sync.get(); }
+    // Shares the practice with the class server conninfo from now on; an
+    // empty one shares nothing.
+    void useClassServer(const QString &conninfo);
+    // The user option naming the class server, also read system-wide.
+    static QString classServerOption() { return QStringLiteral("classServer"); }
 
 private:
-    friend std::unique_ptr<Program> startProgram(Platform &platform);
+    friend std::unique_ptr<Program> startProgram(Platform &platform, const QString &classServer);
     std::unique_ptr<MainWindow> mainWindow;
     std::unique_ptr<Shell> shellCommands;
     std::unique_ptr<HelpIntro> helpIntro;
@@ -65,6 +72,10 @@ private:
     std::unique_ptr<GameFlow> gameFlow;
     std::unique_ptr<HistoryRecorder> historyRecorder;
     std::unique_ptr<ProgressWindow> progressWindow;
+    std::unique_ptr<ClassSync> sync;
+    QStringList classProblems; // told between games, once each
+    void tellClassProblems();
+    void chooseClassServer();
 
     void makeGame();
     void connectMenus();
@@ -76,4 +87,6 @@ private:
 // The entry routine: checks the display, lays out and shows the main window,
 // restores the setup and returns once the program waits for events. Returns
 // null when the display is too small and the program has been told to end.
-std::unique_ptr<Program> startProgram(Platform &platform);
+// classServer, when given, is the class server of this run, before the one the
+// classServer option names.
+std::unique_ptr<Program> startProgram(Platform &platform, const QString &classServer = {});

@@ -181,7 +181,8 @@ private slots:
                               "mnuPrevious=View Previous Game Summary", "mnuZoom=Fit to Screen",
                               "mnuWeakWorksheet=Print Weak Facts Worksheet", "mnuReprint=Reprint Worksheet...",
                               "mnuAnswerKey=Print Answer Key With Worksheets",
-                              "mnuPreview=Preview Before Printing", "mnuLock=Lock Setup..."}));
+                              "mnuPreview=Preview Before Printing", "mnuLock=Lock Setup...",
+                              "mnuClassServer=Class Server..."}));
         QCOMPARE(captions("mnuHelp"), (QStringList{"mnuContents=Instructions...", "mnuAbout=About",
                                                    "mnuSpacer1=" + line, "mnuWeb=Sumdrop On The Web"}));
     }

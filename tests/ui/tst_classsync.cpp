@@ -1,0 +1,332 @@
+#include <QSqlDatabase>
+#include <QTextStream>
+#include <QtTest>
+
+#include <sys/socket.h>
+#include <netinet/in.h>
+#include <unistd.h>
+
+#include <memory>
+
+#include "classroom/classdatabase.h"
+#include "classroom/classserverdialog.h"
+#include "classroom/classsync.h"
+#include "gamedriver.h"
+#include "fakes/pgserver.h"
+#include "history/historystore.h"
+
+namespace {
+
+const QString className = QStringLiteral("class4b");
+
+CardRecord cardOf(int top, int bottom, bool right, int minute)
+{
+    CardRecord card;
+    card.operation = Operation::Addition;
+    card.top = top;
+    card.bottom = bottom;
+    card.answer = top + bottom;
+    card.given = right ? card.answer : card.answer + 1;
+    card.right = right;
+    card.seconds = 2.5;
+    card.judgedAt = QDateTime(QDate(2026, 12, 1), QTime(9, minute), Qt::UTC);
+    return card;
+}
+
+// A machine of the class: a practice history of its own and its sync.
+struct Machine
+{
+    explicit Machine(const QString &path)
+        : store(path)
+    {
+    }
+    void connect(const QString &conninfo)
+    {
+        sync = std::make_unique<ClassSync>(conninfo, [this] { return store.open(true) ? &store : nullptr; },
+                                           [] { return false; });
+        QObject::connect(sync.get(), &ClassSync::problem, sync.get(),
+                         [this](const QString &text) { problems.append(text); });
+    }
+    // One game of count cards, tops from first on.
+    void play(const QString &child, int count, int first = 1)
+    {
+        GameSetup setup;
+        setup.child = child;
+        setup.started = QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC);
+        setup.operations = 1;
+        setup.cardCount = count;
+        setup.topMax = 99;
+        setup.bottomMax = 99;
+        setup.divisorLow = 2;
+        setup.divisorHigh = 9;
+        qint64 game = 0;
+        for (int i = 0; i < count; ++i)
+            QVERIFY2(store.recordCard(game, setup, cardOf(first + i % 90, 7, i % 3 != 0, i % 60)), qPrintable(store.error()));
+        QVERIFY(store.endGame(game, setup.started.addSecs(600), true));
+    }
+
+    HistoryStore store;
+    std::unique_ptr<ClassSync> sync;
+    QStringList problems;
+};
+
+} // namespace
+
+// The class server through the sync: real PostgreSQL, real histories.
+class ClassSyncTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<PgServer> server;
+    QTemporaryDir homes;
+    int machines = 0;
+
+    std::unique_ptr<Machine> machine()
+    {
+        return std::make_unique<Machine>(homes.filePath(QStringLiteral("machine%1/history.sqlite").arg(++machines)));
+    }
+    QString conninfo() const { return server->conninfo(className); }
+    qint64 serverCards(const QString &database = className) const
+    {
+        const QStringList rows = server->sql(database, QStringLiteral("SELECT count(*), count(DISTINCT uuid) FROM sumdrop.cards"));
+        if (rows.size() != 1 || rows[0].section(u'|', 0, 0) != rows[0].section(u'|', 1, 1))
+            return -1; // a card twice
+        return rows[0].section(u'|', 0, 0).toLongLong();
+    }
+    bool initClass(const QString &database)
+    {
+        if (!server->createDatabase(database))
+            return false;
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("init"));
+        bool made = false;
+        {
+            ClassConnection::open(db, server->conninfo(database));
+            QString said;
+            QTextStream out(&said);
+            made = db.isOpen() && ClassDatabase::initClass(db, out);
+            db.close();
+        }
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("init"));
+        return made;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!PgServer::missing().isEmpty())
+            QSKIP(qPrintable(PgServer::missing()));
+        server = std::make_unique<PgServer>();
+        QVERIFY2(server->start(), qPrintable(server->error()));
+        QVERIFY(initClass(className));
+    }
+
+    void cardsReachTheServerOnce()
+    {
+        const qint64 before = serverCards();
+        auto here = machine();
+        here->play(QStringLiteral("O'Brien; DROP TABLE cards --"), 12);
+        here->connect(conninfo());
+        here->sync->syncNow();
+        QTRY_COMPARE_WITH_TIMEOUT(here->sync->status(), QStringLiteral("Class: sent"), 10000);
+        QCOMPARE(serverCards(), before + 12);
+        QCOMPARE(here->store.unsentCount(), 0);
+        // Sent again from a history that lost its marks, nothing doubles.
+        const QStringList name = server->sql(className, QStringLiteral("SELECT name FROM sumdrop.children ORDER BY name"));
+        QVERIFY(name.contains(QStringLiteral("O'Brien; DROP TABLE cards --")));
+        here->sync->syncNow();
+        QTest::qWait(200);
+        QCOMPARE(serverCards(), before + 12);
+        QVERIFY(here->problems.isEmpty());
+    }
+
+    void serverDownThenBack()
+    {
+        const qint64 before = serverCards();
+        auto here = machine();
+        server->stop();
+        here->play(QStringLiteral("Ann"), 5);
+        here->connect(conninfo());
+        QElapsedTimer asked;
+        asked.start();
+        here->sync->syncNow();
+        QVERIFY(asked.elapsed() < 100); // the caller never waits on the network
+        QTRY_COMPARE_WITH_TIMEOUT(here->sync->status(), QStringLiteral("Class: 5 cards waiting (server not reachable)"),
+                                  10000);
+        QVERIFY(here->problems.isEmpty()); // a server away is no mistake to tell
+        QVERIFY2(server->start(), qPrintable(server->error()));
+        here->sync->syncNow();
+        QTRY_COMPARE_WITH_TIMEOUT(here->sync->status(), QStringLiteral("Class: sent"), 10000);
+        QCOMPARE(serverCards(), before + 5);
+    }
+
+    void serverKilledDuringABatch()
+    {
+        const qint64 before = serverCards();
+        auto here = machine();
+        here->play(QStringLiteral("Ben"), 3000);
+        here->connect(conninfo());
+        here->sync->syncNow();
+        QTRY_VERIFY_WITH_TIMEOUT(serverCards() > before, 10000);
+        server->kill();
+        QTRY_VERIFY_WITH_TIMEOUT(here->sync->status().contains(QStringLiteral("server not reachable")), 10000);
+        QVERIFY2(server->start(), qPrintable(server->error()));
+        here->sync->syncNow();
+        QTRY_COMPARE_WITH_TIMEOUT(here->sync->status(), QStringLiteral("Class: sent"), 20000);
+        QCOMPARE(serverCards(), before + 3000);
+    }
+
+    void twoMachinesMeet()
+    {
+        auto first = machine();
+        auto second = machine();
+        first->play(QStringLiteral("Cleo"), 4, 10);
+        second->play(QStringLiteral("cleo "), 4, 50);
+        for (Machine *each : {first.get(), second.get()}) {
+            each->connect(conninfo());
+            each->sync->syncNow();
+            QTRY_COMPARE_WITH_TIMEOUT(each->sync->status(), QStringLiteral("Class: sent"), 10000);
+        }
+        // Each machine reads the other's cards in between games.
+        first->sync->syncNow();
+        QTRY_COMPARE_WITH_TIMEOUT(first->store.attempts(QStringLiteral("Cleo")).size(), 8, 10000);
+        QCOMPARE(first->store.unsentCount(), 0); // what came from the server is not sent back
+    }
+
+    void settingsThatCannotWork_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("not a class") << "foreign" << "Class: not a Sumdrop class database";
+        QTest::newRow("a newer class") << "newer" << "Class: set up by a newer Sumdrop";
+        QTest::newRow("a missing database") << "missing" << "Class: cannot connect";
+        QTest::newRow("a refused password") << "password" << "Class: cannot connect";
+    }
+    void settingsThatCannotWork()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, status);
+        const QString database = QStringLiteral("odd_") + kind;
+        if (kind == QStringLiteral("foreign")) {
+            QVERIFY(server->createDatabase(database));
+            bool ok = false;
+            server->sql(database, QStringLiteral("CREATE SCHEMA sumdrop; CREATE TABLE sumdrop.cards (uuid text)"), &ok);
+            QVERIFY(ok);
+        } else if (kind == QStringLiteral("newer")) {
+            QVERIFY(initClass(database));
+            bool ok = false;
+            server->sql(database, QStringLiteral("UPDATE sumdrop.info SET version = 99"), &ok);
+            QVERIFY(ok);
+        }
+        QString user = QStringLiteral("postgres");
+        QTemporaryFile passwords;
+        if (kind == QStringLiteral("password")) {
+            QVERIFY(initClass(database));
+            user = QStringLiteral("kid");
+            QVERIFY(server->createUser(user, QStringLiteral("right one"), {ClassDatabase::pupilRole(database)}));
+            QVERIFY(passwords.open());
+            passwords.write("*:*:*:kid:wrong one\n");
+            passwords.flush();
+            qputenv("PGPASSFILE", QFile::encodeName(passwords.fileName()));
+        }
+        auto here = machine();
+        here->play(QStringLiteral("Dora"), 3);
+        here->connect(server->conninfo(database, user));
+        here->sync->syncNow();
+        QTRY_COMPARE_WITH_TIMEOUT(here->sync->status(), status, 10000);
+        QCOMPARE(here->problems.size(), 1);
+        here->sync->syncNow(); // not tried again, not told again
+        QTest::qWait(100);
+        QCOMPARE(here->problems.size(), 1);
+        QCOMPARE(here->store.unsentCount(), 3);
+        if (kind == QStringLiteral("newer") || kind == QStringLiteral("password"))
+            QCOMPARE(serverCards(database), 0);
+        qunsetenv("PGPASSFILE");
+    }
+
+    void fiveMachinesAtOnce()
+    {
+        const qint64 before = serverCards();
+        std::vector<std::unique_ptr<Machine>> room;
+        for (int i = 0; i < 5; ++i) {
+            room.push_back(machine());
+            room.back()->play(QStringLiteral("Child %1").arg(i), 2000);
+        }
+        for (const auto &each : room) {
+            each->connect(conninfo());
+            each->sync->syncNow();
+        }
+        for (const auto &each : room)
+            QTRY_COMPARE_WITH_TIMEOUT(each->sync->status(), QStringLiteral("Class: sent"), 30000);
+        QCOMPARE(serverCards(), before + 10000);
+    }
+
+    // The whole program: the status at the menu bar's end, and the dialog
+    // that chooses the server.
+    void theWindowShowsTheClass()
+    {
+        GameDriver driver(GameDriver::defaultSetup(), QSize(1280, 1024), {{Program::classServerOption(), conninfo()}});
+        QVERIFY(driver.started());
+        QLabel *status = driver.window()->lblClassStatus;
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("Class: sent"), 10000);
+        QVERIFY(status->isVisible());
+        const qint64 before = serverCards();
+        driver.setup().txtName->setText(QStringLiteral("Zoë"));
+        driver.queueAddition(3, 4);
+        driver.queueAddition(5, 6);
+        driver.clickStart();
+        driver.typeSeparate(7);
+        QTRY_COMPARE_WITH_TIMEOUT(serverCards(), before + 1, 10000);
+        QVERIFY(driver.platform.messages.isEmpty());
+
+        // A class server chosen in the dialog is used from then on.
+        driver.clickStart(); // Stop
+        driver.window()->mnuClassServer->trigger();
+        auto *dialog = driver.window()->findChild<ClassServerDialog *>(QStringLiteral("frmClassServer"));
+        QVERIFY(dialog);
+        dialog->txtClassServer->setText(server->conninfo(QStringLiteral("nowhere_at_all")));
+        dialog->cmdTestConnection->click();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->cmdTestConnection->isEnabled(), 10000);
+        QVERIFY2(dialog->lblClassTest->text().contains(QStringLiteral("nowhere_at_all")), qPrintable(dialog->lblClassTest->text()));
+        dialog->accept();
+        QCOMPARE(driver.platform.options.value(Program::classServerOption()).toString(),
+                 server->conninfo(QStringLiteral("nowhere_at_all")));
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("Class: cannot connect"), 10000);
+    }
+
+    void aServerThatNeverAnswers()
+    {
+        // A listener that takes the connection and says nothing: libpq waits
+        // for its greeting until the connect timeout.
+        const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        QVERIFY(listener >= 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        QCOMPARE(::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+        QCOMPARE(::listen(listener, 8), 0);
+        socklen_t length = sizeof address;
+        QCOMPARE(::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length), 0);
+        auto here = machine();
+        here->play(QStringLiteral("Eve"), 2);
+        here->connect(QStringLiteral("host=127.0.0.1 port=%1 dbname=x connect_timeout=2").arg(ntohs(address.sin_port)));
+        QElapsedTimer asked;
+        asked.start();
+        here->sync->syncNow();
+        QVERIFY(asked.elapsed() < 100);
+        // The event loop runs on while the worker waits.
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticker.start(10);
+        QTest::qWait(500);
+        QVERIFY(ticks >= 20);
+        QTRY_COMPARE_WITH_TIMEOUT(here->sync->status(), QStringLiteral("Class: 2 cards waiting (server not reachable)"),
+                                  10000);
+        here.reset();
+        ::close(listener);
+    }
+};
+
+QTEST_MAIN(ClassSyncTest)
+#include "tst_classsync.moc"
