@@ -271,6 +271,7 @@ bool HistoryOutbox::importShared(const SharedBatch &fromServer)
                            {timeText(*game.ended), game.completed, id}))
                 return false;
         }
+        QHash<qint64, qint64> childOf; // by game
         QSet<std::pair<qint64, Fact>> taken;
         for (const SharedCard &card : std::as_const(cards)) {
             if (!isSound(card))
@@ -286,11 +287,16 @@ bool HistoryOutbox::importShared(const SharedBatch &fromServer)
                 continue;
             if (!writes.addCard(*game, recordOf(card), card.uuid, true))
                 return false;
-            taken.insert({*game, card.fact});
+            if (!childOf.contains(*game)) {
+                if (!db.run(query, QStringLiteral("SELECT child_id FROM games WHERE id = ?"), {*game}) || !query.next())
+                    return false;
+                childOf.insert(*game, query.value(0).toLongLong());
+            }
+            taken.insert({childOf.value(*game), card.fact});
         }
         // Another machine's cards may be older than those played here.
-        for (const auto &[game, fact] : std::as_const(taken))
-            if (!writes.keepRecentInTimeOrder(game, fact))
+        for (const auto &[child, fact] : std::as_const(taken))
+            if (!writes.keepRecentInTimeOrder(child, fact))
                 return false;
         return true;
     });
