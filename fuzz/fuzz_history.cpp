@@ -144,6 +144,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             check(sheetProblems(*sheet).size() <= 100);
         }
     }
+    // What would go to a class server is what the program could have written.
+    const SharedBatch batch = store.unsentBatch(100);
+    for (const SharedGame &game : batch.games)
+        check(HistoryOutbox::isSound(game));
+    for (const SharedCard &card : batch.cards)
+        check(HistoryOutbox::isSound(card));
     check(store.rejectedRecords() >= 0);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -158,6 +159,25 @@ bool twoSheets(HistoryStore &store)
         && store.keepSheet(weak) && store.keepSheet(ordinary);
 }
 
+// A game a class server has taken and that ended after, one waiting to be
+// sent, and one of another machine taken in.
+bool outbox(HistoryStore &store)
+{
+    const QTemporaryDir elsewhere;
+    HistoryStore other(elsewhere.filePath(QStringLiteral("history.sqlite")));
+    const QString ann = QStringLiteral("Ann");
+    qint64 id = 0;
+    GameSetup setup;
+    setup.child = ann;
+    setup.started = QDateTime(QDate(2026, 12, 7), QTime(16, 0), Qt::UTC);
+    if (!store.recordCard(id, setup, card(Operation::Multiplication, 6, 7, true, 3.1))
+        || !store.markSent(store.unsentBatch(100)) || !store.endGame(id, setup.started.addSecs(60), true))
+        return false;
+    return game(store, ann, {card(Operation::Addition, 7, 8, false, 4.0)})
+        && game(other, QStringLiteral(" ANN"), {card(Operation::Multiplication, 6, 7, false, 8.5)}, false)
+        && elsewhere.isValid() && store.importShared(other.unsentBatch(100));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -194,13 +214,15 @@ int main(int argc, char **argv)
         ok = ok && write(numbers, QStringLiteral("answer-%1.txt").arg(++index), numberText(value).toUtf8());
 
     // Histories: empty as the store makes one before its first write, fresh,
-    // with one card, two children with every operation and ending, and kept sheets.
+    // with one card, two children with every operation and ending, kept sheets,
+    // and cards sent, waiting and taken in.
     ok = ok && write(histories, QStringLiteral("empty.sqlite"), {})
          && history(histories, QStringLiteral("no-games.sqlite"), [](HistoryStore &s) { return s.open(true); })
          && history(histories, QStringLiteral("one-card.sqlite"), [](HistoryStore &s) {
                 return game(s, QStringLiteral("Ann"), {card(Operation::Addition, 7, 8, true, 2.5)});
             })
          && history(histories, QStringLiteral("two-children.sqlite"), twoChildren)
-         && history(histories, QStringLiteral("sheets.sqlite"), twoSheets);
+         && history(histories, QStringLiteral("sheets.sqlite"), twoSheets)
+         && history(histories, QStringLiteral("outbox.sqlite"), outbox);
     return ok ? 0 : 1;
 }

@@ -109,14 +109,19 @@ std::optional<SharedGame> HistoryOutbox::gameOf(const QSqlQuery &row)
     return game;
 }
 
-std::optional<SharedGame> HistoryOutbox::gameWithId(qint64 id, QHash<qint64, std::optional<SharedGame>> &known)
+std::optional<SharedGame> HistoryOutbox::gameWithId(qint64 id, QHash<qint64, std::optional<SharedGame>> &known,
+                                                     bool &failed)
 {
     const auto found = known.constFind(id);
     if (found != known.constEnd())
         return *found;
     std::optional<SharedGame> game;
-    db.select(gameColumns + QStringLiteral("WHERE g.id = ?"), {id},
-              [&](const QSqlQuery &row) { game = gameOf(row); });
+    // A game not read is no game found wanting.
+    if (!db.select(gameColumns + QStringLiteral("WHERE g.id = ?"), {id},
+                   [&](const QSqlQuery &row) { game = gameOf(row); })) {
+        failed = true;
+        return std::nullopt;
+    }
     known.insert(id, game);
     return game;
 }
@@ -131,6 +136,7 @@ SharedBatch HistoryOutbox::unsentBatch(int maxCards)
     // Rows the program could not have written are never sent, nor offered
     // again: the server would refuse the batch that holds them.
     QList<QVariantList> cardsAside;
+    bool failed = false;
     qint64 after = 0;
     for (bool more = true; more && batch.cards.size() < maxCards;) {
         const qsizetype wanted = maxCards - batch.cards.size();
@@ -144,7 +150,7 @@ SharedBatch HistoryOutbox::unsentBatch(int maxCards)
                 after = row.value(0).toLongLong();
                 const std::optional<Fact> fact = checks.cardFactOf(row, 0);
                 const qint64 gameId = row.value(9).toLongLong();
-                const std::optional<SharedGame> game = gameWithId(gameId, known);
+                const std::optional<SharedGame> game = gameWithId(gameId, known, failed);
                 SharedCard card;
                 card.uuid = row.value(8).toString();
                 card.gameUuid = game ? game->uuid : QString();
@@ -167,21 +173,25 @@ SharedBatch HistoryOutbox::unsentBatch(int maxCards)
                     order.append(gameId);
                 batch.cards.append(card);
             });
-        more = more && read == wanted;
+        more = more && read == wanted && !failed;
     }
     // Games that ended after their cards were sent, and games whose end has
     // not been sent yet, travel on their own.
     QList<qint64> ends;
-    db.select(QStringLiteral("SELECT id FROM games WHERE end_sent = 0 AND ended IS NOT NULL ORDER BY id LIMIT ?"),
-              {maxCards}, [&ends](const QSqlQuery &row) { ends.append(row.value(0).toLongLong()); });
+    failed = failed
+          || !db.select(
+                 QStringLiteral("SELECT id FROM games WHERE end_sent = 0 AND ended IS NOT NULL ORDER BY id LIMIT ?"),
+                 {maxCards}, [&ends](const QSqlQuery &row) { ends.append(row.value(0).toLongLong()); });
     for (const qint64 id : std::as_const(ends))
         if (!order.contains(id))
             order.append(id);
     QList<QVariantList> gamesAside;
     for (const qint64 id : std::as_const(order)) {
-        if (const std::optional<SharedGame> game = gameWithId(id, known))
+        if (const std::optional<SharedGame> game = gameWithId(id, known, failed))
             batch.games.append(*game);
     }
+    if (failed)
+        return {};
     for (auto it = known.constBegin(); it != known.constEnd(); ++it)
         if (!*it)
             gamesAside.append(QVariantList{it.key()});
@@ -271,6 +281,7 @@ bool HistoryOutbox::importShared(const SharedBatch &fromServer)
                            {timeText(*game.ended), game.completed, id}))
                 return false;
         }
+        QHash<qint64, qint64> childOf; // by game
         QSet<std::pair<qint64, Fact>> taken;
         for (const SharedCard &card : std::as_const(cards)) {
             if (!isSound(card))
@@ -286,11 +297,16 @@ bool HistoryOutbox::importShared(const SharedBatch &fromServer)
                 continue;
             if (!writes.addCard(*game, recordOf(card), card.uuid, true))
                 return false;
-            taken.insert({*game, card.fact});
+            if (!childOf.contains(*game)) {
+                if (!db.run(query, QStringLiteral("SELECT child_id FROM games WHERE id = ?"), {*game}) || !query.next())
+                    return false;
+                childOf.insert(*game, query.value(0).toLongLong());
+            }
+            taken.insert({childOf.value(*game), card.fact});
         }
         // Another machine's cards may be older than those played here.
-        for (const auto &[game, fact] : std::as_const(taken))
-            if (!writes.keepRecentInTimeOrder(game, fact))
+        for (const auto &[child, fact] : std::as_const(taken))
+            if (!writes.keepRecentInTimeOrder(child, fact))
                 return false;
         return true;
     });

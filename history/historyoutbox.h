@@ -34,7 +34,7 @@ public:
 
 private:
     std::optional<SharedGame> gameOf(const QSqlQuery &row);
-    std::optional<SharedGame> gameWithId(qint64 id, QHash<qint64, std::optional<SharedGame>> &known);
+    std::optional<SharedGame> gameWithId(qint64 id, QHash<qint64, std::optional<SharedGame>> &known, bool &failed);
 
     HistoryConnection &db;
     RowChecks &checks;

@@ -66,7 +66,9 @@ bool HistorySchema::migrate(const std::function<bool(const QString &sql, const Q
     if (from < 3) {
         // Games and cards are known by UUID wherever they travel; a card is
         // sent to the class server once, and so is a game's end, which may
-        // come after its cards. A game's machine is null when played here.
+        // come after its cards: 0 waiting, 1 sent, 2 never to be sent (a row
+        // the program could not have written). A game's machine is null when
+        // played here.
         const QStringList schema = {
             QStringLiteral("ALTER TABLE games ADD COLUMN uuid TEXT"),
             QStringLiteral("ALTER TABLE games ADD COLUMN machine TEXT"),

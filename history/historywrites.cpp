@@ -148,13 +148,13 @@ bool HistoryWrites::updateFactRecord(qint64 game, const CardRecord &card)
                   {child, key[1], key[2], key[3], newTries, newRight, recentText(recent), bytesOf(times)});
 }
 
-bool HistoryWrites::keepRecentInTimeOrder(qint64 game, const Fact &fact)
+bool HistoryWrites::keepRecentInTimeOrder(qint64 child, const Fact &fact)
 {
     QSqlQuery query = db.query();
-    const QVariantList key = {game, fact.operation, fact.top, fact.bottom};
+    const QVariantList key = {child, fact.operation, fact.top, fact.bottom};
     if (!db.run(query,
                 QStringLiteral("SELECT c.right, c.seconds FROM cards c JOIN games g ON g.id = c.game_id "
-                               "WHERE g.child_id = (SELECT child_id FROM games WHERE id = ?) AND c.operation = ? "
+                               "WHERE g.child_id = ? AND c.operation = ? "
                                "AND c.top = ? AND c.bottom = ? ORDER BY c.judged_at DESC, c.id DESC LIMIT ?"),
                 key + QVariantList{recentAttempts}))
         return false;
@@ -165,8 +165,8 @@ bool HistoryWrites::keepRecentInTimeOrder(qint64 game, const Fact &fact)
             recent.prepend({query.value(0).toBool(), seconds});
     }
     return db.run(query,
-                  QStringLiteral("UPDATE facts SET recent = ? WHERE child_id = (SELECT child_id FROM games WHERE id = ?) "
-                                 "AND operation = ? AND top = ? AND bottom = ?"),
+                  QStringLiteral("UPDATE facts SET recent = ? WHERE child_id = ? AND operation = ? AND top = ? "
+                                 "AND bottom = ?"),
                   QVariantList{recentText(recent)} + key);
 }
 

@@ -32,7 +32,7 @@ public:
     bool addCard(qint64 game, const CardRecord &card, const QString &uuid, bool sent = false);
     // The fact's last attempts taken again by the time they were judged, for
     // cards added after later ones.
-    bool keepRecentInTimeOrder(qint64 game, const Fact &fact);
+    bool keepRecentInTimeOrder(qint64 child, const Fact &fact);
 
 private:
     qint64 childId(const QString &child);
