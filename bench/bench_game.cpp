@@ -1,8 +1,9 @@
 // The game's own speed, in process and offscreen: the time from Enter on a
 // card to the next card dealt and laid out, and a whole 100-card game typed
 // through the real widgets with the sounds off. Games alternate with the
-// practice history writing each card and with its recorder disconnected.
-#include <cstdio>
+// practice history writing each card and with its recorder disconnected;
+// then games sharing their cards with a class server that answers, and with
+// one that takes the connection and never says a word.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,7 +12,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QSqlDatabase>
+
+#include <sys/socket.h>
+#include <netinet/in.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <random>
 #include <vector>
 
@@ -23,7 +31,10 @@
 #include "entry/answerarea.h"
 #include "fakes/fakeplatform.h"
 #include "play/gameflow.h"
+#include "fakes/pgserver.h"
 #include "history/historyrecorder.h"
+#include "classroom/classconnection.h"
+#include "classroom/classdatabase.h"
 
 namespace {
 
@@ -80,6 +91,76 @@ EnterTime answerCard(Program &program)
     return {dealt, double(timer.nsecsElapsed()) / 1e6};
 }
 
+struct GameTimes
+{
+    std::vector<double> dealt;
+    std::vector<double> painted;
+    double seconds = 0;
+};
+
+// One 100-card game typed through; false when it did not end as a game of
+// 100 right answers.
+bool playGame(std::mt19937 &engine, const QVariantMap &options, bool recorded, GameTimes &times)
+{
+    FakePlatform platform;
+    platform.options = options;
+    for (int i = 0; i < 2000; ++i)
+        platform.queuedRandom.values.push_back(std::uniform_real_distribution<double>(0, 1)(engine));
+    auto program = startProgram(platform);
+    if (!program)
+        return false;
+    if (!recorded)
+        QObject::disconnect(&program->game(), nullptr, &program->history(), nullptr);
+    QElapsedTimer whole;
+    whole.start();
+    QTest::mouseClick(program->frmProgram()->board->cmdStart, Qt::LeftButton);
+    while (program->session.state == 1) {
+        const EnterTime time = answerCard(*program);
+        if (program->session.state == 1) {
+            times.dealt.push_back(time.dealt);
+            times.painted.push_back(time.painted);
+        }
+    }
+    times.seconds = double(whole.nsecsElapsed()) / 1e9;
+    // A recorded game also tells the facts it won.
+    const bool right = platform.messages.size() == 1
+        && platform.messages[0].text.startsWith(QStringLiteral("You got 100 right out of 100. That's a score of 100%"));
+    for (const auto &message : platform.messages)
+        if (!right)
+            std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
+    return right;
+}
+
+// A port on this machine that takes connections and never answers.
+int silentListener(quint16 &port)
+{
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (listener < 0 || ::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
+        || ::listen(listener, 64) != 0 || ::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+        return -1;
+    port = ntohs(address.sin_port);
+    return listener;
+}
+
+bool initClass(const QString &conninfo)
+{
+    bool made = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("init"));
+        ClassConnection::open(db, conninfo);
+        QString said;
+        QTextStream out(&said);
+        made = db.isOpen() && ClassDatabase::initClass(db, out);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("init"));
+    return made;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -92,51 +173,54 @@ int main(int argc, char *argv[])
     saveSettingsFile(benchSetup());
 
     constexpr int games = 7;
-    std::vector<double> enterTimes;
-    std::vector<double> unrecordedTimes;
-    std::vector<double> paintTimes;
+    GameTimes recorded;
+    GameTimes unrecorded;
     std::vector<double> gameTimes;
     std::mt19937 engine(20261208);
     for (int game = 0; game < 2 * games; ++game) {
-        const bool recorded = game % 2 == 0;
-        FakePlatform platform;
-        for (int i = 0; i < 2000; ++i)
-            platform.queuedRandom.values.push_back(std::uniform_real_distribution<double>(0, 1)(engine));
-        auto program = startProgram(platform);
-        if (!program)
-            return 1;
-        if (!recorded)
-            QObject::disconnect(&program->game(), nullptr, &program->history(), nullptr);
-        QElapsedTimer whole;
-        whole.start();
-        QTest::mouseClick(program->frmProgram()->board->cmdStart, Qt::LeftButton);
-        while (program->session.state == 1) {
-            const EnterTime time = answerCard(*program);
-            if (program->session.state == 1 && !recorded)
-                unrecordedTimes.push_back(time.dealt);
-            if (program->session.state == 1 && recorded) {
-                enterTimes.push_back(time.dealt);
-                paintTimes.push_back(time.painted);
-            }
-        }
-        if (recorded)
-            gameTimes.push_back(double(whole.nsecsElapsed()) / 1e9);
-        if (platform.messages.size() != 1
-            // A recorded game also tells the facts it won.
-            || !platform.messages[0].text.startsWith(
-                QStringLiteral("You got 100 right out of 100. That's a score of 100%"))) {
-            for (const auto &message : platform.messages)
-                std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
+        GameTimes times;
+        if (!playGame(engine, {}, game % 2 == 0, times))
             return 2;
-        }
+        GameTimes &into = game % 2 == 0 ? recorded : unrecorded;
+        into.dealt.insert(into.dealt.end(), times.dealt.begin(), times.dealt.end());
+        into.painted.insert(into.painted.end(), times.painted.begin(), times.painted.end());
+        if (game % 2 == 0)
+            gameTimes.push_back(times.seconds);
     }
-
     const QString gamesText = QStringLiteral(" (%1 games of 100 cards, offscreen)").arg(games);
     printBenchRow(QStringLiteral("Enter to next card laid out, history on (baseline: off), ms") + gamesText,
-                  median(enterTimes), median(unrecordedTimes), QStringLiteral("< 1"), 3);
-    printBenchRow(QStringLiteral("Enter to next card painted, ms") + gamesText, median(paintTimes), {},
+                  median(recorded.dealt), median(unrecorded.dealt), QStringLiteral("< 1"), 3);
+    printBenchRow(QStringLiteral("Enter to next card painted, ms") + gamesText, median(recorded.painted), {},
                   QStringLiteral("-"), 3);
     printBenchRow(QStringLiteral("100-card game typed, s") + gamesText, median(gameTimes), {},
                   QStringLiteral("< 0.5"), 3);
+
+    if (!PgServer::missing().isEmpty()) {
+        std::fprintf(stderr, "no class server rows: %s\n", qPrintable(PgServer::missing()));
+        return 0;
+    }
+    PgServer server;
+    if (!server.start() || !server.createDatabase(QStringLiteral("bench")) || !initClass(server.conninfo(QStringLiteral("bench"))))
+        return 3;
+    quint16 port = 0;
+    const int listener = silentListener(port);
+    if (listener < 0)
+        return 4;
+    const std::pair<QString, QString> servers[] = {
+        {QStringLiteral("reachable"), server.conninfo(QStringLiteral("bench"))},
+        {QStringLiteral("never answering"), QStringLiteral("host=127.0.0.1 port=%1 dbname=bench").arg(port)}};
+    constexpr int classGames = 3;
+    for (const auto &[kind, conninfo] : servers) {
+        GameTimes shared;
+        for (int game = 0; game < classGames; ++game)
+            if (!playGame(engine, {{Program::classServerOption(), conninfo}}, true, shared))
+                return 5;
+        printBenchRow(QStringLiteral("Enter to next card laid out, class server %1 (baseline: none), ms "
+                                     "(%2 games of 100 cards, offscreen)")
+                          .arg(kind)
+                          .arg(classGames),
+                      median(shared.dealt), median(recorded.dealt), QStringLiteral("< 1"), 3);
+    }
+    ::close(listener);
     return 0;
 }

@@ -64,6 +64,7 @@ void ClassSync::cardsRecorded()
 
 void ClassSync::syncNow()
 {
+    importNext();
     if (stopped)
         return;
     if (inFlight) {
@@ -117,12 +118,29 @@ void ClassSync::fetchIfIdle()
 void ClassSync::fetched(const SharedBatch &batch)
 {
     inFlight = false;
-    if (HistoryStore *history = store(); history && !batch.isEmpty())
-        history->importShared(batch);
+    // Taken in a little at a time, between games, so that the window never
+    // stops for long; every piece carries the games, which are taken once.
+    for (qsizetype first = 0; first < batch.cards.size(); first += importCards)
+        imports.append({batch.games, batch.cards.mid(first, importCards)});
+    if (batch.cards.isEmpty() && !batch.games.isEmpty())
+        imports.append(batch);
+    importNext();
     if (again) {
         again = false;
         syncNow();
     }
+}
+
+void ClassSync::importNext()
+{
+    if (imports.isEmpty() || gameRunning())
+        return;
+    if (HistoryStore *history = store())
+        history->importShared(imports.takeFirst());
+    else
+        imports.clear();
+    if (!imports.isEmpty())
+        QTimer::singleShot(0, this, &ClassSync::importNext);
 }
 
 void ClassSync::failed(int state, const QString &detail)

@@ -36,6 +36,7 @@ public:
     static constexpr int batchCards = 500;
     static constexpr int retryMs = 30000;
     static constexpr int afterCardMs = 200;
+    static constexpr int importCards = 500;
 
 signals:
     void statusChanged(const QString &text);
@@ -47,6 +48,7 @@ private:
     void fetched(const SharedBatch &batch);
     void failed(int state, const QString &detail);
     void fetchIfIdle();
+    void importNext();
     void setStatus(const QString &text);
     int waiting();
 
@@ -60,4 +62,5 @@ private:
     bool again = false;
     bool stopped = false; // a setting that cannot work: nothing more is tried this run
     QString shown;
+    QList<SharedBatch> imports; // waiting to be taken in
 };
