@@ -162,6 +162,16 @@ void MainWindow::changeEvent(QEvent *event)
         zoomView->setFocus();
 }
 
+void MainWindow::showClassStatus(const QString &text)
+{
+    lblClassStatus->setText(text);
+    lblClassStatus->setAccessibleName(text);
+    lblClassStatus->adjustSize();
+    // The menu bar places its corner widget only when it is given one.
+    menuBar()->setCornerWidget(lblClassStatus, Qt::TopRightCorner);
+    lblClassStatus->setVisible(!text.isEmpty());
+}
+
 void MainWindow::setOptionsMenuEnabled(bool enabled)
 {
     mnuOptions->setEnabled(enabled);

@@ -38,6 +38,8 @@ public:
     // back at its documented size and place, with the pictures to match.
     void applyZoom(bool zoomed);
     void setZoomed(bool zoomed);
+    // The class server's status at the menu bar's end; empty hides it.
+    void showClassStatus(const QString &text);
     // The user option of "Fit to Screen".
     static QString zoomOption() { return QStringLiteral("fitToScreen"); }
     ZoomView *zoomView = nullptr; // while zoomed

@@ -173,7 +173,7 @@ void Program::useClassServer(const QString &conninfo)
 {
     MainWindow &window = *mainWindow;
     sync.reset();
-    window.lblClassStatus->hide();
+    window.showClassStatus({});
     if (conninfo.isEmpty())
         return;
     HistoryRecorder &recorder = *historyRecorder;
@@ -181,11 +181,7 @@ void Program::useClassServer(const QString &conninfo)
         conninfo, [&recorder] { return recorder.store(); }, [&recorder] { return recorder.gameRunning(); });
     QObject::connect(&recorder, &HistoryRecorder::recorded, sync.get(), &ClassSync::cardsRecorded);
     QObject::connect(gameFlow.get(), &GameFlow::gameEnded, sync.get(), &ClassSync::syncNow);
-    QObject::connect(sync.get(), &ClassSync::statusChanged, window.lblClassStatus, [&window](const QString &text) {
-        window.lblClassStatus->setText(text);
-        window.lblClassStatus->setAccessibleName(text);
-        window.lblClassStatus->show();
-    });
+    QObject::connect(sync.get(), &ClassSync::statusChanged, &window, &MainWindow::showClassStatus);
     QObject::connect(sync.get(), &ClassSync::problem, &window, [this](const QString &text) {
         classProblems.append(text);
         tellClassProblems();

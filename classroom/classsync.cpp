@@ -150,9 +150,10 @@ void ClassSync::failed(int state, const QString &detail)
     const auto classState = ClassState(state);
     if (!ClassConnection::cannotWork(classState)) {
         const int left = waiting();
-        setStatus(left == 1 ? QCoreApplication::translate("ClassSync", "Class: 1 card waiting (server not reachable)")
-                            : QCoreApplication::translate("ClassSync", "Class: %1 cards waiting (server not reachable)")
-                                  .arg(left));
+        setStatus(left == 0   ? QCoreApplication::translate("ClassSync", "Class: server not reachable")
+                  : left == 1 ? QCoreApplication::translate("ClassSync", "Class: 1 card waiting (server not reachable)")
+                              : QCoreApplication::translate("ClassSync", "Class: %1 cards waiting (server not reachable)")
+                                    .arg(left));
         retry.start();
         return;
     }

@@ -267,6 +267,72 @@
     </message>
 </context>
 <context>
+    <name>ClassServerDialog</name>
+    <message>
+        <source>Class Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the class server is, as a PostgreSQL connection string. Passwords belong in the PostgreSQL password file, not here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No class server: Sumdrop keeps the practice on this computer only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassSync</name>
+    <message>
+        <source>Class: 1 card waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class: %1 cards waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class: sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class: 1 card waiting (server not reachable)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class: %1 cards waiting (server not reachable)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class: not a Sumdrop class database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class: set up by a newer Sumdrop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class: cannot connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The practice is not shared with the class server: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class: server not reachable</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FeedbackView</name>
     <message>
         <source>previous card</source>
@@ -849,6 +915,10 @@
         <source>Set up a class on the PostgreSQL server CONNINFO, then end.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Share the practice with the class server CONNINFO, a PostgreSQL connection string, for this run.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -950,6 +1020,10 @@
     </message>
     <message>
         <source>the practice history is not in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class Server...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

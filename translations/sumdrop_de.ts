@@ -267,6 +267,72 @@
     </message>
 </context>
 <context>
+    <name>ClassServerDialog</name>
+    <message>
+        <source>Class Server</source>
+        <translation>Klassenserver</translation>
+    </message>
+    <message>
+        <source>Where the class server is, as a PostgreSQL connection string. Passwords belong in the PostgreSQL password file, not here.</source>
+        <translation>Wo der Klassenserver ist, als PostgreSQL-Verbindungszeichenkette. Passwörter gehören in die PostgreSQL-Passwortdatei, nicht hierher.</translation>
+    </message>
+    <message>
+        <source>Test Connection</source>
+        <translation>Verbindung testen</translation>
+    </message>
+    <message>
+        <source>No class server: Sumdrop keeps the practice on this computer only.</source>
+        <translation>Kein Klassenserver: Sumdrop behält die Übungen nur auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Verbinde...</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSync</name>
+    <message>
+        <source>Class: 1 card waiting</source>
+        <translation>Klasse: 1 Karte wartet</translation>
+    </message>
+    <message>
+        <source>Class: %1 cards waiting</source>
+        <translation>Klasse: %1 Karten warten</translation>
+    </message>
+    <message>
+        <source>Class: sent</source>
+        <translation>Klasse: gesendet</translation>
+    </message>
+    <message>
+        <source>Class: 1 card waiting (server not reachable)</source>
+        <translation>Klasse: 1 Karte wartet (Server nicht erreichbar)</translation>
+    </message>
+    <message>
+        <source>Class: %1 cards waiting (server not reachable)</source>
+        <translation>Klasse: %1 Karten warten (Server nicht erreichbar)</translation>
+    </message>
+    <message>
+        <source>Class: not a Sumdrop class database</source>
+        <translation>Klasse: keine Sumdrop-Klassendatenbank</translation>
+    </message>
+    <message>
+        <source>Class: set up by a newer Sumdrop</source>
+        <translation>Klasse: von einem neueren Sumdrop eingerichtet</translation>
+    </message>
+    <message>
+        <source>Class: cannot connect</source>
+        <translation>Klasse: keine Verbindung möglich</translation>
+    </message>
+    <message>
+        <source>The practice is not shared with the class server: %1</source>
+        <translation>Die Übungen werden nicht mit dem Klassenserver geteilt: %1</translation>
+    </message>
+    <message>
+        <source>Class: server not reachable</source>
+        <translation>Klasse: Server nicht erreichbar</translation>
+    </message>
+</context>
+<context>
     <name>FeedbackView</name>
     <message>
         <source>previous card</source>
@@ -851,6 +917,10 @@
         <source>Set up a class on the PostgreSQL server CONNINFO, then end.</source>
         <translation>Eine Klasse auf dem PostgreSQL-Server CONNINFO einrichten, dann beenden.</translation>
     </message>
+    <message>
+        <source>Share the practice with the class server CONNINFO, a PostgreSQL connection string, for this run.</source>
+        <translation>Die Übungen bei diesem Start mit dem Klassenserver CONNINFO teilen, einer PostgreSQL-Verbindungszeichenkette.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -953,6 +1023,10 @@
     <message>
         <source>the practice history is not in use</source>
         <translation>der Übungsverlauf wird nicht verwendet</translation>
+    </message>
+    <message>
+        <source>Class Server...</source>
+        <translation>Klassenserver...</translation>
     </message>
 </context>
 <context>

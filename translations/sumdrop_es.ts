@@ -267,6 +267,72 @@
     </message>
 </context>
 <context>
+    <name>ClassServerDialog</name>
+    <message>
+        <source>Class Server</source>
+        <translation>Servidor de clase</translation>
+    </message>
+    <message>
+        <source>Where the class server is, as a PostgreSQL connection string. Passwords belong in the PostgreSQL password file, not here.</source>
+        <translation>Dónde está el servidor de clase, como cadena de conexión de PostgreSQL. Las contraseñas van en el archivo de contraseñas de PostgreSQL, no aquí.</translation>
+    </message>
+    <message>
+        <source>Test Connection</source>
+        <translation>Probar la conexión</translation>
+    </message>
+    <message>
+        <source>No class server: Sumdrop keeps the practice on this computer only.</source>
+        <translation>Sin servidor de clase: Sumdrop guarda la práctica solo en este ordenador.</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Conectando...</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSync</name>
+    <message>
+        <source>Class: 1 card waiting</source>
+        <translation>Clase: 1 tarjeta en espera</translation>
+    </message>
+    <message>
+        <source>Class: %1 cards waiting</source>
+        <translation>Clase: %1 tarjetas en espera</translation>
+    </message>
+    <message>
+        <source>Class: sent</source>
+        <translation>Clase: enviado</translation>
+    </message>
+    <message>
+        <source>Class: 1 card waiting (server not reachable)</source>
+        <translation>Clase: 1 tarjeta en espera (servidor no disponible)</translation>
+    </message>
+    <message>
+        <source>Class: %1 cards waiting (server not reachable)</source>
+        <translation>Clase: %1 tarjetas en espera (servidor no disponible)</translation>
+    </message>
+    <message>
+        <source>Class: not a Sumdrop class database</source>
+        <translation>Clase: no es una base de datos de clase de Sumdrop</translation>
+    </message>
+    <message>
+        <source>Class: set up by a newer Sumdrop</source>
+        <translation>Clase: creada por un Sumdrop más reciente</translation>
+    </message>
+    <message>
+        <source>Class: cannot connect</source>
+        <translation>Clase: no se puede conectar</translation>
+    </message>
+    <message>
+        <source>The practice is not shared with the class server: %1</source>
+        <translation>La práctica no se comparte con el servidor de clase: %1</translation>
+    </message>
+    <message>
+        <source>Class: server not reachable</source>
+        <translation>Clase: servidor no disponible</translation>
+    </message>
+</context>
+<context>
     <name>FeedbackView</name>
     <message>
         <source>previous card</source>
@@ -851,6 +917,10 @@
         <source>Set up a class on the PostgreSQL server CONNINFO, then end.</source>
         <translation>Configurar una clase en el servidor PostgreSQL CONNINFO y terminar.</translation>
     </message>
+    <message>
+        <source>Share the practice with the class server CONNINFO, a PostgreSQL connection string, for this run.</source>
+        <translation>Compartir la práctica con el servidor de clase CONNINFO, una cadena de conexión de PostgreSQL, en esta sesión.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -953,6 +1023,10 @@
     <message>
         <source>the practice history is not in use</source>
         <translation>el historial no está en uso</translation>
+    </message>
+    <message>
+        <source>Class Server...</source>
+        <translation>Servidor de clase...</translation>
     </message>
 </context>
 <context>

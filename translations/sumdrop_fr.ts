@@ -267,6 +267,72 @@
     </message>
 </context>
 <context>
+    <name>ClassServerDialog</name>
+    <message>
+        <source>Class Server</source>
+        <translation>Serveur de classe</translation>
+    </message>
+    <message>
+        <source>Where the class server is, as a PostgreSQL connection string. Passwords belong in the PostgreSQL password file, not here.</source>
+        <translation>L’adresse du serveur de classe, sous forme de chaîne de connexion PostgreSQL. Les mots de passe vont dans le fichier de mots de passe de PostgreSQL, pas ici.</translation>
+    </message>
+    <message>
+        <source>Test Connection</source>
+        <translation>Tester la connexion</translation>
+    </message>
+    <message>
+        <source>No class server: Sumdrop keeps the practice on this computer only.</source>
+        <translation>Pas de serveur de classe : Sumdrop garde les exercices sur cet ordinateur seulement.</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Connexion...</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSync</name>
+    <message>
+        <source>Class: 1 card waiting</source>
+        <translation>Classe : 1 carte en attente</translation>
+    </message>
+    <message>
+        <source>Class: %1 cards waiting</source>
+        <translation>Classe : %1 cartes en attente</translation>
+    </message>
+    <message>
+        <source>Class: sent</source>
+        <translation>Classe : envoyé</translation>
+    </message>
+    <message>
+        <source>Class: 1 card waiting (server not reachable)</source>
+        <translation>Classe : 1 carte en attente (serveur injoignable)</translation>
+    </message>
+    <message>
+        <source>Class: %1 cards waiting (server not reachable)</source>
+        <translation>Classe : %1 cartes en attente (serveur injoignable)</translation>
+    </message>
+    <message>
+        <source>Class: not a Sumdrop class database</source>
+        <translation>Classe : ce n’est pas une base de classe Sumdrop</translation>
+    </message>
+    <message>
+        <source>Class: set up by a newer Sumdrop</source>
+        <translation>Classe : créée par un Sumdrop plus récent</translation>
+    </message>
+    <message>
+        <source>Class: cannot connect</source>
+        <translation>Classe : connexion impossible</translation>
+    </message>
+    <message>
+        <source>The practice is not shared with the class server: %1</source>
+        <translation>Les exercices ne sont pas partagés avec le serveur de classe : %1</translation>
+    </message>
+    <message>
+        <source>Class: server not reachable</source>
+        <translation>Classe : serveur injoignable</translation>
+    </message>
+</context>
+<context>
     <name>FeedbackView</name>
     <message>
         <source>previous card</source>
@@ -851,6 +917,10 @@
         <source>Set up a class on the PostgreSQL server CONNINFO, then end.</source>
         <translation>Configurer une classe sur le serveur PostgreSQL CONNINFO, puis quitter.</translation>
     </message>
+    <message>
+        <source>Share the practice with the class server CONNINFO, a PostgreSQL connection string, for this run.</source>
+        <translation>Partager les exercices avec le serveur de classe CONNINFO, une chaîne de connexion PostgreSQL, pour cette session.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -953,6 +1023,10 @@
     <message>
         <source>the practice history is not in use</source>
         <translation>l&apos;historique n&apos;est pas utilisé</translation>
+    </message>
+    <message>
+        <source>Class Server...</source>
+        <translation>Serveur de classe...</translation>
     </message>
 </context>
 <context>
