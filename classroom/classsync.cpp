@@ -58,7 +58,8 @@ int ClassSync::waiting()
 
 void ClassSync::cardsRecorded()
 {
-    if (!stopped)
+    // At most one batch a moment while cards keep coming.
+    if (!stopped && !soon.isActive())
         soon.start();
 }
 

@@ -4,7 +4,7 @@
 // exits with the number of messages.
 // Arguments: cards, pause in ms, name, operations (any of "asmd"), seed,
 // days ago, and "progress" to open the Progress window after the game and
-// print what it shows.
+// print what it shows. SUMDROP_CLASS_SERVER names a class server to share with.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
     if (argc > 6)
         platform.clock = QDateTime::currentDateTime().addDays(-QString::fromLocal8Bit(argv[6]).toInt());
     platform.queuedRandom.source = [&] { return uniform(engine); };
-    const auto program = startProgram(platform);
+    const auto program = startProgram(platform, qEnvironmentVariable("SUMDROP_CLASS_SERVER"));
     if (!program)
         return 101;
     program->frmProgram()->setup->txtName->setText(name);

@@ -1,3 +1,4 @@
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QTextStream>
 #include <QtTest>
@@ -7,6 +8,7 @@
 #include <unistd.h>
 
 #include <memory>
+#include <random>
 
 #include "classroom/classdatabase.h"
 #include "classroom/classserverdialog.h"
@@ -292,6 +294,51 @@ private slots:
         QCOMPARE(driver.platform.options.value(Program::classServerOption()).toString(),
                  server->conninfo(QStringLiteral("nowhere_at_all")));
         QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("Class: cannot connect"), 10000);
+    }
+
+    // kill -9 of a program sharing its cards, at any moment: afterwards the
+    // server holds every card the history holds, each once.
+    void killedWhileSharing()
+    {
+        const QString home = homes.filePath(QStringLiteral("killed"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+        environment.insert(QStringLiteral("SUMDROP_CLASS_SERVER"), conninfo());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        std::mt19937 engine(20261210);
+        for (int run = 0; run < 20; ++run) {
+            QProcess player;
+            player.setProcessEnvironment(environment);
+            player.start(QStringLiteral(SUMDROP_HISTORY_PLAYER),
+                         {QStringLiteral("300"), QStringLiteral("3"), QStringLiteral("Killed")});
+            QVERIFY(player.waitForStarted());
+            const int wanted = std::uniform_int_distribution<int>(1, 120)(engine);
+            QByteArray said;
+            while (!said.contains(QByteArrayLiteral("judged %1\n").replace("%1", QByteArray::number(wanted)))
+                   && player.state() == QProcess::Running) {
+                player.waitForReadyRead(1000);
+                said += player.readAllStandardOutput();
+            }
+            player.kill();
+            player.waitForFinished();
+        }
+        // The players shared cards before they were killed.
+        const QStringList shared = server->sql(
+            className, QStringLiteral("SELECT count(*) FROM sumdrop.cards c JOIN sumdrop.games g ON g.uuid = c.game "
+                                      "WHERE g.child_key = 'killed'"));
+        QVERIFY(!shared.isEmpty() && shared[0].toInt() > 0);
+        HistoryStore store(home + QStringLiteral("/data/Sumdrop/Sumdrop/history.sqlite"));
+        QVERIFY(store.open(true));
+        const int local = store.cardCount(QStringLiteral("Killed"));
+        QVERIFY(local > 0);
+        ClassSync sync(conninfo(), [&store] { return &store; }, [] { return false; });
+        sync.syncNow();
+        QTRY_COMPARE_WITH_TIMEOUT(sync.status(), QStringLiteral("Class: sent"), 20000);
+        const QStringList rows = server->sql(
+            className, QStringLiteral("SELECT count(*), count(DISTINCT c.uuid) FROM sumdrop.cards c "
+                                      "JOIN sumdrop.games g ON g.uuid = c.game WHERE g.child_key = 'killed'"));
+        QCOMPARE(rows, QStringList{QStringLiteral("%1|%1").arg(local)});
     }
 
     void aServerThatNeverAnswers()
