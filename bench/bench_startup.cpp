@@ -38,7 +38,8 @@ struct Display
     QString name;
 };
 
-bool runOnce(const QString &program, const QString &workDir, const Display &display, Sample &sample)
+bool runOnce(const QString &program, const QString &workDir, const Display &display, Sample &sample,
+             const QStringList &arguments = {})
 {
     QProcess process;
     process.setWorkingDirectory(workDir);
@@ -48,7 +49,7 @@ bool runOnce(const QString &program, const QString &workDir, const Display &disp
         environment.insert(QStringLiteral("DISPLAY"), display.name);
     process.setProcessEnvironment(environment);
     const qint64 started = monotonicNow();
-    process.start(program, {});
+    process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return false;
     const QList<QByteArray> fields = process.readAllStandardOutput().trimmed().split(' ');
@@ -146,6 +147,25 @@ int main(int argc, char *argv[])
                           median(figures.memoryRatio));
         }
     }
+    // A class server configured: its connection is made after the first
+    // paint, so the start-up is the same. Paired run by run, as above.
+    const Display &first = displays.front();
+    const QString here = QCoreApplication::applicationDirPath() + QStringLiteral("/startup_sumdrop");
+    const QStringList classServer{QStringLiteral("--class-server"),
+                                  QStringLiteral("host=127.0.0.1 port=9 dbname=class4b connect_timeout=1")};
+    std::vector<double> withClass, without, classRatio;
+    for (int run = 0; run < runs; ++run) {
+        Sample shared{}, alone{};
+        if (!runOnce(here, workDir.path(), first, shared, classServer) || !runOnce(here, workDir.path(), first, alone))
+            return 1;
+        withClass.push_back(shared.milliseconds);
+        without.push_back(alone.milliseconds);
+        classRatio.push_back(shared.milliseconds / alone.milliseconds);
+    }
+    printBenchRow(QStringLiteral("start-up to first paint with a class server configured (baseline: without) ")
+                      + (first.platform == QLatin1String("xcb") ? QStringLiteral("on Xvfb (xcb)") : QStringLiteral("offscreen"))
+                      + QStringLiteral(", ms (%1 runs)").arg(runs),
+                  median(withClass), median(without), QStringLiteral("ratio <= 1.05"), 2, median(classRatio));
     xserver.terminate();
     xserver.waitForFinished();
     return 0;

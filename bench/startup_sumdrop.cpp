@@ -13,6 +13,6 @@ int main(int argc, char *argv[])
     const FirstPaintProbe probe;
     installLanguage(application, languageFromCommandLine(QApplication::arguments()));
     QtPlatform platform;
-    const auto program = startProgram(platform);
+    const auto program = startProgram(platform, classServerFromCommandLine(QApplication::arguments()));
     return program ? application.exec() : 1;
 }
