@@ -281,8 +281,20 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(serverCards(), before + 1, 10000);
         QVERIFY(driver.platform.messages.isEmpty());
 
+        // The server goes away during the game: play goes on, and the card
+        // arrives once the game is over and the server is back.
+        server->stop();
+        driver.queueAddition(8, 1);
+        driver.typeSeparate(11);
+        QCOMPARE(driver.session().cardNumber, 3.0);
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("Class: 1 card waiting (server not reachable)"), 10000);
+        QVERIFY(driver.platform.messages.isEmpty());
+        QVERIFY2(server->start(), qPrintable(server->error()));
+
         // A class server chosen in the dialog is used from then on.
         driver.clickStart(); // Stop
+        QTRY_COMPARE_WITH_TIMEOUT(serverCards(), before + 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("Class: sent"), 10000);
         driver.window()->mnuClassServer->trigger();
         auto *dialog = driver.window()->findChild<ClassServerDialog *>(QStringLiteral("frmClassServer"));
         QVERIFY(dialog);
