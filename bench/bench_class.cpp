@@ -2,9 +2,7 @@
 // sent to a PostgreSQL server on this machine until every one is there.
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QSqlDatabase>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
@@ -12,8 +10,6 @@
 
 #include "benchtable.h"
 
-#include "classroom/classconnection.h"
-#include "classroom/classdatabase.h"
 #include "classroom/classsync.h"
 #include "fakes/pgserver.h"
 #include "history/historystore.h"
@@ -68,18 +64,8 @@ int main(int argc, char *argv[])
     std::vector<double> seconds;
     for (int run = 0; run < 3; ++run) {
         const QString database = QStringLiteral("bench%1").arg(run);
-        if (!server.createDatabase(database))
+        if (!server.createClass(database))
             return 2;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("init"));
-            ClassConnection::open(db, server.conninfo(database));
-            QString said;
-            QTextStream out(&said);
-            if (!db.isOpen() || !ClassDatabase::initClass(db, out))
-                return 3;
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("init"));
         HistoryStore store(dir.filePath(QStringLiteral("machine%1/history.sqlite").arg(run)));
         if (!store.open(true) || !fill(store, run))
             return 4;

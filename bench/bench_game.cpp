@@ -12,12 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <QSqlDatabase>
-
-#include <sys/socket.h>
-#include <netinet/in.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <random>
@@ -33,8 +27,6 @@
 #include "play/gameflow.h"
 #include "fakes/pgserver.h"
 #include "history/historyrecorder.h"
-#include "classroom/classconnection.h"
-#include "classroom/classdatabase.h"
 
 namespace {
 
@@ -131,36 +123,6 @@ bool playGame(std::mt19937 &engine, const QVariantMap &options, bool recorded, G
     return right;
 }
 
-// A port on this machine that takes connections and never answers.
-int silentListener(quint16 &port)
-{
-    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (listener < 0 || ::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
-        || ::listen(listener, 64) != 0 || ::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length) != 0)
-        return -1;
-    port = ntohs(address.sin_port);
-    return listener;
-}
-
-bool initClass(const QString &conninfo)
-{
-    bool made = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("init"));
-        ClassConnection::open(db, conninfo);
-        QString said;
-        QTextStream out(&said);
-        made = db.isOpen() && ClassDatabase::initClass(db, out);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("init"));
-    return made;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -200,15 +162,14 @@ int main(int argc, char *argv[])
         return 0;
     }
     PgServer server;
-    if (!server.start() || !server.createDatabase(QStringLiteral("bench")) || !initClass(server.conninfo(QStringLiteral("bench"))))
+    if (!server.start() || !server.createClass(QStringLiteral("bench")))
         return 3;
-    quint16 port = 0;
-    const int listener = silentListener(port);
-    if (listener < 0)
+    const SilentListener listener;
+    if (listener.port() == 0)
         return 4;
     const std::pair<QString, QString> servers[] = {
         {QStringLiteral("reachable"), server.conninfo(QStringLiteral("bench"))},
-        {QStringLiteral("never answering"), QStringLiteral("host=127.0.0.1 port=%1 dbname=bench").arg(port)}};
+        {QStringLiteral("never answering"), QStringLiteral("host=127.0.0.1 port=%1 dbname=bench").arg(listener.port())}};
     constexpr int classGames = 3;
     for (const auto &[kind, conninfo] : servers) {
         GameTimes shared;
@@ -221,6 +182,5 @@ int main(int argc, char *argv[])
                           .arg(classGames),
                       median(shared.dealt), median(recorded.dealt), QStringLiteral("< 1"), 3);
     }
-    ::close(listener);
     return 0;
 }

@@ -8,10 +8,17 @@
 
 namespace {
 
-QString waitingText(int cards)
+// What waits to be sent, and whether the server is away.
+QString waitingText(int cards, bool away)
 {
-    return cards == 1 ? QCoreApplication::translate("ClassSync", "Class: 1 card waiting")
-                      : QCoreApplication::translate("ClassSync", "Class: %1 cards waiting").arg(cards);
+    if (!away)
+        return cards == 0   ? QCoreApplication::translate("ClassSync", "Class: sent")
+             : cards == 1 ? QCoreApplication::translate("ClassSync", "Class: 1 card waiting")
+                          : QCoreApplication::translate("ClassSync", "Class: %1 cards waiting").arg(cards);
+    return cards == 0   ? QCoreApplication::translate("ClassSync", "Class: server not reachable")
+         : cards == 1 ? QCoreApplication::translate("ClassSync", "Class: 1 card waiting (server not reachable)")
+                      : QCoreApplication::translate("ClassSync", "Class: %1 cards waiting (server not reachable)")
+                            .arg(cards);
 }
 
 } // namespace
@@ -77,12 +84,12 @@ void ClassSync::syncNow()
         return;
     const SharedBatch batch = history->unsentBatch(batchCards);
     if (batch.isEmpty()) {
-        setStatus(QCoreApplication::translate("ClassSync", "Class: sent"));
+        setStatus(waitingText(0, false));
         fetchIfIdle();
         return;
     }
     if (shown.isEmpty())
-        setStatus(waitingText(history->unsentCount()));
+        setStatus(waitingText(history->unsentCount(), false));
     inFlight = true;
     QMetaObject::invokeMethod(worker, [worker = worker, batch] { worker->send(batch); }, Qt::QueuedConnection);
 }
@@ -95,7 +102,7 @@ void ClassSync::sent(const SharedBatch &batch)
     if (history)
         history->markSent(batch);
     const int left = waiting();
-    setStatus(left > 0 ? waitingText(left) : QCoreApplication::translate("ClassSync", "Class: sent"));
+    setStatus(waitingText(left, false));
     if (left > 0 || again) {
         again = false;
         syncNow();
@@ -151,10 +158,7 @@ void ClassSync::failed(int state, const QString &detail)
     const auto classState = ClassState(state);
     if (!ClassConnection::cannotWork(classState)) {
         const int left = waiting();
-        setStatus(left == 0   ? QCoreApplication::translate("ClassSync", "Class: server not reachable")
-                  : left == 1 ? QCoreApplication::translate("ClassSync", "Class: 1 card waiting (server not reachable)")
-                              : QCoreApplication::translate("ClassSync", "Class: %1 cards waiting (server not reachable)")
-                                    .arg(left));
+        setStatus(waitingText(left, true));
         retry.start();
         return;
     }

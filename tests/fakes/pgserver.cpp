@@ -5,12 +5,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTextStream>
 #include <QThread>
 
+#include <arpa/inet.h>
 #include <grp.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <pwd.h>
 #include <signal.h>
 #include <unistd.h>
+
+#include "classroom/classdatabase.h"
 
 namespace {
 
@@ -237,6 +243,13 @@ bool PgServer::createDatabase(const QString &name)
     return ok;
 }
 
+bool PgServer::createClass(const QString &name)
+{
+    QString said;
+    QTextStream out(&said);
+    return createDatabase(name) && ClassDatabase::initClassAt(conninfo(name), out);
+}
+
 bool PgServer::createUser(const QString &name, const QString &password, const QStringList &groups)
 {
     QStringList in{QStringLiteral("password_users")};
@@ -270,4 +283,23 @@ QStringList PgServer::sql(const QString &database, const QString &statement, boo
         return {};
     }
     return QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+SilentListener::SilentListener()
+    : socket(::socket(AF_INET, SOCK_STREAM, 0))
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    // Never accepted: the kernel completes the connection, nobody answers it.
+    if (socket >= 0 && ::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+        && ::listen(socket, 64) == 0 && ::getsockname(socket, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+        listening = ntohs(address.sin_port);
+}
+
+SilentListener::~SilentListener()
+{
+    if (socket >= 0)
+        ::close(socket);
 }

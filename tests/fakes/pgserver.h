@@ -32,6 +32,8 @@ public:
     // key=value words for libpq; user "postgres" is the superuser.
     QString conninfo(const QString &database, const QString &user = QStringLiteral("postgres")) const;
     bool createDatabase(const QString &name);
+    // A new database set up as a Sumdrop class.
+    bool createClass(const QString &name);
     // A login role with a password (checked by SCRAM, unlike the others),
     // member of the groups.
     bool createUser(const QString &name, const QString &password, const QStringList &groups = {});
@@ -49,4 +51,22 @@ private:
     bool made = false;
     bool running = false;
     QString lastError;
+};
+
+// A port on this machine that takes connections and never says a word, as a
+// server that stopped answering: libpq waits for its greeting.
+class SilentListener
+{
+public:
+    SilentListener();
+    ~SilentListener();
+    SilentListener(const SilentListener &) = delete;
+    SilentListener &operator=(const SilentListener &) = delete;
+
+    // 0 when no port could be opened.
+    quint16 port() const { return listening; }
+
+private:
+    int socket = -1;
+    quint16 listening = 0;
 };

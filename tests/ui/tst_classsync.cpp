@@ -1,11 +1,6 @@
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QTextStream>
 #include <QtTest>
 
-#include <sys/socket.h>
-#include <netinet/in.h>
-#include <unistd.h>
 
 #include <memory>
 #include <random>
@@ -95,24 +90,6 @@ class ClassSyncTest : public QObject
             return -1; // a card twice
         return rows[0].section(u'|', 0, 0).toLongLong();
     }
-    bool initClass(const QString &database)
-    {
-        if (!server->createDatabase(database))
-            return false;
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("init"));
-        bool made = false;
-        {
-            ClassConnection::open(db, server->conninfo(database));
-            QString said;
-            QTextStream out(&said);
-            made = db.isOpen() && ClassDatabase::initClass(db, out);
-            db.close();
-        }
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("init"));
-        return made;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -120,7 +97,7 @@ private slots:
             QSKIP(qPrintable(PgServer::missing()));
         server = std::make_unique<PgServer>();
         QVERIFY2(server->start(), qPrintable(server->error()));
-        QVERIFY(initClass(className));
+        QVERIFY(server->createClass(className));
     }
 
     void cardsReachTheServerOnce()
@@ -215,7 +192,7 @@ private slots:
             server->sql(database, QStringLiteral("CREATE SCHEMA sumdrop; CREATE TABLE sumdrop.cards (uuid text)"), &ok);
             QVERIFY(ok);
         } else if (kind == QStringLiteral("newer")) {
-            QVERIFY(initClass(database));
+            QVERIFY(server->createClass(database));
             bool ok = false;
             server->sql(database, QStringLiteral("UPDATE sumdrop.info SET version = 99"), &ok);
             QVERIFY(ok);
@@ -223,7 +200,7 @@ private slots:
         QString user = QStringLiteral("postgres");
         QTemporaryFile passwords;
         if (kind == QStringLiteral("password")) {
-            QVERIFY(initClass(database));
+            QVERIFY(server->createClass(database));
             user = QStringLiteral("kid");
             QVERIFY(server->createUser(user, QStringLiteral("right one"), {ClassDatabase::pupilRole(database)}));
             QVERIFY(passwords.open());
@@ -355,20 +332,11 @@ private slots:
 
     void aServerThatNeverAnswers()
     {
-        // A listener that takes the connection and says nothing: libpq waits
-        // for its greeting until the connect timeout.
-        const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-        QVERIFY(listener >= 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        QCOMPARE(::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-        QCOMPARE(::listen(listener, 8), 0);
-        socklen_t length = sizeof address;
-        QCOMPARE(::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length), 0);
+        const SilentListener listener;
+        QVERIFY(listener.port() != 0);
         auto here = machine();
         here->play(QStringLiteral("Eve"), 2);
-        here->connect(QStringLiteral("host=127.0.0.1 port=%1 dbname=x connect_timeout=2").arg(ntohs(address.sin_port)));
+        here->connect(QStringLiteral("host=127.0.0.1 port=%1 dbname=x connect_timeout=2").arg(listener.port()));
         QElapsedTimer asked;
         asked.start();
         here->sync->syncNow();
@@ -382,8 +350,6 @@ private slots:
         QVERIFY(ticks >= 20);
         QTRY_COMPARE_WITH_TIMEOUT(here->sync->status(), QStringLiteral("Class: 2 cards waiting (server not reachable)"),
                                   10000);
-        here.reset();
-        ::close(listener);
     }
 };
 
