@@ -88,6 +88,19 @@ ProgressWindow &Program::frmProgress()
         window->mayForget = [this] { return mainWindow->lock->mayChange(); };
         QObject::connect(window, &ProgressWindow::helpRequested, window,
                          [this, window] { frmHelpIntro()->openTopic(HelpTopicId::Progress, window); });
+        QObject::connect(window, &ProgressWindow::printClassRequested, window,
+                         [this](const ClassReport &report, const QStringList &children) {
+                             SetupPanel &setup = *mainWindow->setup;
+                             printClass(
+                                 platform, dialogs, report, children, setup.worksheetSetup(),
+                                 [this](const QString &child, const WorksheetSetup &ticked) {
+                                     return gameFlow->weakFactsOf(
+                                         child, functionSetFor(ticked.addition, ticked.subtraction,
+                                                               ticked.multiplication, ticked.division));
+                                 },
+                                 printHooks());
+                         });
+        showClassRole();
     }
     return *progressWindow;
 }
@@ -174,6 +187,7 @@ void Program::useClassServer(const QString &conninfo)
     MainWindow &window = *mainWindow;
     sync.reset();
     window.showClassStatus({});
+    showClassRole();
     if (conninfo.isEmpty())
         return;
     HistoryRecorder &recorder = *historyRecorder;
@@ -182,6 +196,7 @@ void Program::useClassServer(const QString &conninfo)
     QObject::connect(&recorder, &HistoryRecorder::recorded, sync.get(), &ClassSync::cardsRecorded);
     QObject::connect(gameFlow.get(), &GameFlow::gameEnded, sync.get(), &ClassSync::syncNow);
     QObject::connect(sync.get(), &ClassSync::statusChanged, &window, &MainWindow::showClassStatus);
+    QObject::connect(sync.get(), &ClassSync::classRoleChanged, &window, [this] { showClassRole(); });
     QObject::connect(sync.get(), &ClassSync::problem, &window, [this](const QString &text) {
         classProblems.append(text);
         tellClassProblems();
@@ -189,6 +204,15 @@ void Program::useClassServer(const QString &conninfo)
     // The connection is made after the window is up, never before.
     ClassSync *started = sync.get();
     afterFirstPaint(&window, [started] { started->syncNow(); });
+}
+
+void Program::showClassRole()
+{
+    if (!progressWindow)
+        return;
+    using Role = ProgressWindow::ClassRole;
+    const Role role = !sync ? Role::None : sync->teacher() ? Role::Teacher : Role::Pupil;
+    progressWindow->setClassRole(role, sync ? sync->classNameOnServer() : QString());
 }
 
 // A class server that cannot work is told once, and never over a card.
@@ -215,21 +239,26 @@ void Program::chooseClassServer()
     dialog->open();
 }
 
+WorksheetPrintHooks Program::printHooks()
+{
+    MainWindow &window = *mainWindow;
+    SetupPanel &setup = *window.setup;
+    return WorksheetPrintHooks{[&window](bool enabled) { window.setOptionsMenuEnabled(enabled); },
+                               [&setup] { setup.chkAddition->setChecked(true); },
+                               [this](const PrintedSheet &sheet) {
+                                   HistoryStore *store = historyRecorder->store();
+                                   if (!store)
+                                       return MainWindow::tr("the practice history cannot be used");
+                                   return store->keepSheet(sheet) ? QString() : store->error();
+                               }};
+}
+
 // The worksheet commands and the printing options, kept for the user.
 void Program::connectPrinting()
 {
     MainWindow &window = *mainWindow;
     SetupPanel &setup = *window.setup;
-    const auto hooks = [this, &window, &setup] {
-        return WorksheetPrintHooks{[&window](bool enabled) { window.setOptionsMenuEnabled(enabled); },
-                                   [&setup] { setup.chkAddition->setChecked(true); },
-                                   [this](const PrintedSheet &sheet) {
-                                       HistoryStore *store = historyRecorder->store();
-                                       if (!store)
-                                           return MainWindow::tr("the practice history cannot be used");
-                                       return store->keepSheet(sheet) ? QString() : store->error();
-                                   }};
-    };
+    const auto hooks = [this] { return printHooks(); };
     QObject::connect(window.mnuWorksheet, &QAction::triggered, &window, [this, &setup, hooks] {
         printWorksheet(platform, dialogs, setup.worksheetSetup(), setup.playerName(), hooks());
     });

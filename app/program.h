@@ -11,6 +11,7 @@
 #include "report/gamesummary.h"
 #include "resources/pictures.h"
 #include "setup/settings.h"
+#include "worksheet/worksheetprinting.h"
 
 class GameFlow;
 class HelpIntro;
@@ -80,6 +81,10 @@ private:
     void makeGame();
     void connectMenus();
     void connectPrinting();
+    // What worksheet printing needs of the main window, the setup and the history.
+    WorksheetPrintHooks printHooks();
+    // What the class server lets the Progress window show.
+    void showClassRole();
     // Back to the setup after a summary page closed between games.
     void showSetupAgain();
 };

@@ -499,14 +499,14 @@ SendResult sendBatch(QSqlDatabase &db, const SharedBatch &batch)
     return result;
 }
 
-FetchResult fetchCards(QSqlDatabase &db, const QStringList &childKeys, const QString &since,
+FetchResult fetchCards(QSqlDatabase &db, const std::optional<QStringList> &childKeys, const QString &since,
                        const QString &excludeMachine)
 {
     FetchResult result;
     static const QRegularExpression number(QStringLiteral("^[0-9]{1,19}$"));
     const QString from = number.match(since).hasMatch() ? since : QStringLiteral("0");
     result.cursor = from;
-    if (childKeys.isEmpty()) {
+    if (childKeys && childKeys->isEmpty()) {
         result.fetched = true;
         return result;
     }
@@ -536,11 +536,14 @@ FetchResult fetchCards(QSqlDatabase &db, const QStringList &childKeys, const QSt
     if (!run(query, QStringLiteral("SELECT pg_snapshot_xmin(pg_current_snapshot())::text")) || !query.next())
         return failed();
     const QString cursor = query.value(0).toString();
-    QStringList marks(childKeys.size(), QStringLiteral("?"));
-    QString where = QStringLiteral("g.child_key IN (%1)").arg(marks.join(QLatin1String(", ")));
+    QString where = QStringLiteral("TRUE");
     QVariantList values;
-    for (const QString &key : childKeys)
-        values.append(HistoryRows::notNull(key));
+    if (childKeys) {
+        const QStringList marks(childKeys->size(), QStringLiteral("?"));
+        where = QStringLiteral("g.child_key IN (%1)").arg(marks.join(QLatin1String(", ")));
+        for (const QString &key : *childKeys)
+            values.append(HistoryRows::notNull(key));
+    }
     if (!excludeMachine.isEmpty()) {
         where += QLatin1String(" AND g.machine <> ?");
         values.append(excludeMachine);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "classroom/classconnection.h"
 #include "history/outbox.h"
 
@@ -63,10 +65,11 @@ struct FetchResult
     QString cursor;    // give it back as since next time: what was read is not read again
 };
 
-// The games and cards of the children (by childKey) that reached the server
-// since the cursor of an earlier fetch (all when since is empty), without
-// those played on excludeMachine (none left out when empty).
-FetchResult fetchCards(QSqlDatabase &db, const QStringList &childKeys, const QString &since = {},
+// The games and cards of the children (by childKey; the whole class without
+// a list) that reached the server since the cursor of an earlier fetch (all
+// when since is empty), without those played on excludeMachine (none left
+// out when empty).
+FetchResult fetchCards(QSqlDatabase &db, const std::optional<QStringList> &childKeys, const QString &since = {},
                        const QString &excludeMachine = {});
 
 // Opens a connection of its own on conninfo, checks the class and closes

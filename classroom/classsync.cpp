@@ -36,6 +36,13 @@ ClassSync::ClassSync(const QString &conninfo, std::function<HistoryStore *()> st
     connect(worker, &ClassWorker::sent, this, &ClassSync::sent);
     connect(worker, &ClassWorker::fetched, this, &ClassSync::fetched);
     connect(worker, &ClassWorker::failed, this, &ClassSync::failed);
+    connect(worker, &ClassWorker::classChecked, this, [this](const QString &name, bool teacher) {
+        if (name == className && teacher == readsClass)
+            return;
+        className = name;
+        readsClass = teacher;
+        emit classRoleChanged();
+    });
     thread->start();
 
     retry.setSingleShot(true);

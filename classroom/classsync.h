@@ -32,6 +32,10 @@ public:
     // next card is dealt first.
     void cardsRecorded();
     QString status() const { return shown; }
+    // Whether the server, when last checked, let this login read the whole
+    // class; and the class's name.
+    bool teacher() const { return readsClass; }
+    QString classNameOnServer() const { return className; }
 
     static constexpr int batchCards = 500;
     static constexpr int retryMs = 30000;
@@ -40,6 +44,8 @@ public:
 
 signals:
     void statusChanged(const QString &text);
+    // teacher() or the class's name changed.
+    void classRoleChanged();
     // A setting that cannot work (not a class, newer, refused): told once.
     void problem(const QString &text);
 
@@ -62,5 +68,7 @@ private:
     bool again = false;
     bool stopped = false; // a setting that cannot work: nothing more is tried this run
     QString shown;
+    QString className;
+    bool readsClass = false;
     QList<SharedBatch> imports; // waiting to be taken in
 };

@@ -38,6 +38,12 @@ bool ClassWorker::ready()
         return false;
     }
     checked = true;
+    // A teacher reads the whole class: from the start again when the role
+    // has just changed, so that nothing before the cursor is missed.
+    if (check.isTeacher != teacher)
+        cursor.clear();
+    teacher = check.isTeacher;
+    emit classChecked(check.className, check.isTeacher);
     return true;
 }
 
@@ -67,7 +73,8 @@ void ClassWorker::fetch(const QStringList &childKeys)
     if (!ready())
         return;
     QSqlDatabase db = QSqlDatabase::database(connection, false);
-    const ClassDatabase::FetchResult result = ClassDatabase::fetchCards(db, childKeys, cursor);
+    const ClassDatabase::FetchResult result
+        = ClassDatabase::fetchCards(db, teacher ? std::nullopt : std::optional<QStringList>(childKeys), cursor);
     if (!result.fetched) {
         fail(int(ClassConnection::stateOfError(result.error)), result.error);
         return;

@@ -17,11 +17,14 @@ public:
     ~ClassWorker() override;
 
     void send(const SharedBatch &batch);
-    // The cards of these children that other machines sent, since the last
-    // fetch of this run.
+    // The cards of these children (of the whole class for a teacher) that
+    // reached the server since the last fetch of this run.
     void fetch(const QStringList &childKeys);
 
 signals:
+    // The server was checked: the class's name, and whether this login may
+    // read the whole class.
+    void classChecked(const QString &className, bool teacher);
     void sent(const SharedBatch &batch);
     void fetched(const SharedBatch &batch);
     // state: a ClassState; detail: the server's or libpq's words.
@@ -34,5 +37,6 @@ private:
     QString conninfo;
     QString connection;
     bool checked = false;
+    bool teacher = false;
     QString cursor;
 };

@@ -36,18 +36,19 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + field + QLatin1Char('"');
 }
 
-QByteArray historyCsvHeader()
+namespace {
+
+QStringList headerFields()
 {
-    const QStringList header = {QStringLiteral("child"),  QStringLiteral("game"),   QStringLiteral("judged (UTC)"),
+    return {QStringLiteral("child"),  QStringLiteral("game"),   QStringLiteral("judged (UTC)"),
                                 QStringLiteral("operation"), QStringLiteral("top"), QStringLiteral("bottom"),
                                 QStringLiteral("answer"), QStringLiteral("given"), QStringLiteral("right"),
                                 QStringLiteral("ended by"), QStringLiteral("seconds")};
-    return QByteArrayLiteral("\xEF\xBB\xBF") + (header.join(QLatin1Char(',')) + QStringLiteral("\r\n")).toUtf8();
 }
 
-QByteArray historyCsvRow(const QString &child, const StoredCard &card)
+QStringList rowFields(const QString &child, const StoredCard &card)
 {
-    const QStringList row = {
+    return {
         csvField(child.trimmed()),
         QString::number(card.game),
         card.judgedAt.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")),
@@ -60,7 +61,36 @@ QByteArray historyCsvRow(const QString &child, const StoredCard &card)
         endingWord(card.ending),
         QString::number(card.seconds, 'f', 3),
     };
-    return (row.join(QLatin1Char(',')) + QStringLiteral("\r\n")).toUtf8();
+}
+
+QByteArray csvLine(const QStringList &fields)
+{
+    return (fields.join(QLatin1Char(',')) + QStringLiteral("\r\n")).toUtf8();
+}
+
+// Read back as UTF-8 by spreadsheets, which guess otherwise.
+const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+} // namespace
+
+QByteArray historyCsvHeader()
+{
+    return byteOrderMark + csvLine(headerFields());
+}
+
+QByteArray historyCsvRow(const QString &child, const StoredCard &card)
+{
+    return csvLine(rowFields(child, card));
+}
+
+QByteArray classCsvHeader()
+{
+    return byteOrderMark + csvLine(headerFields() << QStringLiteral("machine"));
+}
+
+QByteArray classCsvRow(const ClassCard &card)
+{
+    return csvLine(rowFields(card.child, card.card) << csvField(card.machine));
 }
 
 QByteArray historyCsv(const QString &child, const QList<StoredCard> &cards)

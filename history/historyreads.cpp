@@ -14,11 +14,13 @@ HistoryReads::HistoryReads(HistoryConnection &connection, RowChecks &checks)
 {
 }
 
-QList<ChildEntry> HistoryReads::children()
+QList<ChildEntry> HistoryReads::children(bool playedHereOnly)
 {
     QList<ChildEntry> found;
+    // A game from another machine has its name; one played here has none.
     db.select(QStringLiteral("SELECT c.name, max(g.started) AS last FROM children c "
-                             "JOIN games g ON g.child_id = c.id GROUP BY c.id ORDER BY last DESC"),
+                             "JOIN games g ON g.child_id = c.id GROUP BY c.id %1 ORDER BY last DESC")
+                  .arg(playedHereOnly ? QStringLiteral("HAVING sum(g.machine IS NULL) > 0") : QString()),
               {}, [&found](const QSqlQuery &row) { found.append({row.value(0).toString(), timeOf(row.value(1))}); });
     return found;
 }
@@ -36,36 +38,79 @@ AttemptHistory HistoryReads::attempts(const QString &child)
     return history;
 }
 
+std::optional<FactRecord> HistoryReads::factRecordOf(const QSqlQuery &row, int at)
+{
+    const QVariant key = row.value(at);
+    const std::optional<Fact> fact = checks.factOf(row, at + 1, QStringLiteral("facts"), key);
+    if (!fact)
+        return std::nullopt;
+    const auto tries = wholeOf(row.value(at + 4), 1, std::numeric_limits<int>::max());
+    const auto right = wholeOf(row.value(at + 5), 0, std::numeric_limits<int>::max());
+    const auto recent = recentOf(row.value(at + 6).toString());
+    const QByteArray bytes = row.value(at + 7).toByteArray();
+    const QList<float> times = timesOf(bytes);
+    if (!tries || !right || *right > *tries || !recent || recent->isEmpty() || times.size() != *tries
+        || bytes.size() % qsizetype(sizeof(float)) != 0
+        || !std::all_of(times.begin(), times.end(), [](float t) { return isPlausibleSeconds(t); })) {
+        checks.reject(QStringLiteral("facts"), key);
+        return std::nullopt;
+    }
+    FactRecord record;
+    record.fact = *fact;
+    record.tries = *tries;
+    record.right = *right;
+    record.recent = *recent;
+    record.medianSeconds = medianOfSorted(times);
+    return record;
+}
+
+namespace {
+
+const QString factColumns = QStringLiteral("f.child_id || ':' || f.operation || ':' || f.top || ':' || f.bottom, "
+                                           "f.operation, f.top, f.bottom, f.tries, f.right_count, f.recent, f.times");
+
+} // namespace
+
 FactRecords HistoryReads::factRecords(const QString &child)
 {
     FactRecords records;
-    db.select(QStringLiteral("SELECT f.child_id || ':' || f.operation || ':' || f.top || ':' || f.bottom, f.operation, "
-                             "f.top, f.bottom, f.tries, f.right_count, f.recent, f.times "
-                             "FROM facts f JOIN children k ON k.id = f.child_id WHERE k.key = ?"),
+    db.select(QStringLiteral("SELECT %1 FROM facts f JOIN children k ON k.id = f.child_id WHERE k.key = ?").arg(factColumns),
               {childKey(child)}, [&](const QSqlQuery &row) {
-                  const QVariant key = row.value(0);
-                  const std::optional<Fact> fact = checks.factOf(row, 1, QStringLiteral("facts"), key);
-                  if (!fact)
-                      return;
-                  const auto tries = wholeOf(row.value(4), 1, std::numeric_limits<int>::max());
-                  const auto right = wholeOf(row.value(5), 0, std::numeric_limits<int>::max());
-                  const auto recent = recentOf(row.value(6).toString());
-                  const QList<float> times = timesOf(row.value(7).toByteArray());
-                  if (!tries || !right || *right > *tries || !recent || recent->isEmpty() || times.size() != *tries
-                      || row.value(7).toByteArray().size() % qsizetype(sizeof(float)) != 0
-                      || !std::all_of(times.begin(), times.end(), [](float t) { return isPlausibleSeconds(t); })) {
-                      checks.reject(QStringLiteral("facts"), key);
-                      return;
-                  }
-                  FactRecord record;
-                  record.fact = *fact;
-                  record.tries = *tries;
-                  record.right = *right;
-                  record.recent = *recent;
-                  record.medianSeconds = medianOfSorted(times);
-                  records.insert(record.fact, record);
+                  if (const auto record = factRecordOf(row, 0))
+                      records.insert(record->fact, *record);
               });
     return records;
+}
+
+QList<ClassChild> HistoryReads::classChildren(const QDateTime &weekAgo)
+{
+    QList<ClassChild> children;
+    QHash<qint64, qsizetype> byId;
+    db.select(QStringLiteral("SELECT c.id, c.name, c.fluency, max(g.started), sum(g.started >= ?) FROM children c "
+                             "JOIN games g ON g.child_id = c.id GROUP BY c.id ORDER BY c.key"),
+              {timeText(weekAgo)}, [&](const QSqlQuery &row) {
+                  ClassChild child;
+                  child.name = row.value(1).toString();
+                  bool number = false;
+                  const double fluency = row.value(2).toDouble(&number);
+                  child.lastPlayed = timeOf(row.value(3));
+                  if (!number || !isFluencyChoice(fluency) || !child.lastPlayed.isValid()) {
+                      checks.reject(QStringLiteral("children"), row.value(0));
+                      return;
+                  }
+                  child.fluencySeconds = fluency;
+                  child.gamesLastWeek = row.value(4).toInt();
+                  byId.insert(row.value(0).toLongLong(), children.size());
+                  children.append(child);
+              });
+    db.select(QStringLiteral("SELECT f.child_id, %1 FROM facts f").arg(factColumns), {}, [&](const QSqlQuery &row) {
+        const auto at = byId.constFind(row.value(0).toLongLong());
+        if (at == byId.constEnd())
+            return;
+        if (const auto record = factRecordOf(row, 1))
+            children[*at].facts.insert(record->fact, *record);
+    });
+    return children;
 }
 
 QList<GameTrend> HistoryReads::recentGames(const QString &child, int count, std::optional<qint16> operation)
@@ -128,14 +173,16 @@ QList<PractiseSpan> HistoryReads::practiceSpans(const QString &child, const QDat
     return spans;
 }
 
-bool HistoryReads::forEachCard(const QString &child, const std::function<bool(const StoredCard &)> &eachCard)
+bool HistoryReads::eachCard(const QString &where, const QVariantList &values, const QString &order,
+                            const std::function<bool(const StoredCard &, const QSqlQuery &)> &each)
 {
     bool going = true;
     const bool read = db.select(
         QStringLiteral("SELECT c.id, c.operation, c.top, c.bottom, c.answer, c.right, c.seconds, c.ending, c.game_id, "
-                       "c.judged_at, c.given FROM cards c JOIN games g ON g.id = c.game_id "
-                       "JOIN children k ON k.id = g.child_id WHERE k.key = ? ORDER BY c.id"),
-        {childKey(child)}, [&](const QSqlQuery &row) {
+                       "c.judged_at, c.given, k.name, g.machine FROM cards c JOIN games g ON g.id = c.game_id "
+                       "JOIN children k ON k.id = g.child_id WHERE %1 ORDER BY %2")
+            .arg(where, order),
+        values, [&](const QSqlQuery &row) {
             if (!going)
                 return;
             const std::optional<Fact> fact = checks.cardFactOf(row, 0);
@@ -156,9 +203,23 @@ bool HistoryReads::forEachCard(const QString &child, const std::function<bool(co
             }
             if (given)
                 card.given = *given;
-            going = eachCard(card);
+            going = each(card, row);
         });
     return read && going;
+}
+
+bool HistoryReads::forEachCard(const QString &child, const std::function<bool(const StoredCard &)> &eachCard)
+{
+    return this->eachCard(QStringLiteral("k.key = ?"), {childKey(child)}, QStringLiteral("c.id"),
+                          [&eachCard](const StoredCard &card, const QSqlQuery &) { return eachCard(card); });
+}
+
+bool HistoryReads::forEachClassCard(const QString &here, const std::function<bool(const ClassCard &)> &each)
+{
+    return eachCard(QStringLiteral("1"), {}, QStringLiteral("k.key, c.id"), [&](const StoredCard &card, const QSqlQuery &row) {
+        const QString machine = row.value(12).toString();
+        return each({row.value(11).toString(), row.value(12).isNull() ? here : machine, card});
+    });
 }
 
 QList<StoredCard> HistoryReads::cards(const QString &child)
@@ -171,12 +232,14 @@ QList<StoredCard> HistoryReads::cards(const QString &child)
     return found;
 }
 
-qint64 HistoryReads::cardCount(const QString &child)
+qint64 HistoryReads::cardCount(const std::optional<QString> &child)
 {
     qint64 count = 0;
     db.select(QStringLiteral("SELECT count(*) FROM cards c JOIN games g ON g.id = c.game_id "
-                             "JOIN children k ON k.id = g.child_id WHERE k.key = ?"),
-              {childKey(child)}, [&count](const QSqlQuery &row) { count = row.value(0).toLongLong(); });
+                             "JOIN children k ON k.id = g.child_id WHERE %1")
+                  .arg(child ? QStringLiteral("k.key = ?") : QStringLiteral("1")),
+              child ? QVariantList{childKey(*child)} : QVariantList(),
+              [&count](const QSqlQuery &row) { count = row.value(0).toLongLong(); });
     return count;
 }
 

@@ -46,3 +46,11 @@ struct StoredCard
     CardEnding ending = CardEnding::Typed;
     double seconds = 0;
 };
+
+// A card of the class export: whose it is and where it was played.
+struct ClassCard
+{
+    QString child;
+    QString machine;
+    StoredCard card;
+};

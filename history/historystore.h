@@ -72,7 +72,15 @@ public:
     bool endGame(qint64 game, const QDateTime &ended, bool completed) { return writes.endGame(game, ended, completed); }
 
     // Reading: all empty when the file is missing or not ours.
-    QList<ChildEntry> children() { return reads.children(); }
+    // With playedHereOnly, those with a game played on this machine.
+    QList<ChildEntry> children(bool playedHereOnly = false) { return reads.children(playedHereOnly); }
+    // Every child, with their facts, for the class page.
+    QList<ClassChild> classChildren(const QDateTime &weekAgo) { return reads.classChildren(weekAgo); }
+    // Every card of every child, child by child, with its machine.
+    bool forEachClassCard(const std::function<bool(const ClassCard &)> &each)
+    {
+        return reads.forEachClassCard(machineName(), each);
+    }
     // Every attempt of the child, oldest first, per fact.
     AttemptHistory attempts(const QString &child) { return reads.attempts(child); }
     // The same, summed up as it is kept card by card: quick at any size.
@@ -96,7 +104,8 @@ public:
     {
         return reads.forEachCard(child, eachCard);
     }
-    qint64 cardCount(const QString &child) { return reads.cardCount(child); }
+    // Without a child, every child's.
+    qint64 cardCount(const std::optional<QString> &child) { return reads.cardCount(child); }
     double fluencySeconds(const QString &child) { return reads.fluencySeconds(child); }
     bool setFluencySeconds(const QString &child, double seconds) { return writes.setFluencySeconds(child, seconds); }
     // Keeps the sheet under its number, in place of any older one, and

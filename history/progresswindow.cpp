@@ -8,9 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QSaveFile>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -23,6 +21,8 @@
 #include <algorithm>
 
 #include "platform/dialogs.h"
+#include "history/classpage.h"
+#include "history/factgrid.h"
 #include "history/historycsv.h"
 #include "history/historyrecorder.h"
 #include "history/progressprint.h"
@@ -40,44 +40,13 @@ constexpr int trendGames = 30;
 
 QColor colourOf(Mastery state)
 {
-    const PrintColour c = masteryColour(state);
-    return QColor(c.red, c.green, c.blue);
+    return screenColour(masteryColour(state));
 }
 
 QString indexed(const QString &group, int index)
 {
     return QStringLiteral("%1(%2)").arg(group).arg(index);
 }
-
-QLabel *legendEntry(Mastery state, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setText(QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span> %2")
-                       .arg(colourOf(state).name(), masteryText(state).toHtmlEscaped()));
-    return label;
-}
-
-// Paints a cell's mastery colour whatever its state, and shows the cell
-// that has the keyboard with a frame rather than the selection colour.
-class MasteryCellDelegate final : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QStyleOptionViewItem plain = option;
-        plain.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-        QStyledItemDelegate::paint(painter, plain, index);
-        if (option.state & QStyle::State_HasFocus) {
-            painter->save();
-            painter->setPen(QPen(option.palette.color(QPalette::WindowText), 2));
-            painter->setBrush(Qt::NoBrush);
-            painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
-            painter->restore();
-        }
-    }
-};
 
 // A name as a file name: no path separators, no characters that do not print.
 QString fileNameOf(const QString &name)
@@ -131,11 +100,13 @@ ProgressWindow::ProgressWindow(Platform &platform, Dialogs &dialogs, HistoryReco
     layout->addLayout(top);
     // A row of its own: beside the choices it made the window wider than a
     // small screen in some languages.
-    auto *legend = new QHBoxLayout;
+    masteryLegend = new QWidget(this);
+    auto *legend = new QHBoxLayout(masteryLegend);
+    legend->setContentsMargins(0, 0, 0, 0);
     for (const Mastery state : {Mastery::Mastered, Mastery::Learning, Mastery::NeedsWork, Mastery::NotSeen})
-        legend->addWidget(legendEntry(state, this));
+        legend->addWidget(legendEntry(masteryColour(state), masteryText(state), this));
     legend->addStretch();
-    layout->addLayout(legend);
+    layout->addWidget(masteryLegend);
 
     tabOperation = new QTabWidget(this);
     tabOperation->setObjectName(QStringLiteral("tabOperation"));
@@ -147,8 +118,10 @@ ProgressWindow::ProgressWindow(Platform &platform, Dialogs &dialogs, HistoryReco
 
     // The chart's switch sits in its top right corner, where the legend
     // leaves room: a row of its own made the window taller than a small screen.
-    auto *charts = new QGridLayout;
-    stkTrend = new QStackedWidget(this);
+    trend = new QWidget(this);
+    auto *charts = new QGridLayout(trend);
+    charts->setContentsMargins(0, 0, 0, 0);
+    stkTrend = new QStackedWidget(trend);
     stkTrend->setObjectName(QStringLiteral("stkTrend"));
     stkTrend->setAccessibleName(tr("Scores or time"));
     picTrend = new TrendChart(stkTrend);
@@ -162,7 +135,7 @@ ProgressWindow::ProgressWindow(Platform &platform, Dialogs &dialogs, HistoryReco
     // Left of the seconds axis, above the plot.
     choice->setContentsMargins(0, 2, int(0.55 * stkTrend->logicalDpiX()), 0);
     const auto chartButton = [this, choice](const QString &name, const QString &text, QWidget *chart) {
-        auto *made = new QToolButton(this);
+        auto *made = new QToolButton(trend);
         made->setObjectName(name);
         made->setText(text);
         made->setCheckable(true);
@@ -178,7 +151,7 @@ ProgressWindow::ProgressWindow(Platform &platform, Dialogs &dialogs, HistoryReco
     optTime = chartButton(QStringLiteral("optTime"), tr("Time"), picTime);
     optScores->setChecked(true);
     charts->addLayout(choice, 0, 0, Qt::AlignTop | Qt::AlignRight);
-    layout->addLayout(charts);
+    layout->addWidget(trend);
 
     auto *buttons = new QHBoxLayout;
     const auto button = [this, buttons](const QString &name, const QString &text) {
@@ -201,6 +174,12 @@ ProgressWindow::ProgressWindow(Platform &platform, Dialogs &dialogs, HistoryReco
     connect(cmdPrintProgress, &QPushButton::clicked, this, &ProgressWindow::printProgress);
     connect(cmdForget, &QPushButton::clicked, this, &ProgressWindow::forgetChild);
     connect(cmdProgressClose, &QPushButton::clicked, this, &QWidget::close);
+    // The legend and the chart are a child's: the class page has its own.
+    connect(tabOperation, &QTabWidget::currentChanged, this, [this] {
+        const bool classShown = tabClass && tabOperation->currentWidget() == tabClass;
+        masteryLegend->setVisible(!classShown);
+        trend->setVisible(!classShown);
+    });
     // What shows is what the file holds now: read again after a game, and
     // when the window comes forward after cards were written.
     connect(&recorder, &HistoryRecorder::recorded, this, [this] {
@@ -232,42 +211,9 @@ void ProgressWindow::buildPage(int index, qint16 operation, const QString &title
                                                              : tr("Rows: the top number. Columns: the bottom number.");
     left->addWidget(new QLabel(axes, page));
 
-    const int first = gridFirstRow(operation);
-    auto *grid = new QTableWidget(page);
-    grid->setObjectName(indexed(QStringLiteral("grdMastery"), index));
-    grid->setAccessibleName(tr("%1 facts").arg(title));
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::NoSelection);
-    grid->setItemDelegate(new MasteryCellDelegate(grid));
-    // Nothing to select, but a screen reader still finds the corner.
-    grid->setCornerButtonEnabled(false);
-    if (auto *corner = grid->findChild<QAbstractButton *>())
-        corner->setAccessibleName(tr("Rows and columns"));
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int cell = int(26 * std::max(0.78, screenScale));
-    for (QHeaderView *header : {grid->horizontalHeader(), grid->verticalHeader()}) {
-        header->setSectionResizeMode(QHeaderView::Fixed);
-        header->setMinimumSectionSize(cell); // first: the default is held above the minimum
-        header->setDefaultSectionSize(cell);
-        header->setDefaultAlignment(Qt::AlignCenter);
-    }
-    // Sections take their size when made: after the sizes are set.
-    grid->setRowCount(gridLast + 1 - first);
-    grid->setColumnCount(gridLast + 1);
-    QStringList rows;
-    QStringList columns;
-    for (int n = first; n <= gridLast; ++n)
-        rows.append(QString::number(n));
-    for (int n = 0; n <= gridLast; ++n)
-        columns.append(QString::number(n));
-    grid->setVerticalHeaderLabels(rows);
-    grid->setHorizontalHeaderLabels(columns);
-    for (int r = 0; r < grid->rowCount(); ++r)
-        for (int c = 0; c < grid->columnCount(); ++c)
-            grid->setItem(r, c, new QTableWidgetItem);
-    grid->setFixedSize(grid->verticalHeader()->sizeHint().width() + cell * grid->columnCount() + 2 * grid->frameWidth(),
-                       grid->horizontalHeader()->sizeHint().height() + cell * grid->rowCount() + 2 * grid->frameWidth());
+    auto *grid = newFactGrid(page, indexed(QStringLiteral("grdMastery"), index), tr("%1 facts").arg(title),
+                             screenScale);
+    shapeFactGrid(grid, operation);
     grdMastery.append(grid);
     left->addWidget(grid);
     left->addStretch();
@@ -344,7 +290,7 @@ void ProgressWindow::reload(const QString &wanted)
 {
     stale = false;
     HistoryStore *history = store();
-    const QList<ChildEntry> children = history ? history->children() : QList<ChildEntry>();
+    const QList<ChildEntry> children = history ? history->children(role == ClassRole::Pupil) : QList<ChildEntry>();
     const QString key = HistoryStore::childKey(wanted);
     {
         const QSignalBlocker quiet(cboChild);
@@ -355,7 +301,38 @@ void ProgressWindow::reload(const QString &wanted)
             if (HistoryStore::childKey(cboChild->itemData(i).toString()) == key)
                 cboChild->setCurrentIndex(i);
     }
+    if (tabClass) {
+        const QDateTime weekAgo = platform.now().addDays(-7);
+        tabClass->setChildren(history ? history->classChildren(weekAgo) : QList<ClassChild>());
+    }
     loadChild();
+}
+
+void ProgressWindow::setClassRole(ClassRole newRole, const QString &name)
+{
+    className = name;
+    if (newRole == role)
+        return;
+    role = newRole;
+    if (role == ClassRole::Teacher && !tabClass) {
+        tabClass = new ClassPage(screenScale, tabOperation);
+        tabOperation->insertTab(0, tabClass, tr("Class"));
+        connect(tabClass, &ClassPage::childChosen, this, [this](const QString &name) {
+            const int at = cboChild->findData(name);
+            if (at < 0)
+                return;
+            cboChild->setCurrentIndex(at);
+            tabOperation->setCurrentIndex(1);
+        });
+        connect(tabClass->cmdExportClass, &QPushButton::clicked, this, &ProgressWindow::exportClass);
+        connect(tabClass->cmdPrintClass, &QPushButton::clicked, this, &ProgressWindow::printClass);
+        tabOperation->setCurrentWidget(tabClass);
+    } else if (role != ClassRole::Teacher && tabClass) {
+        delete tabClass;
+        tabClass = nullptr;
+    }
+    if (isVisible())
+        reload(child());
 }
 
 void ProgressWindow::changeEvent(QEvent *event)
@@ -395,6 +372,11 @@ void ProgressWindow::enableCommands()
     const bool idle = readable && !recorder.gameRunning();
     for (QWidget *needsChild : std::initializer_list<QWidget *>{cmdExport, cmdPrintProgress, cmdForget})
         needsChild->setEnabled(idle);
+    if (tabClass) {
+        const bool classIdle = recorder.store() != nullptr && !recorder.gameRunning() && !tabClass->children().isEmpty();
+        tabClass->cmdPrintClass->setEnabled(classIdle);
+        tabClass->cmdExportClass->setEnabled(classIdle);
+    }
 }
 
 void ProgressWindow::showFacts()
@@ -443,21 +425,47 @@ void ProgressWindow::exportCards()
     if (!history)
         return;
     const QString name = child().isEmpty() ? tr("no name") : fileNameOf(child());
-    QString path = platform.saveFileName(tr("CSV Files (*.csv)"),
-                                                 (name.isEmpty() ? tr("no name") : name) + tr(" practice.csv"));
+    const QString path = platform.saveFileName(tr("CSV Files (*.csv)"),
+                                               (name.isEmpty() ? tr("no name") : name) + tr(" practice.csv"));
     if (path.isEmpty())
         return;
-    const qint64 total = history->cardCount(child());
+    writeCsv(path, history->cardCount(child()), [&](const std::function<bool(const QByteArray &)> &write) {
+        return write(historyCsvHeader()) && history->forEachCard(child(), [&](const StoredCard &card) {
+                   return write(historyCsvRow(child(), card));
+               });
+    });
+}
+
+void ProgressWindow::exportClass()
+{
+    HistoryStore *history = tabClass && !recorder.gameRunning() ? store() : nullptr;
+    if (!history)
+        return;
+    const QString name = fileNameOf(className);
+    const QString path = platform.saveFileName(
+        tr("CSV Files (*.csv)"), (name.isEmpty() ? tr("class") : name) + tr(" practice.csv"));
+    if (path.isEmpty())
+        return;
+    writeCsv(path, history->cardCount(std::nullopt), [&](const std::function<bool(const QByteArray &)> &write) {
+        return write(classCsvHeader())
+            && history->forEachClassCard([&](const ClassCard &card) { return write(classCsvRow(card)); });
+    });
+}
+
+void ProgressWindow::writeCsv(const QString &path, qint64 total,
+                              const std::function<bool(const std::function<bool(const QByteArray &)> &)> &rows)
+{
     const auto progress = platform.startProgress(tr("Export..."), tr("Writing %1").arg(path), total);
     // Written as it is read, so that a large history needs no more memory than a card.
     QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly) && file.write(historyCsvHeader()) >= 0;
     bool cancelled = false;
     qint64 done = 0;
-    written = written && history->forEachCard(child(), [&](const StoredCard &card) {
-        if (file.write(historyCsvRow(child(), card)) < 0)
+    const bool written = file.open(QIODevice::WriteOnly) && rows([&](const QByteArray &bytes) {
+        if (file.write(bytes) < 0)
             return false;
-        cancelled = !progress->advance(++done);
+        // The header is no card.
+        if (done++ > 0)
+            cancelled = !progress->advance(done - 1);
         return !cancelled;
     });
     if (cancelled) {
@@ -468,6 +476,23 @@ void ProgressWindow::exportCards()
     if (!written || !commitSaveFile(file, &why))
         tell(tr("The file %1 cannot be written.").arg(path)
              + (why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
+}
+
+void ProgressWindow::printClass()
+{
+    if (!tabClass || tabClass->children().isEmpty())
+        return;
+    ClassReport report;
+    report.className = className;
+    report.date = platform.shortDate();
+    report.children = int(tabClass->children().size());
+    QStringList names;
+    for (const ClassChild &one : tabClass->children()) {
+        report.rows.append(classRowOf(one));
+        names.append(one.name);
+    }
+    report.hardest = classHardestFacts(tabClass->children(), ClassPage::hardestCount);
+    emit printClassRequested(report, names);
 }
 
 void ProgressWindow::printProgress()

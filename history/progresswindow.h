@@ -4,9 +4,11 @@
 
 #include <functional>
 
+#include "history/classprint.h"
 #include "history/mastery.h"
 #include "history/practicetime.h"
 
+class ClassPage;
 class HistoryRecorder;
 class HistoryStore;
 class Dialogs;
@@ -35,6 +37,14 @@ public:
     // when that child has a history.
     void showProgress();
 
+    // What the class server lets this login see. None: no class server, the
+    // window shows every child in the history. Pupil: only the children who
+    // played on this machine. Teacher: every child of the class, and the
+    // class page first.
+    enum class ClassRole { None, Pupil, Teacher };
+    void setClassRole(ClassRole role, const QString &className);
+
+    ClassPage *tabClass = nullptr; // only for a teacher
     QComboBox *cboChild = nullptr;
     QComboBox *cboFluency = nullptr;
     QTabWidget *tabOperation = nullptr;
@@ -61,6 +71,9 @@ public:
 signals:
     // Help, or F1: what this window shows and does.
     void helpRequested();
+    // Print Class: the class table, and the names of its children as the
+    // history knows them, in the same order, for their worksheets.
+    void printClassRequested(const ClassReport &report, const QStringList &children);
 
 private:
     void buildPage(int index, qint16 operation, const QString &title);
@@ -71,6 +84,12 @@ private:
     void showFacts();
     void fluencyChosen();
     void exportCards();
+    void exportClass();
+    // Writes the CSV as the cards are read; says why when it cannot.
+    void writeCsv(const QString &path, qint64 total,
+                  const std::function<bool(const std::function<bool(const QByteArray &)> &)> &rows);
+    void printClass();
+    void showClassPage();
     void printProgress();
     void forgetChild();
     bool hasChild() const;
@@ -87,6 +106,10 @@ private:
     FactRecords facts;
     double fluency = defaultFluencySeconds;
     bool stale = false;
+    ClassRole role = ClassRole::None;
+    QString className;
+    QWidget *masteryLegend = nullptr;
+    QWidget *trend = nullptr;
 
 protected:
     void changeEvent(QEvent *event) override;

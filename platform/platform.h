@@ -81,6 +81,11 @@ public:
     virtual std::optional<int> chooseItem(const QString &title, const QString &label, const QStringList &items,
                                           const QString &extraButton) = 0;
 
+    // A question with a check box under it, ticked or not at first. None on
+    // Cancel; otherwise whether the box was ticked at OK.
+    virtual std::optional<bool> askWithCheckBox(const QString &title, const QString &text, const QString &checkBox,
+                                                bool ticked) = 0;
+
     virtual QDateTime now() = 0;
     // Milliseconds on a clock that never jumps, for timing cards.
     virtual qint64 monotonicMs() = 0;

@@ -1,6 +1,7 @@
 #include "platform/qtplatform.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -186,6 +187,19 @@ std::optional<QString> QtPlatform::askSecret(const QString &title, const QString
     const QString secret = QInputDialog::getText(QApplication::activeWindow(), title, label, QLineEdit::Password,
                                                  QString(), &ok, Qt::WindowFlags(), Qt::ImhDigitsOnly | Qt::ImhSensitiveData);
     return ok ? std::optional<QString>(secret) : std::nullopt;
+}
+
+std::optional<bool> QtPlatform::askWithCheckBox(const QString &title, const QString &text, const QString &checkBox,
+                                                bool ticked)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    auto *check = new QCheckBox(checkBox, &box);
+    check->setChecked(ticked);
+    box.setCheckBox(check);
+    if (box.exec() != QMessageBox::Ok)
+        return std::nullopt;
+    return check->isChecked();
 }
 
 std::optional<int> QtPlatform::chooseItem(const QString &title, const QString &label, const QStringList &items,

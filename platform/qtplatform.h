@@ -25,6 +25,8 @@ public:
     bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) override;
     std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) override;
     std::optional<QString> askSecret(const QString &title, const QString &label) override;
+    std::optional<bool> askWithCheckBox(const QString &title, const QString &text, const QString &checkBox,
+                                        bool ticked) override;
     std::optional<int> chooseItem(const QString &title, const QString &label, const QStringList &items,
                                   const QString &extraButton) override;
     std::unique_ptr<Progress> startProgress(const QString &title, const QString &text, qint64 total) override;

@@ -135,11 +135,16 @@ void GameFlow::choosePractiseDraw()
 
 QList<WeakFact> GameFlow::weakFacts(FunctionSet functions) const
 {
+    return weakFactsOf(setup.playerName(), functions);
+}
+
+QList<WeakFact> GameFlow::weakFactsOf(const QString &child, FunctionSet functions) const
+{
     if (!weakFactSource)
         return {};
     GameSession ranges;
     copyRanges(ranges, parts.settings);
-    return weakFactSource->weakFacts(setup.playerName(), functions, ranges, generatorSettings());
+    return weakFactSource->weakFacts(child, functions, ranges, generatorSettings());
 }
 
 void GameFlow::cardWasJudged(CardRecord card)

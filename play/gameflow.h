@@ -73,6 +73,8 @@ public:
     // The player's seen facts that a game of these operations in the current
     // ranges could deal; none without a practice history.
     QList<WeakFact> weakFacts(FunctionSet functions) const;
+    // The same for any child of the history, as a class printout needs.
+    QList<WeakFact> weakFactsOf(const QString &child, FunctionSet functions) const;
 
 signals:
     void gameStarted();

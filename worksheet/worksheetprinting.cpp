@@ -1,6 +1,7 @@
 #include "worksheet/worksheetprinting.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 #include "platform/dialogs.h"
 #include "platform/product.h"
@@ -47,6 +48,26 @@ bool someOperationTicked(Dialogs &dialogs, WorksheetSetup &setup, const Workshee
     return true;
 }
 
+// The weak facts that a sheet practises: those that need work or are being learned.
+QList<WeakFact> sheetFacts(QList<WeakFact> facts)
+{
+    facts.removeIf([](const WeakFact &weak) {
+        return weak.state != Mastery::NeedsWork && weak.state != Mastery::Learning;
+    });
+    return facts;
+}
+
+void tellNotKept(Dialogs &dialogs, const QList<int> &numbers, const QString &why)
+{
+    QStringList shown;
+    for (const int number : numbers)
+        shown.append(QString::number(number));
+    dialogs.ask(printTitle(),
+                Worksheet::tr("The worksheet was printed, but its sheet number %1 cannot be kept for reprinting: %2.")
+                    .arg(shown.join(QStringLiteral(", ")), why),
+                Platform::Buttons::Ok, Platform::Icon::Warning);
+}
+
 void printSheet(Platform &platform, Dialogs &dialogs, const PrintedSheet &sheet, const WorksheetPrintHooks &hooks, bool keep)
 {
     const QList<WorksheetProblem> problems = sheetProblems(sheet);
@@ -60,11 +81,7 @@ void printSheet(Platform &platform, Dialogs &dialogs, const PrintedSheet &sheet,
         return;
     const QString why = hooks.keepSheet(sheet);
     if (!why.isEmpty())
-        dialogs.ask(printTitle(),
-                    Worksheet::tr("The worksheet was printed, but its sheet number %1 cannot be kept for reprinting: %2.")
-                        .arg(sheet.number)
-                        .arg(why),
-                    Platform::Buttons::Ok, Platform::Icon::Warning);
+        tellNotKept(dialogs, {sheet.number}, why);
 }
 
 } // namespace
@@ -99,10 +116,7 @@ void printWeakWorksheet(Platform &platform, Dialogs &dialogs, WorksheetSetup set
 {
     if (!someOperationTicked(dialogs, setup, hooks))
         return;
-    QList<WeakFact> facts = weakFacts(setup);
-    facts.removeIf([](const WeakFact &weak) {
-        return weak.state != Mastery::NeedsWork && weak.state != Mastery::Learning;
-    });
+    const QList<WeakFact> facts = sheetFacts(weakFacts(setup));
     if (facts.isEmpty()) {
         const QString name = playerName.trimmed().isEmpty() ? Worksheet::tr("This child") : playerName.trimmed();
         dialogs.ask(Worksheet::tr("Print Weak Facts Worksheet"),
@@ -113,6 +127,64 @@ void printWeakWorksheet(Platform &platform, Dialogs &dialogs, WorksheetSetup set
         return;
     }
     printSheet(platform, dialogs, {newSheetNumber(platform.random()), playerName, setup, facts}, hooks, true);
+}
+
+QString classWorksheetsOption()
+{
+    return QStringLiteral("printClassWorksheets");
+}
+
+void printClass(Platform &platform, Dialogs &dialogs, const ClassReport &report, const QStringList &children,
+                WorksheetSetup setup, const ChildWeakFactsFor &weakFacts, const WorksheetPrintHooks &hooks)
+{
+    const QVariant kept = platform.userOption(classWorksheetsOption());
+    const std::optional<bool> withSheets = platform.askWithCheckBox(
+        Worksheet::tr("Print Class"),
+        Worksheet::tr("This prints the class table and the facts most children need work on."),
+        Worksheet::tr("Add a weak-facts worksheet for each child who has weak facts among the ticked operations"),
+        !kept.isValid() || kept.toBool());
+    if (!withSheets)
+        return;
+    platform.setUserOption(classWorksheetsOption(), *withSheets);
+    QList<PrintedSheet> sheets;
+    if (*withSheets) {
+        if (!someOperationTicked(dialogs, setup, hooks))
+            return;
+        QSet<int> numbers;
+        for (const QString &child : children) {
+            const QList<WeakFact> facts = sheetFacts(weakFacts(child, setup));
+            if (facts.isEmpty())
+                continue;
+            // Each sheet of the job its own number, so that each reprints.
+            int number = newSheetNumber(platform.random());
+            while (numbers.contains(number))
+                number = newSheetNumber(platform.random());
+            numbers.insert(number);
+            sheets.append({number, child, setup, facts});
+        }
+    }
+    const bool answerKey = platform.userOption(answerKeyOption()).toBool();
+    hooks.setOptionsMenuEnabled(false);
+    const bool printed = printPages(platform, [&](const PrintMeasure &measure) {
+        QList<PrintPage> pages = classPrintPages(report, measure);
+        for (const PrintedSheet &sheet : std::as_const(sheets))
+            pages += worksheetPages(sheet, sheetProblems(sheet), answerKey, versionLabel(), measure);
+        return pages;
+    });
+    hooks.setOptionsMenuEnabled(true);
+    if (!printed || !hooks.keepSheet)
+        return;
+    QList<int> notKept;
+    QString why;
+    for (const PrintedSheet &sheet : std::as_const(sheets)) {
+        const QString failed = hooks.keepSheet(sheet);
+        if (failed.isEmpty())
+            continue;
+        notKept.append(sheet.number);
+        why = failed;
+    }
+    if (!notKept.isEmpty())
+        tellNotKept(dialogs, notKept, why);
 }
 
 void reprintWorksheet(Platform &platform, Dialogs &dialogs, const SheetFinder &findSheet, const WorksheetPrintHooks &hooks)

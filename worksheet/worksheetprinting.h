@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "history/classprint.h"
 #include "worksheet/printedsheet.h"
 
 class Dialogs;
@@ -35,6 +36,17 @@ void printWorksheet(Platform &platform, Dialogs &dialogs, WorksheetSetup setup, 
 using WeakFactsFor = std::function<QList<WeakFact>(const WorksheetSetup &)>;
 void printWeakWorksheet(Platform &platform, Dialogs &dialogs, WorksheetSetup setup, const QString &playerName,
                         const WeakFactsFor &weakFacts, const WorksheetPrintHooks &hooks);
+
+// The user option of the check box "Print Class..." asks with.
+QString classWorksheetsOption();
+
+// "Print Class...": asks whether to add a weak-facts worksheet for each child
+// who has weak facts among the ticked operations, then prints the class
+// pages and those worksheets in one job, each sheet with its own number, kept
+// for reprinting. children are the names of the report's rows.
+using ChildWeakFactsFor = std::function<QList<WeakFact>(const QString &child, const WorksheetSetup &)>;
+void printClass(Platform &platform, Dialogs &dialogs, const ClassReport &report, const QStringList &children,
+                WorksheetSetup setup, const ChildWeakFactsFor &weakFacts, const WorksheetPrintHooks &hooks);
 
 // "Reprint Worksheet...": asks for a sheet number and prints that sheet again.
 // The finder says why, in unavailable, when the kept sheets cannot be read.

@@ -81,6 +81,17 @@ std::optional<int> FakePlatform::chooseItem(const QString &title, const QString 
     return choice && (*choice < extraChoice || *choice >= items.size()) ? std::nullopt : choice;
 }
 
+std::optional<bool> FakePlatform::askWithCheckBox(const QString &title, const QString &text, const QString &checkBox,
+                                                  bool ticked)
+{
+    checkBoxQuestions.append(title + QLatin1Char('|') + text + QLatin1Char('|') + checkBox);
+    if (checkBoxes.empty())
+        return ticked;
+    const std::optional<bool> answer = checkBoxes.front();
+    checkBoxes.pop_front();
+    return answer;
+}
+
 std::optional<int> FakePlatform::askNumber(const QString &title, const QString &label, int low, int high)
 {
     numberQuestions.append(title + QLatin1Char('|') + label);

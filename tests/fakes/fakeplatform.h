@@ -43,6 +43,8 @@ public:
     bool printPreview(const std::function<void(QPagedPaintDevice &)> &paint) override;
     std::optional<int> askNumber(const QString &title, const QString &label, int low, int high) override;
     std::optional<QString> askSecret(const QString &title, const QString &label) override;
+    std::optional<bool> askWithCheckBox(const QString &title, const QString &text, const QString &checkBox,
+                                        bool ticked) override;
     std::optional<int> chooseItem(const QString &title, const QString &label, const QStringList &items,
                                   const QString &extraButton) override;
     std::unique_ptr<Progress> startProgress(const QString &title, const QString &text, qint64 total) override;
@@ -69,6 +71,10 @@ public:
     // Next choices from a list: an index, extraChoice, or none for Cancel;
     // the extra button when empty.
     std::deque<std::optional<int>> choices;
+    // Next questions with a check box: ticked or not, or none for Cancel; OK
+    // as the box stands when empty.
+    std::deque<std::optional<bool>> checkBoxes;
+    QStringList checkBoxQuestions;
     bool browserWorks = true;
     qint64 cancelProgressAt = -1; // long work is cancelled once this much is done
     bool speechWorks = true;

@@ -290,20 +290,20 @@ private slots:
         QCOMPARE(count(name, QStringLiteral("sumdrop.games")), 1);
         QCOMPARE(count(name, QStringLiteral("sumdrop.children")), 1);
 
-        const ClassDatabase::FetchResult fetched = ClassDatabase::fetchCards(c.db, {batch.games[0].childKey});
+        const ClassDatabase::FetchResult fetched = ClassDatabase::fetchCards(c.db, QStringList{batch.games[0].childKey});
         QVERIFY2(fetched.fetched, qPrintable(fetched.error));
         QCOMPARE(fetched.skipped, 0);
         QCOMPARE(fetched.batch.games, batch.games);
         QCOMPARE(sortedByUuid(fetched.batch.cards), sortedByUuid(batch.cards));
         // Since the cursor: nothing new; another machine's next game is.
-        QVERIFY(ClassDatabase::fetchCards(c.db, {batch.games[0].childKey}, fetched.cursor).batch.isEmpty());
+        QVERIFY(ClassDatabase::fetchCards(c.db, QStringList{batch.games[0].childKey}, fetched.cursor).batch.isEmpty());
         const SharedBatch next = gameOf(child, QStringLiteral("other"), 2);
         QVERIFY(ClassDatabase::sendBatch(c.db, next).sent);
         const ClassDatabase::FetchResult later =
-            ClassDatabase::fetchCards(c.db, {batch.games[0].childKey}, fetched.cursor, machine);
+            ClassDatabase::fetchCards(c.db, QStringList{batch.games[0].childKey}, fetched.cursor, machine);
         QCOMPARE(later.batch.games, next.games);
         QCOMPARE(sortedByUuid(later.batch.cards), sortedByUuid(next.cards));
-        QVERIFY(ClassDatabase::fetchCards(c.db, {QStringLiteral("someone else")}).batch.isEmpty());
+        QVERIFY(ClassDatabase::fetchCards(c.db, QStringList{QStringLiteral("someone else")}).batch.isEmpty());
     }
 
     // What no server would take is left out, and the rest still arrives.
@@ -405,7 +405,7 @@ private slots:
             // Still a pupil sends and reads.
             const SharedBatch more = gameOf(QStringLiteral("Eve"), QStringLiteral("pc2"), 2);
             QVERIFY2(ClassDatabase::sendBatch(c.db, more).sent, qPrintable(query.lastError().text()));
-            QCOMPARE(ClassDatabase::fetchCards(c.db, {QStringLiteral("eve")}).batch.cards.size(), 5);
+            QCOMPARE(ClassDatabase::fetchCards(c.db, QStringList{QStringLiteral("eve")}).batch.cards.size(), 5);
         }
         Connection c(server->conninfo(name, teacher));
         QVERIFY(ClassDatabase::checkClass(c.db).isTeacher);
