@@ -7,7 +7,7 @@
 namespace {
 
 constexpr double left = 0.5;
-constexpr double rowHeight = 0.18;
+constexpr double rowHeight = 0.17;
 constexpr double tableTop = 1.35;
 constexpr double pageBottom = 9.9;
 // The name, the four operations, the last practice and the games of the week.
@@ -27,11 +27,14 @@ PrintPage headedPage(const ClassReport &report, const PrintMeasure &measure, boo
 {
     PrintPage page;
     page.add(PrintText{{left, 0.2}, Class::tr("Sumdrop class: %1").arg(report.className), title});
-    page.add(PrintText{{left, 0.55},
-                       Class::tr("Printed %1. Children: %2. Each child's facts are fluent within that child's own time.")
-                           .arg(report.date)
-                           .arg(report.children),
-                       PrintFont{QString(), 10, false, false, printBlack}});
+    const PrintFont note{QString(), 10, false, false, printBlack};
+    const QStringList lines = wrapForPrint(
+        Class::tr("Printed %1. Children: %2. Each child's facts are fluent within that child's own time.")
+            .arg(report.date)
+            .arg(report.children),
+        note, printRightEdge - left, 2, measure);
+    for (qsizetype l = 0; l < lines.size(); ++l)
+        page.add(PrintText{{left, 0.5 + 0.17 * double(l)}, lines[l], note});
     if (!table)
         return page;
     const QString names[] = {Class::tr("Child"),

@@ -158,7 +158,7 @@ void printClass(Platform &platform, Dialogs &dialogs, const ClassReport &report,
             // Each sheet of the job its own number, so that each reprints.
             int number = newSheetNumber(platform.random());
             while (numbers.contains(number))
-                number = newSheetNumber(platform.random());
+                number = number == highestSheetNumber ? lowestSheetNumber : number + 1;
             numbers.insert(number);
             sheets.append({number, child, setup, facts});
         }

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "history/classprint.h"
 #include "history/mastery.h"
 #include "history/practisedraw.h"
 #include "history/progressprint.h"
@@ -376,6 +377,80 @@ private slots:
         for (const PrintPage &page : pages)
             for (const PrintText &text : page.texts())
                 QVERIFY2(text.at.y() >= 0 && text.at.y() < 10.0 - 0.1, qPrintable(text.text));
+    }
+
+    // The colour steps: three quarters exactly is the top step, and a fact
+    // no child has practised is told apart from one nobody has mastered.
+    void classShare_data()
+    {
+        QTest::addColumn<int>("mastered");
+        QTest::addColumn<int>("of");
+        QTest::addColumn<bool>("seen");
+        QTest::addColumn<ClassShare>("share");
+        QTest::newRow("nobody practised it") << 0 << 30 << false << ClassShare::NotSeen;
+        QTest::newRow("practised, nobody has it") << 0 << 30 << true << ClassShare::UnderQuarter;
+        QTest::newRow("just under a quarter") << 7 << 30 << true << ClassShare::UnderQuarter;
+        QTest::newRow("a quarter") << 1 << 4 << true << ClassShare::UnderHalf;
+        QTest::newRow("a half") << 2 << 4 << true << ClassShare::UnderThreeQuarters;
+        QTest::newRow("just under three quarters") << 22 << 30 << true << ClassShare::UnderThreeQuarters;
+        QTest::newRow("three quarters") << 3 << 4 << true << ClassShare::ThreeQuartersUp;
+        QTest::newRow("all") << 30 << 30 << true << ClassShare::ThreeQuartersUp;
+        QTest::newRow("no children") << 0 << 0 << true << ClassShare::NotSeen;
+    }
+    void classShare()
+    {
+        QFETCH(int, mastered);
+        QFETCH(int, of);
+        QFETCH(bool, seen);
+        QTEST(classShareOf(mastered, of, seen), "share");
+    }
+
+    // A class of 35 and its hardest facts fit on one page; the 36th child
+    // goes on, and every text stays inside the margins of A4 and Letter.
+    void classPages_data()
+    {
+        QTest::addColumn<int>("children");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("empty") << 0 << 1;
+        QTest::newRow("one") << 1 << 1;
+        QTest::newRow("thirty-five") << 35 << 1;
+        QTest::newRow("thirty-six") << 36 << 2;
+        QTest::newRow("seventy") << 70 << 2;
+    }
+    void classPages()
+    {
+        QFETCH(int, children);
+        ClassReport report;
+        report.className = QStringLiteral("4B");
+        for (int i = 0; i < children; ++i)
+            report.rows.append({QStringLiteral("A name long enough to be cut at the column's edge %1").arg(i),
+                                QDateTime(QDate(2026, 12, 1), QTime(9, 0)), 3, {12, 0, 50, 0}, {169, 169, 169, 156},
+                                {true, false, true, false}});
+        for (int i = 0; i < 10; ++i)
+            report.hardest.append({{mul, 12, i}, 1, 3, {QStringLiteral("Ann")}, {}});
+        // Each character a tenth of an inch: the names are cut.
+        const PrintMeasure measure = [](const QString &text, const PrintFont &) { return 0.1 * double(text.size()); };
+        const QList<PrintPage> pages = classPrintPages(report, measure);
+        QTEST(int(pages.size()), "pages");
+        int names = 0;
+        int facts = 0;
+        for (const PrintPage &page : pages) {
+            for (const PrintText &text : page.texts()) {
+                QVERIFY2(text.at.y() >= 0 && text.at.y() < 10.0 - 0.1, qPrintable(text.text));
+                QVERIFY2(measure(text.text, text.font) <= 6.6, qPrintable(text.text));
+                names += text.text.startsWith(QStringLiteral("A name")) ? 1 : 0;
+                facts += text.text.startsWith(QStringLiteral("12 x ")) ? 1 : 0;
+            }
+        }
+        QCOMPARE(names, children);
+        QCOMPARE(facts, 10);
+        // Addition's 12 of 169 is under a quarter; subtraction was never practised.
+        const QList<PrintBox> boxes = pages[0].boxes();
+        if (children > 0) {
+            QCOMPARE(boxes.value(0).fill, classShareColour(ClassShare::UnderQuarter));
+            QCOMPARE(boxes.value(1).fill, classShareColour(ClassShare::NotSeen));
+            QCOMPARE(boxes.value(2).fill, classShareColour(ClassShare::UnderHalf));
+        }
     }
 };
 

@@ -1,4 +1,9 @@
+#include <QComboBox>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QtTest>
 
 
@@ -10,13 +15,16 @@
 #include "classroom/classsync.h"
 #include "gamedriver.h"
 #include "fakes/pgserver.h"
+#include "history/classpage.h"
+#include "history/historyrecorder.h"
 #include "history/historystore.h"
+#include "history/progresswindow.h"
 
 namespace {
 
 const QString className = QStringLiteral("class4b");
 
-CardRecord cardOf(int top, int bottom, bool right, int minute)
+CardRecord cardOf(int top, int bottom, bool right, int minute, QDate day = QDate(2026, 12, 1))
 {
     CardRecord card;
     card.operation = Operation::Addition;
@@ -26,7 +34,7 @@ CardRecord cardOf(int top, int bottom, bool right, int minute)
     card.given = right ? card.answer : card.answer + 1;
     card.right = right;
     card.seconds = 2.5;
-    card.judgedAt = QDateTime(QDate(2026, 12, 1), QTime(9, minute), Qt::UTC);
+    card.judgedAt = QDateTime(day, QTime(9, minute), Qt::UTC);
     return card;
 }
 
@@ -45,11 +53,11 @@ struct Machine
                          [this](const QString &text) { problems.append(text); });
     }
     // One game of count cards, tops from first on.
-    void play(const QString &child, int count, int first = 1)
+    void play(const QString &child, int count, int first = 1, QDate day = QDate(2026, 12, 1))
     {
         GameSetup setup;
         setup.child = child;
-        setup.started = QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC);
+        setup.started = QDateTime(day, QTime(9, 0), Qt::UTC);
         setup.operations = 1;
         setup.cardCount = count;
         setup.topMax = 99;
@@ -58,7 +66,8 @@ struct Machine
         setup.divisorHigh = 9;
         qint64 game = 0;
         for (int i = 0; i < count; ++i)
-            QVERIFY2(store.recordCard(game, setup, cardOf(first + i % 90, 7, i % 3 != 0, i % 60)), qPrintable(store.error()));
+            QVERIFY2(store.recordCard(game, setup, cardOf(first + i % 90, 7, i % 3 != 0, i % 60, day)),
+                     qPrintable(store.error()));
         QVERIFY(store.endGame(game, setup.started.addSecs(600), true));
     }
 
@@ -66,6 +75,32 @@ struct Machine
     std::unique_ptr<ClassSync> sync;
     QStringList problems;
 };
+
+// The fields of a CSV file of ours: quoted, with doubled quotes, CRLF.
+QList<QStringList> csvRows(const QString &text)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted && c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+            field += c;
+            ++i;
+        } else if (c == u'"') {
+            quoted = !quoted;
+        } else if (!quoted && c == u',') {
+            row.append(std::exchange(field, {}));
+        } else if (!quoted && c == u'\n') {
+            row.append(std::exchange(field, {}));
+            rows.append(std::exchange(row, {}));
+        } else if (quoted || c != u'\r') {
+            field += c;
+        }
+    }
+    return rows;
+}
 
 } // namespace
 
@@ -328,6 +363,183 @@ private slots:
             className, QStringLiteral("SELECT count(*), count(DISTINCT c.uuid) FROM sumdrop.cards c "
                                       "JOIN sumdrop.games g ON g.uuid = c.game WHERE g.child_key = 'killed'"));
         QCOMPARE(rows, QStringList{QStringLiteral("%1|%1").arg(local)});
+    }
+
+    // Four children from three machines, seen by the teacher on the third:
+    // the class page says what the mastery rules say of the server's cards,
+    // and a pupil on the same computer sees only who played there.
+    void theTeachersView()
+    {
+        const QString db = QStringLiteral("class5c");
+        QVERIFY(server->createClass(db));
+        QVERIFY(server->createUser(QStringLiteral("pupil5c"), QStringLiteral("p"), {ClassDatabase::pupilRole(db)}));
+        QVERIFY(server->createUser(QStringLiteral("teacher5c"), QStringLiteral("t"), {ClassDatabase::teacherRole(db)}));
+        QTemporaryFile passwords;
+        QVERIFY(passwords.open());
+        passwords.write("*:*:*:pupil5c:p\n*:*:*:teacher5c:t\n");
+        passwords.flush();
+        qputenv("PGPASSFILE", QFile::encodeName(passwords.fileName()));
+        auto one = machine();
+        auto two = machine();
+        const QString roomNames[] = {QStringLiteral("room-pc-1"), QStringLiteral("room-pc-2, \"back\"")};
+        for (int m = 0; m < 2; ++m) {
+            Machine &at = m == 0 ? *one : *two;
+            QVERIFY(at.store.open(true));
+            QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("rename"));
+            raw.setDatabaseName(at.store.path());
+            QVERIFY(raw.open());
+            QSqlQuery(raw).exec(QStringLiteral("UPDATE machine SET name = '%1'").arg(QString(roomNames[m]).replace(u'\'', QStringLiteral("''"))));
+            raw.close();
+            raw = {};
+            QSqlDatabase::removeDatabase(QStringLiteral("rename"));
+        }
+        for (int game = 0; game < 3; ++game) {
+            one->play(QStringLiteral("Ann"), 30, 1);
+            one->play(QStringLiteral("Ben"), 12, 3, QDate(2026, 12, 5));
+            two->play(QStringLiteral("Cy"), 20, 2);
+        }
+        two->play(QStringLiteral("ann"), 10, 1);
+        for (Machine *at : {one.get(), two.get()}) {
+            at->connect(server->conninfo(db, QStringLiteral("pupil5c")));
+            at->sync->syncNow();
+            QTRY_COMPARE_WITH_TIMEOUT(at->sync->status(), QStringLiteral("Class: sent"), 10000);
+        }
+        // A pupil's machine never takes in the children of others.
+        QCOMPARE(one->store.children().size(), 2);
+
+        // The teacher's computer has a child of its own.
+        useEmptyHistory(homes);
+        {
+            Machine here(HistoryStore::defaultPath());
+            for (int game = 0; game < 3; ++game)
+                here.play(QStringLiteral("Eve"), 13, 0, QDate(2026, 12, 7));
+        }
+        GameDriver teacher(GameDriver::defaultSetup(), QSize(1280, 1024),
+                           {{Program::classServerOption(), server->conninfo(db, QStringLiteral("teacher5c"))}});
+        QVERIFY(teacher.started());
+        QTRY_VERIFY_WITH_TIMEOUT(teacher.program->classSync()->teacher(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(teacher.program->history().store()->children().size(), 4, 10000);
+        teacher.window()->mnuProgress->trigger();
+        ProgressWindow &progress = teacher.program->frmProgress();
+        ClassPage *page = progress.tabClass;
+        QVERIFY(page);
+        QCOMPARE(progress.tabOperation->currentWidget(), page);
+        QCOMPARE(progress.cboChild->count(), 4);
+
+        // What the rules make of the server's cards, child by child.
+        const QStringList cards = server->sql(
+            db, QStringLiteral("SELECT g.child_key, c.operation, c.top, c.bottom, c.correct, c.seconds, g.machine, "
+                               "c.judged_at FROM sumdrop.cards c JOIN sumdrop.games g ON g.uuid = c.game"));
+        QHash<QString, AttemptHistory> attempts;
+        for (const QString &card : cards) {
+            const QStringList f = card.split(u'|');
+            attempts[f[0]][{qint16(f[1].toInt()), f[2].toInt(), f[3].toInt()}].append({f[4] == u't', f[5].toDouble()});
+        }
+        QCOMPARE(attempts.size(), 4);
+        QHash<Fact, int> needWork;
+        for (int r = 0; r < page->grdClass->rowCount(); ++r) {
+            const QString key = HistoryStore::childKey(page->grdClass->item(r, 0)->text());
+            const FactRecords records = recordsOf(attempts.value(key));
+            for (int op = 0; op < 4; ++op) {
+                const MasteryGrid grid = masteryGrid(records, classOperations[op], defaultFluencySeconds);
+                QCOMPARE(page->grdClass->item(r, 1 + op)->text(),
+                         QStringLiteral("Mastered %1 of %2").arg(grid.mastered).arg(grid.cells.size()));
+            }
+            QCOMPARE(page->grdClass->item(r, 6)->text(), key == u"ben" || key == u"eve" ? u"3" : u"0");
+            for (const FactRecord &record : records)
+                needWork[record.fact] += masteryOf(record.recent, defaultFluencySeconds) == Mastery::NeedsWork;
+        }
+        QCOMPARE(page->grdClass->rowCount(), 4);
+        // Each fact of the grid: the share of the class that has mastered it.
+        for (int r = 0; r <= gridLast; ++r) {
+            for (int c = 0; c <= gridLast; ++c) {
+                const Fact fact = factAtCell(Operation::Addition, {r, c});
+                int mastered = 0;
+                for (const AttemptHistory &child : std::as_const(attempts))
+                    mastered += child.contains(fact)
+                        && masteryOf(recordOf(fact, child[fact]).recent, defaultFluencySeconds) == Mastery::Mastered;
+                const QTableWidgetItem *cell = page->grdClassFacts->item(r, c);
+                QVERIFY2(cell->toolTip().startsWith(
+                             QStringLiteral("%1: mastered by %2 of 4 children").arg(factText(fact)).arg(mastered)),
+                         qPrintable(cell->toolTip()));
+            }
+        }
+        QVERIFY(page->grdClassFacts->item(3, 7)->toolTip().contains(QStringLiteral("Needs work: Ben, Eve")));
+        // The hardest: most children needing work first, none left out that more need.
+        QCOMPARE(page->lstClassHardest->topLevelItemCount(), ClassPage::hardestCount);
+        int last = std::numeric_limits<int>::max();
+        QSet<QString> listed;
+        for (int i = 0; i < ClassPage::hardestCount; ++i) {
+            const QTreeWidgetItem *item = page->lstClassHardest->topLevelItem(i);
+            const int count = item->text(1).toInt();
+            QVERIFY(count <= last);
+            last = count;
+            listed.insert(item->text(0));
+        }
+        for (auto it = needWork.cbegin(); it != needWork.cend(); ++it)
+            QVERIFY2(it.value() <= last || listed.contains(factText(it.key())), qPrintable(factText(it.key())));
+        QCOMPARE(page->lstClassHardest->topLevelItem(0)->text(1), QStringLiteral("2"));
+
+        // Double-click: the child's own pages.
+        const int ben = page->grdClass->findItems(QStringLiteral("Ben"), Qt::MatchExactly).value(0)->row();
+        emit page->grdClass->cellDoubleClicked(ben, 2);
+        QCOMPARE(progress.cboChild->currentText(), QStringLiteral("Ben"));
+        QCOMPARE(progress.tabOperation->currentIndex(), 1);
+
+        // The class export: every card on the server, and where it was played.
+        const QString csv = homes.filePath(QStringLiteral("class.csv"));
+        teacher.platform.fileNames = {csv};
+        page->cmdExportClass->click();
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QStringList> rows = csvRows(QString::fromUtf8(file.readAll()).mid(1));
+        QCOMPARE(rows.value(0).last(), QStringLiteral("machine"));
+        QStringList exported;
+        for (const QStringList &row : rows.mid(1))
+            exported.append(QStringList{row[0].toLower(), row[4], row[5], row[8], row[11]}.join(u'|'));
+        QStringList expected;
+        for (const QString &card : cards) {
+            const QStringList f = card.split(u'|');
+            expected.append(QStringList{f[0], f[2], f[3], f[4] == u't' ? QStringLiteral("yes") : QStringLiteral("no"),
+                                        f[6]}
+                                .join(u'|'));
+        }
+        exported.sort();
+        expected.sort();
+        QCOMPARE(exported, expected);
+        QVERIFY(exported.join(u' ').contains(roomNames[1]));
+
+        // Print Class with the worksheets: the class page, then a sheet for each
+        // child with weak facts, each kept under its own number.
+        teacher.platform.checkBoxes = {true};
+        page->cmdPrintClass->click();
+        QCOMPARE(teacher.platform.printedFiles.size(), 1);
+        QFile pdf(teacher.platform.printedFiles[0]);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.readAll().count(QByteArrayLiteral("/Type /Page\n")), 1 + 4);
+        teacher.program.reset();
+        {
+            QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("sheets"));
+            raw.setDatabaseName(HistoryStore::defaultPath());
+            QVERIFY(raw.open());
+            QSqlQuery kept(QStringLiteral("SELECT name, count(DISTINCT number) FROM sheets GROUP BY name ORDER BY name"), raw);
+            QStringList names;
+            while (kept.next())
+                names.append(kept.value(0).toString() + kept.value(1).toString());
+            QCOMPARE(names, QStringList({QStringLiteral("Ann1"), QStringLiteral("Ben1"), QStringLiteral("Cy1"),
+                                         QStringLiteral("Eve1")}));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("sheets"));
+
+        // A pupil on the teacher's computer: only Eve played here.
+        GameDriver pupil(GameDriver::defaultSetup(), QSize(1280, 1024),
+                         {{Program::classServerOption(), server->conninfo(db, QStringLiteral("pupil5c"))}});
+        QVERIFY(pupil.started());
+        QTRY_COMPARE_WITH_TIMEOUT(pupil.window()->lblClassStatus->text(), QStringLiteral("Class: sent"), 10000);
+        pupil.window()->mnuProgress->trigger();
+        QVERIFY(!pupil.program->frmProgress().tabClass);
+        QCOMPARE(pupil.program->frmProgress().cboChild->count(), 1);
+        QCOMPARE(pupil.program->frmProgress().cboChild->currentText(), QStringLiteral("Eve"));
     }
 
     void aServerThatNeverAnswers()
