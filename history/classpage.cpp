@@ -63,7 +63,8 @@ ClassPage::ClassPage(double screenScale, QWidget *parent)
     grdClass->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdClass->horizontalHeader()->setStretchLastSection(true);
     grdClass->setToolTip(tr("Click a heading to sort. Double-click a child to see their own pages."));
-    left->addWidget(grdClass, 1);
+    grdClass->sortByColumn(NameColumn, Qt::AscendingOrder);
+    left->addWidget(grdClass, 2);
 
     auto *hardestHeading = new QLabel(tr("The facts most children need work on"), this);
     QFont bold = hardestHeading->font();
@@ -74,7 +75,8 @@ ClassPage::ClassPage(double screenScale, QWidget *parent)
     lstClassHardest->setObjectName(QStringLiteral("lstClassHardest"));
     lstClassHardest->setAccessibleName(tr("The facts most children need work on"));
     lstClassHardest->setRootIsDecorated(false);
-    lstClassHardest->setHeaderLabels({QCoreApplication::translate("ProgressWindow", "Fact"), tr("Needs work"), tr("Learning"), tr("Mastered")});
+    const QString fact = QCoreApplication::translate("ProgressWindow", "Fact");
+    lstClassHardest->setHeaderLabels({fact, tr("Needs work"), tr("Learning"), tr("Mastered")});
     lstClassHardest->header()->setStretchLastSection(false);
     lstClassHardest->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int c = 1; c < 4; ++c)

@@ -37,13 +37,16 @@ PrintPage headedPage(const ClassReport &report, const PrintMeasure &measure, boo
         page.add(PrintText{{left, 0.5 + 0.17 * double(l)}, lines[l], note});
     if (!table)
         return page;
-    const QString names[] = {Class::tr("Child"),
+    const QString child = Class::tr("Child");
+    const QString last = Class::tr("Last practice");
+    const QString games = Class::tr("Games in 7 days");
+    const QString names[] = {child,
                              QCoreApplication::translate("Progress", "Addition"),
                              QCoreApplication::translate("Progress", "Subtraction"),
                              QCoreApplication::translate("Progress", "Multiplication"),
                              QCoreApplication::translate("Progress", "Division"),
-                             Class::tr("Last practice"),
-                             Class::tr("Games in 7 days")};
+                             last,
+                             games};
     for (int c = 0; c < 7; ++c) {
         const QStringList lines = wrapForPrint(names[c], header, columns[c + 1] - columns[c] - 0.05, 2, measure);
         for (qsizetype l = 0; l < lines.size(); ++l)

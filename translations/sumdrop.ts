@@ -164,6 +164,128 @@
     </message>
 </context>
 <context>
+    <name>Class</name>
+    <message>
+        <source>75 % or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50 to 74 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>25 to 49 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>under 25 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not practised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: mastered by %2 of %3 children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs work: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sumdrop class: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed %1. Children: %2. Each child&apos;s facts are fluent within that child&apos;s own time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games in 7 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The facts most children need work on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: needs work for %2, learning for %3, mastered by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassPage</name>
+    <message>
+        <source>Children of the class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games in 7 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a heading to sort. Double-click a child to see their own pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The facts most children need work on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Class...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Class...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facts mastered by the class:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facts mastered by the class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs work</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClassServer</name>
     <message>
         <source>Write the connection as key=value words, such as host=school-db dbname=class4b.</source>
@@ -1341,6 +1463,14 @@
         <source>Time</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -1898,6 +2028,18 @@ Are you sure you want to stop?</source>
     </message>
     <message>
         <source>Worksheet number %1 cannot be looked up: %2. Sheet numbers are kept in the practice history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This prints the class table and the facts most children need work on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a weak-facts worksheet for each child who has weak facts among the ticked operations</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -164,6 +164,128 @@
     </message>
 </context>
 <context>
+    <name>Class</name>
+    <message>
+        <source>75 % or more</source>
+        <translation>75 % oder mehr</translation>
+    </message>
+    <message>
+        <source>50 to 74 %</source>
+        <translation>50 bis 74 %</translation>
+    </message>
+    <message>
+        <source>25 to 49 %</source>
+        <translation>25 bis 49 %</translation>
+    </message>
+    <message>
+        <source>under 25 %</source>
+        <translation>unter 25 %</translation>
+    </message>
+    <message>
+        <source>not practised</source>
+        <translation>nicht geübt</translation>
+    </message>
+    <message>
+        <source>%1: mastered by %2 of %3 children</source>
+        <translation>%1: sicher bei %2 von %3 Kindern</translation>
+    </message>
+    <message>
+        <source>Needs work: %1</source>
+        <translation>Noch üben: %1</translation>
+    </message>
+    <message>
+        <source>Learning: %1</source>
+        <translation>Am Lernen: %1</translation>
+    </message>
+    <message>
+        <source>Sumdrop class: %1</source>
+        <translation>Sumdrop-Klasse: %1</translation>
+    </message>
+    <message>
+        <source>Printed %1. Children: %2. Each child&apos;s facts are fluent within that child&apos;s own time.</source>
+        <translation>Gedruckt am %1. Kinder: %2. Jedes Kind gilt innerhalb seiner eigenen Zeitgrenze als sicher.</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Games in 7 days</source>
+        <translation>Spiele in 7 Tagen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>The facts most children need work on</source>
+        <translation>Die Aufgaben, die die meisten Kinder noch üben müssen</translation>
+    </message>
+    <message>
+        <source>%1: needs work for %2, learning for %3, mastered by %4</source>
+        <translation>%1: noch üben %2, am Lernen %3, sicher %4</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Zuletzt geübt</translation>
+    </message>
+</context>
+<context>
+    <name>ClassPage</name>
+    <message>
+        <source>Children of the class</source>
+        <translation>Kinder der Klasse</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Zuletzt geübt</translation>
+    </message>
+    <message>
+        <source>Games in 7 days</source>
+        <translation>Spiele in 7 Tagen</translation>
+    </message>
+    <message>
+        <source>Click a heading to sort. Double-click a child to see their own pages.</source>
+        <translation>Zum Sortieren auf eine Überschrift klicken. Doppelklick auf ein Kind zeigt seine eigenen Seiten.</translation>
+    </message>
+    <message>
+        <source>The facts most children need work on</source>
+        <translation>Die Aufgaben, die die meisten Kinder noch üben müssen</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>Am Lernen</translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation>Sicher</translation>
+    </message>
+    <message>
+        <source>Print Class...</source>
+        <translation>Klasse drucken...</translation>
+    </message>
+    <message>
+        <source>Export Class...</source>
+        <translation>Klasse exportieren...</translation>
+    </message>
+    <message>
+        <source>Facts mastered by the class:</source>
+        <translation>Von der Klasse beherrscht:</translation>
+    </message>
+    <message>
+        <source>Facts mastered by the class</source>
+        <translation>Von der Klasse beherrschte Aufgaben</translation>
+    </message>
+    <message>
+        <source>Needs work</source>
+        <translation>Noch üben</translation>
+    </message>
+</context>
+<context>
     <name>ClassServer</name>
     <message>
         <source>Write the connection as key=value words, such as host=school-db dbname=class4b.</source>
@@ -1343,6 +1465,14 @@
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>Klasse</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -1902,6 +2032,18 @@ Möchtest du wirklich aufhören?</translation>
     <message>
         <source>Worksheet number %1 cannot be looked up: %2. Sheet numbers are kept in the practice history.</source>
         <translation>Arbeitsblatt Nummer %1 kann nicht nachgeschlagen werden: %2. Blattnummern werden im Übungsverlauf gespeichert.</translation>
+    </message>
+    <message>
+        <source>Print Class</source>
+        <translation>Klasse drucken</translation>
+    </message>
+    <message>
+        <source>This prints the class table and the facts most children need work on.</source>
+        <translation>Gedruckt werden die Klassentabelle und die Aufgaben, die die meisten Kinder noch üben müssen.</translation>
+    </message>
+    <message>
+        <source>Add a weak-facts worksheet for each child who has weak facts among the ticked operations</source>
+        <translation>Für jedes Kind mit schwierigen Aufgaben in den angekreuzten Rechenarten ein Arbeitsblatt dazulegen</translation>
     </message>
 </context>
 </TS>

@@ -164,6 +164,128 @@
     </message>
 </context>
 <context>
+    <name>Class</name>
+    <message>
+        <source>75 % or more</source>
+        <translation>75 % o más</translation>
+    </message>
+    <message>
+        <source>50 to 74 %</source>
+        <translation>50 a 74 %</translation>
+    </message>
+    <message>
+        <source>25 to 49 %</source>
+        <translation>25 a 49 %</translation>
+    </message>
+    <message>
+        <source>under 25 %</source>
+        <translation>menos del 25 %</translation>
+    </message>
+    <message>
+        <source>not practised</source>
+        <translation>sin practicar</translation>
+    </message>
+    <message>
+        <source>%1: mastered by %2 of %3 children</source>
+        <translation>%1: dominado por %2 de %3 niños</translation>
+    </message>
+    <message>
+        <source>Needs work: %1</source>
+        <translation>Necesita práctica: %1</translation>
+    </message>
+    <message>
+        <source>Learning: %1</source>
+        <translation>Aprendiendo: %1</translation>
+    </message>
+    <message>
+        <source>Sumdrop class: %1</source>
+        <translation>Clase de Sumdrop: %1</translation>
+    </message>
+    <message>
+        <source>Printed %1. Children: %2. Each child&apos;s facts are fluent within that child&apos;s own time.</source>
+        <translation>Impreso el %1. Niños: %2. Cada niño se mide con su propio tiempo de respuesta.</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>Games in 7 days</source>
+        <translation>Partidas en 7 días</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>The facts most children need work on</source>
+        <translation>Las operaciones que más niños necesitan practicar</translation>
+    </message>
+    <message>
+        <source>%1: needs work for %2, learning for %3, mastered by %4</source>
+        <translation>%1: necesitan práctica %2, aprendiendo %3, dominado %4</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Última práctica</translation>
+    </message>
+</context>
+<context>
+    <name>ClassPage</name>
+    <message>
+        <source>Children of the class</source>
+        <translation>Niños de la clase</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Última práctica</translation>
+    </message>
+    <message>
+        <source>Games in 7 days</source>
+        <translation>Partidas en 7 días</translation>
+    </message>
+    <message>
+        <source>Click a heading to sort. Double-click a child to see their own pages.</source>
+        <translation>Haga clic en un encabezado para ordenar. Doble clic en un niño para ver sus propias páginas.</translation>
+    </message>
+    <message>
+        <source>The facts most children need work on</source>
+        <translation>Las operaciones que más niños necesitan practicar</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>Aprendiendo</translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation>Dominado</translation>
+    </message>
+    <message>
+        <source>Print Class...</source>
+        <translation>Imprimir la clase...</translation>
+    </message>
+    <message>
+        <source>Export Class...</source>
+        <translation>Exportar la clase...</translation>
+    </message>
+    <message>
+        <source>Facts mastered by the class:</source>
+        <translation>Operaciones dominadas por la clase:</translation>
+    </message>
+    <message>
+        <source>Facts mastered by the class</source>
+        <translation>Operaciones dominadas por la clase</translation>
+    </message>
+    <message>
+        <source>Needs work</source>
+        <translation>Necesita práctica</translation>
+    </message>
+</context>
+<context>
     <name>ClassServer</name>
     <message>
         <source>Write the connection as key=value words, such as host=school-db dbname=class4b.</source>
@@ -1343,6 +1465,14 @@
         <source>Time</source>
         <translation>Tiempo</translation>
     </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>clase</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -1902,6 +2032,18 @@ Are you sure you want to stop?</source>
     <message>
         <source>Worksheet number %1 cannot be looked up: %2. Sheet numbers are kept in the practice history.</source>
         <translation>No se puede buscar la hoja número %1: %2. Los números de hoja se guardan en el historial.</translation>
+    </message>
+    <message>
+        <source>Print Class</source>
+        <translation>Imprimir la clase</translation>
+    </message>
+    <message>
+        <source>This prints the class table and the facts most children need work on.</source>
+        <translation>Se imprimen la tabla de la clase y las operaciones que más niños necesitan practicar.</translation>
+    </message>
+    <message>
+        <source>Add a weak-facts worksheet for each child who has weak facts among the ticked operations</source>
+        <translation>Añadir una hoja de operaciones difíciles para cada niño que las tenga entre las operaciones marcadas</translation>
     </message>
 </context>
 </TS>

@@ -164,6 +164,128 @@
     </message>
 </context>
 <context>
+    <name>Class</name>
+    <message>
+        <source>75 % or more</source>
+        <translation>75 % ou plus</translation>
+    </message>
+    <message>
+        <source>50 to 74 %</source>
+        <translation>50 à 74 %</translation>
+    </message>
+    <message>
+        <source>25 to 49 %</source>
+        <translation>25 à 49 %</translation>
+    </message>
+    <message>
+        <source>under 25 %</source>
+        <translation>moins de 25 %</translation>
+    </message>
+    <message>
+        <source>not practised</source>
+        <translation>pas exercé</translation>
+    </message>
+    <message>
+        <source>%1: mastered by %2 of %3 children</source>
+        <translation>%1 : maîtrisé par %2 enfants sur %3</translation>
+    </message>
+    <message>
+        <source>Needs work: %1</source>
+        <translation>À retravailler : %1</translation>
+    </message>
+    <message>
+        <source>Learning: %1</source>
+        <translation>En cours : %1</translation>
+    </message>
+    <message>
+        <source>Sumdrop class: %1</source>
+        <translation>Classe Sumdrop : %1</translation>
+    </message>
+    <message>
+        <source>Printed %1. Children: %2. Each child&apos;s facts are fluent within that child&apos;s own time.</source>
+        <translation>Imprimé le %1. Enfants : %2. Chaque enfant est jugé avec son propre temps de réponse.</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Enfant</translation>
+    </message>
+    <message>
+        <source>Games in 7 days</source>
+        <translation>Parties en 7 jours</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>The facts most children need work on</source>
+        <translation>Les calculs que le plus d&apos;enfants doivent retravailler</translation>
+    </message>
+    <message>
+        <source>%1: needs work for %2, learning for %3, mastered by %4</source>
+        <translation>%1 : à retravailler %2, en cours %3, maîtrisé %4</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Dernier exercice</translation>
+    </message>
+</context>
+<context>
+    <name>ClassPage</name>
+    <message>
+        <source>Children of the class</source>
+        <translation>Enfants de la classe</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Enfant</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Dernier exercice</translation>
+    </message>
+    <message>
+        <source>Games in 7 days</source>
+        <translation>Parties en 7 jours</translation>
+    </message>
+    <message>
+        <source>Click a heading to sort. Double-click a child to see their own pages.</source>
+        <translation>Cliquez sur un en-tête pour trier. Double-cliquez sur un enfant pour voir ses propres pages.</translation>
+    </message>
+    <message>
+        <source>The facts most children need work on</source>
+        <translation>Les calculs que le plus d&apos;enfants doivent retravailler</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation>Maîtrisé</translation>
+    </message>
+    <message>
+        <source>Print Class...</source>
+        <translation>Imprimer la classe...</translation>
+    </message>
+    <message>
+        <source>Export Class...</source>
+        <translation>Exporter la classe...</translation>
+    </message>
+    <message>
+        <source>Facts mastered by the class:</source>
+        <translation>Calculs maîtrisés par la classe :</translation>
+    </message>
+    <message>
+        <source>Facts mastered by the class</source>
+        <translation>Calculs maîtrisés par la classe</translation>
+    </message>
+    <message>
+        <source>Needs work</source>
+        <translation>À retravailler</translation>
+    </message>
+</context>
+<context>
     <name>ClassServer</name>
     <message>
         <source>Write the connection as key=value words, such as host=school-db dbname=class4b.</source>
@@ -1343,6 +1465,14 @@
         <source>Time</source>
         <translation>Temps</translation>
     </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>classe</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -1902,6 +2032,18 @@ Veux-tu vraiment arrêter ?</translation>
     <message>
         <source>Worksheet number %1 cannot be looked up: %2. Sheet numbers are kept in the practice history.</source>
         <translation>La fiche numéro %1 ne peut pas être retrouvée : %2. Les numéros de fiche sont gardés dans l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>Print Class</source>
+        <translation>Imprimer la classe</translation>
+    </message>
+    <message>
+        <source>This prints the class table and the facts most children need work on.</source>
+        <translation>Ceci imprime le tableau de la classe et les calculs que le plus d&apos;enfants doivent retravailler.</translation>
+    </message>
+    <message>
+        <source>Add a weak-facts worksheet for each child who has weak facts among the ticked operations</source>
+        <translation>Ajouter une fiche des calculs difficiles pour chaque enfant qui en a parmi les opérations cochées</translation>
     </message>
 </context>
 </TS>
