@@ -41,7 +41,7 @@ bool fill(HistoryStore &store, int child, int games)
         game.childKey = HistoryStore::childKey(name);
         game.machine = QStringLiteral("room-pc-%1").arg(child % 6 + 1);
         game.setup.child = name;
-        game.setup.started = firstDay.addSecs(qint64(g) * 86400 * 38 / games + child * 60);
+        game.setup.started = firstDay.addSecs(qint64(g) * 86400 * 38 / games + qint64(child) * 60);
         game.setup.operations = 1;
         game.setup.cardCount = 20;
         game.setup.topMax = 12;
@@ -56,7 +56,7 @@ bool fill(HistoryStore &store, int child, int games)
             SharedCard card;
             card.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
             card.gameUuid = game.uuid;
-            card.judgedAt = game.setup.started.addSecs(c * 10);
+            card.judgedAt = game.setup.started.addSecs(qint64(c) * 10);
             const auto operation = qint16(Operation::Addition + (n / 7 + child) % 4);
             const int a = (n * 7 + child) % 13;
             const int b = (n * 5 + child * 3) % 12 + 1;

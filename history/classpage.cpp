@@ -1,11 +1,14 @@
 #include "history/classpage.h"
 
+#include <QCollator>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -30,8 +33,13 @@ public:
     {
         const QVariant mine = data(Qt::UserRole);
         const QVariant theirs = other.data(Qt::UserRole);
-        if (mine.typeId() == QMetaType::QString)
-            return QString::localeAwareCompare(mine.toString(), theirs.toString()) < 0;
+        if (mine.typeId() == QMetaType::QString) {
+            // "Ann2" before "Ann10", as a teacher reads them.
+            QCollator collator;
+            collator.setNumericMode(true);
+            collator.setCaseSensitivity(Qt::CaseInsensitive);
+            return collator.compare(mine.toString(), theirs.toString()) < 0;
+        }
         if (mine.typeId() == QMetaType::QDateTime)
             return mine.toDateTime() < theirs.toDateTime();
         return mine.toDouble() < theirs.toDouble();
@@ -64,6 +72,11 @@ ClassPage::ClassPage(double screenScale, QWidget *parent)
     grdClass->horizontalHeader()->setStretchLastSection(true);
     grdClass->setToolTip(tr("Click a heading to sort. Double-click a child to see their own pages."));
     grdClass->sortByColumn(NameColumn, Qt::AscendingOrder);
+    const int rowHeight = grdClass->fontMetrics().height() + 8;
+    grdClass->verticalHeader()->setDefaultSectionSize(rowHeight);
+    // Eight children in view before it scrolls.
+    grdClass->setMinimumHeight(grdClass->horizontalHeader()->sizeHint().height() + 8 * rowHeight
+                               + 2 * grdClass->frameWidth());
     left->addWidget(grdClass, 2);
 
     auto *hardestHeading = new QLabel(tr("The facts most children need work on"), this);
@@ -82,6 +95,9 @@ ClassPage::ClassPage(double screenScale, QWidget *parent)
     for (int c = 1; c < 4; ++c)
         lstClassHardest->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     hardestHeading->setBuddy(lstClassHardest);
+    // All ten facts without scrolling.
+    lstClassHardest->setMinimumHeight((hardestCount + 1) * (lstClassHardest->fontMetrics().height() + 6)
+                                      + 2 * lstClassHardest->frameWidth());
     left->addWidget(lstClassHardest, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -169,6 +185,13 @@ void ClassPage::showTable()
         grdClass->setItem(r, GamesColumn, games);
     }
     grdClass->setSortingEnabled(true);
+    // The whole table in view where the screen has room, and the window opens that wide.
+    grdClass->resizeColumnsToContents();
+    int wanted = 2 * grdClass->frameWidth() + grdClass->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < ColumnCount; ++c)
+        wanted += grdClass->horizontalHeader()->sectionSize(c);
+    const int room = screen()->availableGeometry().width() - grdClassFacts->width() - 120;
+    grdClass->setMinimumWidth(std::max(200, std::min(wanted, room)));
 }
 
 void ClassPage::showFacts()

@@ -268,8 +268,10 @@ void ProgressWindow::gameStarted()
 
 void ProgressWindow::gameEnded()
 {
-    if (isVisible())
+    if (isVisible()) {
         reload(child());
+        resize(size().expandedTo(sizeHint()));
+    }
 }
 
 QString ProgressWindow::child() const
@@ -331,8 +333,10 @@ void ProgressWindow::setClassRole(ClassRole newRole, const QString &name)
         delete tabClass;
         tabClass = nullptr;
     }
-    if (isVisible())
+    if (isVisible()) {
         reload(child());
+        resize(size().expandedTo(sizeHint()));
+    }
 }
 
 void ProgressWindow::changeEvent(QEvent *event)
