@@ -11,11 +11,11 @@ constexpr double rowHeight = 0.17;
 constexpr double tableTop = 1.35;
 constexpr double pageBottom = 9.9;
 // The name, the four operations, the last practice and the games of the week.
-constexpr double columns[] = {0.5, 2.3, 3.15, 4.0, 4.85, 5.7, 6.45, printRightEdge};
+constexpr double columns[] = {0.5, 1.8, 2.7, 3.6, 4.5, 5.4, 6.35, printRightEdge};
 
 const PrintFont title{QString(), 14, true, false, printBlack};
 const PrintFont heading{QString(), 12, true, false, printBlack};
-const PrintFont header{QString(), 8, true, false, printBlack};
+const PrintFont header{QString(), 7.5, true, false, printBlack};
 const PrintFont plain{QString(), 9, false, false, printBlack};
 
 struct Class
