@@ -907,6 +907,14 @@
         <source>Choose Time above the chart to see how many minutes the child practised on each of the last 14 days, the minutes of the last seven days and the most days in a row with practice.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With a class server and a teacher&apos;s login, the first tab, Class, shows every child of the class: how many facts of each math function each child has mastered, when they last practised and how many games they played in the last seven days. Click a heading to sort, and double-click a child to see their own tabs. The grid beside it shows how much of the class has mastered each fact; point at a fact to see who needs work on it. Below are the facts most children need work on. Print Class prints the table and those facts, and can add a worksheet of weak facts for each child; Export Class saves every answer of the class as one file for a spreadsheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

@@ -907,6 +907,14 @@
         <source>Choose Time above the chart to see how many minutes the child practised on each of the last 14 days, the minutes of the last seven days and the most days in a row with practice.</source>
         <translation>Wähle „Zeit“ über dem Diagramm, um zu sehen, wie viele Minuten das Kind an jedem der letzten 14 Tage geübt hat, die Minuten der letzten sieben Tage und die meisten Tage am Stück mit Übung.</translation>
     </message>
+    <message>
+        <source>The class</source>
+        <translation>Die Klasse</translation>
+    </message>
+    <message>
+        <source>With a class server and a teacher&apos;s login, the first tab, Class, shows every child of the class: how many facts of each math function each child has mastered, when they last practised and how many games they played in the last seven days. Click a heading to sort, and double-click a child to see their own tabs. The grid beside it shows how much of the class has mastered each fact; point at a fact to see who needs work on it. Below are the facts most children need work on. Print Class prints the table and those facts, and can add a worksheet of weak facts for each child; Export Class saves every answer of the class as one file for a spreadsheet.</source>
+        <translation>Mit einem Klassenserver und einer Anmeldung als Lehrkraft zeigt die erste Registerkarte, Klasse, alle Kinder der Klasse: wie viele Aufgaben jeder Rechenart jedes Kind sicher kann, wann es zuletzt geübt hat und wie viele Spiele es in den letzten sieben Tagen gespielt hat. Zum Sortieren auf eine Überschrift klicken; ein Doppelklick auf ein Kind zeigt seine eigenen Registerkarten. Das Raster daneben zeigt, wie viel der Klasse jede Aufgabe sicher kann; zeigt man auf eine Aufgabe, sieht man, wer sie noch üben muss. Darunter stehen die Aufgaben, die die meisten Kinder noch üben müssen. Klasse drucken druckt die Tabelle und diese Aufgaben und kann für jedes Kind ein Arbeitsblatt mit seinen schwierigen Aufgaben dazulegen; Klasse exportieren speichert alle Antworten der Klasse als eine Datei für eine Tabellenkalkulation.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

@@ -907,6 +907,14 @@
         <source>Choose Time above the chart to see how many minutes the child practised on each of the last 14 days, the minutes of the last seven days and the most days in a row with practice.</source>
         <translation>Choisis Temps au-dessus du graphique pour voir combien de minutes l&apos;enfant s&apos;est entraîné chacun des 14 derniers jours, les minutes des sept derniers jours et le plus grand nombre de jours d&apos;affilée avec entraînement.</translation>
     </message>
+    <message>
+        <source>The class</source>
+        <translation>La classe</translation>
+    </message>
+    <message>
+        <source>With a class server and a teacher&apos;s login, the first tab, Class, shows every child of the class: how many facts of each math function each child has mastered, when they last practised and how many games they played in the last seven days. Click a heading to sort, and double-click a child to see their own tabs. The grid beside it shows how much of the class has mastered each fact; point at a fact to see who needs work on it. Below are the facts most children need work on. Print Class prints the table and those facts, and can add a worksheet of weak facts for each child; Export Class saves every answer of the class as one file for a spreadsheet.</source>
+        <translation>Avec un serveur de classe et une connexion d&apos;enseignant, le premier onglet, Classe, montre tous les enfants de la classe : combien de calculs de chaque opération chaque enfant maîtrise, quand il s&apos;est exercé pour la dernière fois et combien de parties il a jouées ces sept derniers jours. Cliquez sur un en-tête pour trier, et double-cliquez sur un enfant pour voir ses propres onglets. La grille à côté montre quelle part de la classe maîtrise chaque calcul ; pointez un calcul pour voir qui doit le retravailler. En dessous figurent les calculs que le plus d&apos;enfants doivent retravailler. Imprimer la classe imprime le tableau et ces calculs, et peut ajouter une fiche des calculs difficiles pour chaque enfant ; Exporter la classe enregistre toutes les réponses de la classe dans un seul fichier pour un tableur.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>

@@ -10,6 +10,8 @@
 #include <QStyleOptionComboBox>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -218,6 +220,13 @@ QStringList shownTexts(const QObject *object)
         else if (const auto *list = qobject_cast<const QComboBox *>(widget))
             for (int item = 0; item < list->count(); ++item)
                 texts << list->itemText(item);
+        else if (const auto *tree = qobject_cast<const QTreeWidget *>(widget))
+            for (int column = 0; column < tree->columnCount(); ++column)
+                texts << tree->headerItem()->text(column);
+        else if (const auto *table = qobject_cast<const QTableWidget *>(widget))
+            for (int column = 0; column < table->columnCount(); ++column)
+                if (const QTableWidgetItem *header = table->horizontalHeaderItem(column))
+                    texts << header->text();
     } else if (const auto *action = qobject_cast<const QAction *>(object)) {
         texts << action->text() << action->toolTip();
     }
@@ -364,6 +373,8 @@ private slots:
         QVERIFY(driver.started());
         driver.window()->mnuAdvanced->trigger();
         driver.window()->mnuAbout->trigger();
+        // The class page too, as a teacher's login shows it.
+        driver.program->frmProgress().setClassRole(ProgressWindow::ClassRole::Teacher, QStringLiteral("4B"));
         driver.program->frmProgress().showProgress();
         for (int page = 1; page <= GameSummary::pageCount; ++page)
             driver.program->summaryWindows().showPage(page);
