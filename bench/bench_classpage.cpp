@@ -140,6 +140,7 @@ int main(int argc, char *argv[])
 
     ClassReport report;
     report.className = QStringLiteral("4B");
+    report.date = QStringLiteral("12/10/2026");
     QStringList names;
     for (const ClassChild &child : shown) {
         report.rows.append(classRowOf(child));

@@ -217,14 +217,9 @@ std::array<HelpPage, helpTopicCount> makePages()
          HelpTopics::tr("Export saves the child's answers as a file for a spreadsheet. Print prints the grids and the "
                         "chart. Forget This Child removes everything the child has practised; this cannot be undone.")},
         {HelpTopics::tr("The class"),
-         HelpTopics::tr("With a class server and a teacher's login, the first tab, Class, shows every child of the "
-                        "class: how many facts of each math function each child has mastered, when they last "
-                        "practised and how many games they played in the last seven days. Click a heading to sort, "
-                        "and double-click a child to see their own tabs. The grid beside it shows how much of the "
-                        "class has mastered each fact; point at a fact to see who needs work on it. Below are the "
-                        "facts most children need work on. Print Class prints the table and those facts, and can add "
-                        "a worksheet of weak facts for each child; Export Class saves every answer of the class as "
-                        "one file for a spreadsheet.")},
+         HelpTopics::tr("With a teacher's login to a class server, the first tab, Class, shows how much each "
+                        "child of the class has mastered. Point at a fact to see who needs work on it, and "
+                        "double-click a child to see their tabs.")},
         {HelpTopics::tr("Lock Setup"),
          HelpTopics::tr("A parent can choose Lock Setup from the Options menu and type a four-digit PIN twice. "
                         "Until Unlock Setup is chosen and the PIN typed, the setup cannot be changed; the name box, "

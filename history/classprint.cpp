@@ -31,7 +31,7 @@ PrintPage headedPage(const ClassReport &report, const PrintMeasure &measure, boo
     const QStringList lines = wrapForPrint(
         Class::tr("Printed %1. Children: %2. Each child's facts are fluent within that child's own time.")
             .arg(report.date)
-            .arg(report.children),
+            .arg(report.rows.size()),
         note, printRightEdge - left, 2, measure);
     for (qsizetype l = 0; l < lines.size(); ++l)
         page.add(PrintText{{left, 0.5 + 0.17 * double(l)}, lines[l], note});

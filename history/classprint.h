@@ -13,7 +13,6 @@ struct ClassReport
     QString date;
     QList<ClassRow> rows;
     QList<ClassFact> hardest;
-    int children = 0;
 };
 
 // Rows of the class table on one page: a class of 35 and its hardest facts fit.

@@ -489,7 +489,6 @@ void ProgressWindow::printClass()
     ClassReport report;
     report.className = className;
     report.date = platform.shortDate();
-    report.children = int(tabClass->children().size());
     QStringList names;
     for (const ClassChild &one : tabClass->children()) {
         report.rows.append(classRowOf(one));

@@ -912,7 +912,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>With a class server and a teacher&apos;s login, the first tab, Class, shows every child of the class: how many facts of each math function each child has mastered, when they last practised and how many games they played in the last seven days. Click a heading to sort, and double-click a child to see their own tabs. The grid beside it shows how much of the class has mastered each fact; point at a fact to see who needs work on it. Below are the facts most children need work on. Print Class prints the table and those facts, and can add a worksheet of weak facts for each child; Export Class saves every answer of the class as one file for a spreadsheet.</source>
+        <source>With a teacher&apos;s login to a class server, the first tab, Class, shows how much each child of the class has mastered. Point at a fact to see who needs work on it, and double-click a child to see their tabs.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

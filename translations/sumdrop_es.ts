@@ -912,8 +912,8 @@
         <translation>La clase</translation>
     </message>
     <message>
-        <source>With a class server and a teacher&apos;s login, the first tab, Class, shows every child of the class: how many facts of each math function each child has mastered, when they last practised and how many games they played in the last seven days. Click a heading to sort, and double-click a child to see their own tabs. The grid beside it shows how much of the class has mastered each fact; point at a fact to see who needs work on it. Below are the facts most children need work on. Print Class prints the table and those facts, and can add a worksheet of weak facts for each child; Export Class saves every answer of the class as one file for a spreadsheet.</source>
-        <translation>Con un servidor de clase y un inicio de sesión de docente, la primera pestaña, Clase, muestra a todos los niños de la clase: cuántas operaciones de cada tipo domina cada niño, cuándo practicó por última vez y cuántas partidas jugó en los últimos siete días. Haga clic en un encabezado para ordenar y doble clic en un niño para ver sus propias pestañas. La cuadrícula de al lado muestra qué parte de la clase domina cada operación; señale una operación para ver quién necesita practicarla. Debajo están las operaciones que más niños necesitan practicar. Imprimir la clase imprime la tabla y esas operaciones, y puede añadir una hoja de operaciones difíciles para cada niño; Exportar la clase guarda todas las respuestas de la clase en un solo archivo para una hoja de cálculo.</translation>
+        <source>With a teacher&apos;s login to a class server, the first tab, Class, shows how much each child of the class has mastered. Point at a fact to see who needs work on it, and double-click a child to see their tabs.</source>
+        <translation>Con un inicio de sesión de docente en un servidor de clase, la primera pestaña, Clase, muestra cuánto domina cada niño de la clase. Señale una operación para ver quién necesita practicarla, y haga doble clic en un niño para ver sus pestañas.</translation>
     </message>
 </context>
 <context>
