@@ -68,7 +68,7 @@ struct ClassFactGrid
 
     const ClassFact &at(GridCell cell) const
     {
-        return cells.at((cell.row - gridFirstRow(operation)) * (gridLast + 1) + cell.column);
+        return cells.at(gridIndexOf(operation, cell));
     }
 };
 ClassFactGrid classFactGrid(const QList<ClassChild> &children, qint16 operation);

@@ -35,9 +35,12 @@ public:
         const QVariant theirs = other.data(Qt::UserRole);
         if (mine.typeId() == QMetaType::QString) {
             // "Ann2" before "Ann10", as a teacher reads them.
-            QCollator collator;
-            collator.setNumericMode(true);
-            collator.setCaseSensitivity(Qt::CaseInsensitive);
+            static const QCollator collator = [] {
+                QCollator made;
+                made.setNumericMode(true);
+                made.setCaseSensitivity(Qt::CaseInsensitive);
+                return made;
+            }();
             return collator.compare(mine.toString(), theirs.toString()) < 0;
         }
         if (mine.typeId() == QMetaType::QDateTime)
@@ -147,10 +150,14 @@ ClassPage::ClassPage(double screenScale, QWidget *parent)
 void ClassPage::setChildren(const QList<ClassChild> &children)
 {
     shown = children;
+    rows.clear();
+    for (const ClassChild &child : shown)
+        rows.append(classRowOf(child));
+    hardest = classHardestFacts(shown, hardestCount);
     showTable();
     showFacts();
     lstClassHardest->clear();
-    for (const ClassFact &fact : classHardestFacts(shown, hardestCount)) {
+    for (const ClassFact &fact : std::as_const(hardest)) {
         auto *item = new QTreeWidgetItem(lstClassHardest,
                                          {factText(fact.fact), QString::number(fact.needWork.size()),
                                           QString::number(fact.learning.size()), QString::number(fact.mastered)});
@@ -166,7 +173,7 @@ void ClassPage::showTable()
     grdClass->setRowCount(int(shown.size()));
     for (int r = 0; r < int(shown.size()); ++r) {
         const ClassChild &child = shown[r];
-        const ClassRow row = classRowOf(child);
+        const ClassRow &row = rows[r];
         auto *name = new SortedItem(row.name, row.name);
         name->setData(Qt::UserRole + 1, child.name);
         grdClass->setItem(r, NameColumn, name);

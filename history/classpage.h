@@ -20,6 +20,9 @@ public:
 
     void setChildren(const QList<ClassChild> &children);
     const QList<ClassChild> &children() const { return shown; }
+    // The table's rows in the order of children(), and the hardest facts, as shown.
+    const QList<ClassRow> &classRows() const { return rows; }
+    const QList<ClassFact> &hardestFacts() const { return hardest; }
 
     QTableWidget *grdClass = nullptr;
     QComboBox *cboClassOperation = nullptr;
@@ -39,4 +42,6 @@ private:
     void showFacts();
 
     QList<ClassChild> shown;
+    QList<ClassRow> rows;
+    QList<ClassFact> hardest;
 };

@@ -173,7 +173,7 @@ QList<PractiseSpan> HistoryReads::practiceSpans(const QString &child, const QDat
     return spans;
 }
 
-bool HistoryReads::eachCard(const QString &where, const QVariantList &values, const QString &order,
+bool HistoryReads::readCards(const QString &where, const QVariantList &values, const QString &order,
                             const std::function<bool(const StoredCard &, const QSqlQuery &)> &each)
 {
     bool going = true;
@@ -210,13 +210,13 @@ bool HistoryReads::eachCard(const QString &where, const QVariantList &values, co
 
 bool HistoryReads::forEachCard(const QString &child, const std::function<bool(const StoredCard &)> &eachCard)
 {
-    return this->eachCard(QStringLiteral("k.key = ?"), {childKey(child)}, QStringLiteral("c.id"),
-                          [&eachCard](const StoredCard &card, const QSqlQuery &) { return eachCard(card); });
+    return readCards(QStringLiteral("k.key = ?"), {childKey(child)}, QStringLiteral("c.id"),
+                     [&eachCard](const StoredCard &card, const QSqlQuery &) { return eachCard(card); });
 }
 
 bool HistoryReads::forEachClassCard(const QString &here, const std::function<bool(const ClassCard &)> &each)
 {
-    return eachCard(QStringLiteral("1"), {}, QStringLiteral("k.key, c.id"), [&](const StoredCard &card, const QSqlQuery &row) {
+    return readCards(QStringLiteral("1"), {}, QStringLiteral("k.key, c.id"), [&](const StoredCard &card, const QSqlQuery &row) {
         const QString machine = row.value(12).toString();
         return each({row.value(11).toString(), row.value(12).isNull() ? here : machine, card});
     });

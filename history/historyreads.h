@@ -44,8 +44,8 @@ public:
 
 private:
     std::optional<FactRecord> factRecordOf(const QSqlQuery &row, int at);
-    bool eachCard(const QString &where, const QVariantList &values, const QString &order,
-                  const std::function<bool(const StoredCard &, const QSqlQuery &)> &each);
+    bool readCards(const QString &where, const QVariantList &values, const QString &order,
+                   const std::function<bool(const StoredCard &, const QSqlQuery &)> &each);
 
     HistoryConnection &db;
     RowChecks &checks;

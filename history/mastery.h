@@ -110,6 +110,11 @@ struct GridCell
 int gridFirstRow(qint16 operation);
 inline constexpr int gridLast = 12;
 int gridCellCount(qint16 operation);
+// Where a cell stands in a grid's cells, row by row from gridFirstRow(), 13 a row.
+inline qsizetype gridIndexOf(qint16 operation, GridCell cell)
+{
+    return qsizetype(cell.row - gridFirstRow(operation)) * (gridLast + 1) + cell.column;
+}
 std::optional<GridCell> gridCellOf(const Fact &fact);
 Fact factAtCell(qint16 operation, GridCell cell);
 
@@ -122,7 +127,7 @@ struct MasteryGrid
 
     const FactSummary &at(GridCell cell) const
     {
-        return cells.at((cell.row - gridFirstRow(operation)) * (gridLast + 1) + cell.column);
+        return cells.at(gridIndexOf(operation, cell));
     }
 };
 MasteryGrid masteryGrid(const FactRecords &records, qint16 operation, double fluencySeconds);

@@ -433,11 +433,11 @@ void ProgressWindow::exportCards()
                                                (name.isEmpty() ? tr("no name") : name) + tr(" practice.csv"));
     if (path.isEmpty())
         return;
-    writeCsv(path, history->cardCount(child()), [&](const std::function<bool(const QByteArray &)> &write) {
-        return write(historyCsvHeader()) && history->forEachCard(child(), [&](const StoredCard &card) {
-                   return write(historyCsvRow(child(), card));
-               });
-    });
+    writeCsv(path, history->cardCount(child()), historyCsvHeader(),
+             [&](const std::function<bool(const QByteArray &)> &write) {
+                 return history->forEachCard(child(),
+                                             [&](const StoredCard &card) { return write(historyCsvRow(child(), card)); });
+             });
 }
 
 void ProgressWindow::exportClass()
@@ -450,13 +450,13 @@ void ProgressWindow::exportClass()
         tr("CSV Files (*.csv)"), (name.isEmpty() ? tr("class") : name) + tr(" practice.csv"));
     if (path.isEmpty())
         return;
-    writeCsv(path, history->cardCount(std::nullopt), [&](const std::function<bool(const QByteArray &)> &write) {
-        return write(classCsvHeader())
-            && history->forEachClassCard([&](const ClassCard &card) { return write(classCsvRow(card)); });
-    });
+    writeCsv(path, history->cardCount(std::nullopt), classCsvHeader(),
+             [&](const std::function<bool(const QByteArray &)> &write) {
+                 return history->forEachClassCard([&](const ClassCard &card) { return write(classCsvRow(card)); });
+             });
 }
 
-void ProgressWindow::writeCsv(const QString &path, qint64 total,
+void ProgressWindow::writeCsv(const QString &path, qint64 total, const QByteArray &header,
                               const std::function<bool(const std::function<bool(const QByteArray &)> &)> &rows)
 {
     const auto progress = platform.startProgress(tr("Export..."), tr("Writing %1").arg(path), total);
@@ -464,14 +464,13 @@ void ProgressWindow::writeCsv(const QString &path, qint64 total,
     QSaveFile file(path);
     bool cancelled = false;
     qint64 done = 0;
-    const bool written = file.open(QIODevice::WriteOnly) && rows([&](const QByteArray &bytes) {
-        if (file.write(bytes) < 0)
-            return false;
-        // The header is no card.
-        if (done++ > 0)
-            cancelled = !progress->advance(done - 1);
-        return !cancelled;
-    });
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(header) >= 0
+        && rows([&](const QByteArray &row) {
+               if (file.write(row) < 0)
+                   return false;
+               cancelled = !progress->advance(++done);
+               return !cancelled;
+           });
     if (cancelled) {
         file.cancelWriting();
         return;
@@ -489,12 +488,11 @@ void ProgressWindow::printClass()
     ClassReport report;
     report.className = className;
     report.date = platform.shortDate();
+    report.rows = tabClass->classRows();
+    report.hardest = tabClass->hardestFacts();
     QStringList names;
-    for (const ClassChild &one : tabClass->children()) {
-        report.rows.append(classRowOf(one));
+    for (const ClassChild &one : tabClass->children())
         names.append(one.name);
-    }
-    report.hardest = classHardestFacts(tabClass->children(), ClassPage::hardestCount);
     emit printClassRequested(report, names);
 }
 

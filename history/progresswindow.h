@@ -85,8 +85,8 @@ private:
     void fluencyChosen();
     void exportCards();
     void exportClass();
-    // Writes the CSV as the cards are read; says why when it cannot.
-    void writeCsv(const QString &path, qint64 total,
+    // Writes the header, then the rows as the cards are read; says why when it cannot.
+    void writeCsv(const QString &path, qint64 total, const QByteArray &header,
                   const std::function<bool(const std::function<bool(const QByteArray &)> &)> &rows);
     void printClass();
     void showClassPage();
