@@ -13,6 +13,7 @@
 #include "classroom/classdatabase.h"
 #include "classroom/classserverdialog.h"
 #include "classroom/classsync.h"
+#include "csvreader.h"
 #include "gamedriver.h"
 #include "fakes/pgserver.h"
 #include "history/classpage.h"
@@ -75,32 +76,6 @@ struct Machine
     std::unique_ptr<ClassSync> sync;
     QStringList problems;
 };
-
-// The fields of a CSV file of ours: quoted, with doubled quotes, CRLF.
-QList<QStringList> csvRows(const QString &text)
-{
-    QList<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted && c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
-            field += c;
-            ++i;
-        } else if (c == u'"') {
-            quoted = !quoted;
-        } else if (!quoted && c == u',') {
-            row.append(std::exchange(field, {}));
-        } else if (!quoted && c == u'\n') {
-            row.append(std::exchange(field, {}));
-            rows.append(std::exchange(row, {}));
-        } else if (quoted || c != u'\r') {
-            field += c;
-        }
-    }
-    return rows;
-}
 
 } // namespace
 
@@ -492,7 +467,7 @@ private slots:
         page->cmdExportClass->click();
         QFile file(csv);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QList<QStringList> rows = csvRows(QString::fromUtf8(file.readAll()).mid(1));
+        const QList<QStringList> rows = parseCsv(QString::fromUtf8(file.readAll().mid(3)));
         QCOMPARE(rows.value(0).last(), QStringLiteral("machine"));
         QStringList exported;
         for (const QStringList &row : rows.mid(1))

@@ -23,6 +23,7 @@
 #include "report/summarypage.h"
 #include "report/summarywindows.h"
 #include "history/trendchart.h"
+#include "ui/csvreader.h"
 #include "ui/gamedriver.h"
 
 namespace {
@@ -62,40 +63,6 @@ QByteArray contentsOf(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A minimal RFC 4180 reader, as a spreadsheet reads the export back.
-QList<QStringList> parseCsv(const QString &text)
-{
-    QList<QStringList> rows{{}};
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"'))
-                field += text.at(++i);
-            else if (c == QLatin1Char('"'))
-                quoted = false;
-            else
-                field += c;
-        } else if (c == QLatin1Char('"')) {
-            quoted = true;
-        } else if (c == QLatin1Char(',')) {
-            rows.last().append(field);
-            field.clear();
-        } else if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
-            rows.last().append(field);
-            field.clear();
-            rows.append(QStringList());
-            ++i;
-        } else {
-            field += c;
-        }
-    }
-    if (rows.last().isEmpty())
-        rows.removeLast();
-    return rows;
 }
 
 CardRecord cardOf(qint16 operation, int top, int bottom, bool right, double seconds)
@@ -236,7 +203,6 @@ class HistoryTest : public QObject
                                                      "ORDER BY g.id DESC LIMIT 1"))
             .toString();
     }
-
 
 private slots:
     void initTestCase()
